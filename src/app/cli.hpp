@@ -1,0 +1,39 @@
+#pragma once
+// The command line: global options, then one command (genera, forma, controlla,
+// riepilogo). Each command lives in its own file and registers itself on the app.
+#include <cstdint>
+#include <functional>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace CLI {
+class App;
+}
+
+namespace talewick::cli {
+
+// Exit statuses scripts rely on.
+inline constexpr int esito_ok = 0;
+inline constexpr int esito_fallito = 1;
+inline constexpr int esito_uso = 2;
+
+struct Globali {
+  std::string database = "Database";
+  std::optional<std::uint64_t> seme;
+  std::ostream* out = nullptr;
+  std::ostream* err = nullptr;
+  int codice = esito_ok;
+};
+
+// A command adds its subcommand to `app`; its callback runs with the parsed globals and sets
+// `globali.codice`.
+using Registrazione = void (*)(CLI::App& app, Globali& globali);
+
+void Registra_Genera(CLI::App& app, Globali& globali);
+
+// Runs the command line on `argomenti` (without the program name); returns the exit status.
+int Esegui(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err);
+
+}  // namespace talewick::cli

@@ -1,0 +1,3 @@
+#include "platform/qt/avvio_qt.hpp"
+
+int main(int argc, char** argv) { return talewick::qt::Esegui_Applicazione(argc, argv); }

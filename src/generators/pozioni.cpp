@@ -1,0 +1,8 @@
+#include "generators/generatori.hpp"
+
+namespace talewick {
+
+// Not written yet: leaves the result slot as it is.
+void Carica_Descrizione_Fluidi_Casuale(Stato& /*stato*/) {}
+
+}  // namespace talewick

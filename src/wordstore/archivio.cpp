@@ -1,0 +1,119 @@
+#include "wordstore/archivio.hpp"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#include "core/messaggi.hpp"
+
+namespace talewick {
+
+const std::array<std::string_view, numero_file> nome_file = {
+    "VerbiPassatoProssimo", "Aggettivi",       "MasAltro",          "FemAltro",        "MasAnimali",
+    "FemAnimali",           "MasCibi",         "FemCibi",           "MasCorpo",        "FemCorpo",
+    "MasLuoghi",            "FemLuoghi",       "MasOggetti",        "FemOggetti",      "MasUmani",
+    "FemUmani",             "MasArmi",         "FemArmi",           "MasAstratto",     "FemAstratto",
+    "MasNaturale",          "FemNaturale",     "IngleseVocaboli",   "IngleseSoggetti", "SillabeGenerico",
+    "Come",                 "FluidiSpecificazioni", "Dove",         "Libri",           "SillabeNano",
+    "SillabeOrco",          "SillabeGnomo",    "SillabeMezzuomo",   "SillabeElfo",     "SillabeDemone",
+    "SillabeOrientale",     "SillabeTroll",    "SillabeElfo Oscuro"};
+
+bool FileParole::Vuoto() const {
+  return std::all_of(voci.begin(), voci.end(), [](const std::string& v) { return v.empty(); });
+}
+
+const std::vector<std::uint32_t>& FileParole::Con_Tag(std::string_view tag) const {
+  const auto trovato = indici_tag_.find(std::string(tag));
+  if (trovato != indici_tag_.end()) return trovato->second;
+  std::vector<std::uint32_t> indici;
+  for (std::size_t i = 0; i < voci.size(); ++i) {
+    if (voci[i].find(tag) != std::string::npos) indici.push_back(static_cast<std::uint32_t>(i));
+  }
+  return indici_tag_.emplace(std::string(tag), std::move(indici)).first->second;
+}
+
+Archivio::Archivio(std::filesystem::path cartella) : cartella_(std::move(cartella)) {}
+
+std::filesystem::path Archivio::Percorso(std::string_view nome) const {
+  return cartella_ / (std::string(nome) + ".txt");
+}
+
+std::unique_ptr<FileParole> Leggi_File_Parole(const std::filesystem::path& percorso, std::string nome) {
+  std::ifstream ingresso(percorso, std::ios::binary);
+  if (!ingresso) throw ErroreGenerazione(messaggi::File_Illeggibile(percorso.string()));
+  std::string byte((std::istreambuf_iterator<char>(ingresso)), std::istreambuf_iterator<char>());
+  if (ingresso.bad()) throw ErroreGenerazione(messaggi::File_Illeggibile(percorso.string()));
+  auto decodificato = Decodifica_File_Parole(byte);
+  auto campi = Leggi_Campi(decodificato.testo);
+  auto file = std::make_unique<FileParole>();
+  file->nome = std::move(nome);
+  file->percorso = percorso;
+  file->voci = std::move(campi.campi);
+  file->righe = std::move(campi.righe);
+  file->righe_virgolette_aperte = std::move(campi.righe_virgolette_aperte);
+  file->codifica = decodificato.codifica;
+  file->conteneva_nul = decodificato.conteneva_nul;
+  return file;
+}
+
+const FileParole& Archivio::File(std::string_view nome) {
+  auto [posto, nuovo] = cache_.try_emplace(std::string(nome));
+  Voce& voce = posto->second;
+  if (!nuovo && voce.azione == azione_ && voce.file) {
+    if (voce.file->Vuoto()) throw ErroreGenerazione(messaggi::File_Vuoto(voce.file->percorso.string()));
+    return *voce.file;
+  }
+  const auto percorso = Percorso(nome);
+  std::error_code errore;
+  const auto stato = std::filesystem::status(percorso, errore);
+  if (!std::filesystem::exists(stato)) {
+    voce.file.reset();
+    if (!std::filesystem::is_directory(cartella_, errore)) {
+      throw ErroreGenerazione(messaggi::Cartella_Mancante(cartella_.string()));
+    }
+    throw ErroreGenerazione(messaggi::File_Mancante(percorso.string()));
+  }
+  if (std::filesystem::is_directory(stato)) {
+    voce.file.reset();
+    throw ErroreGenerazione(messaggi::File_Non_Regolare(percorso.string()));
+  }
+  const auto dimensione = std::filesystem::file_size(percorso, errore);
+  const auto modifica = std::filesystem::last_write_time(percorso, errore);
+  if (!voce.file || dimensione != voce.dimensione || modifica != voce.modifica) {
+    voce.file.reset();
+    voce.file = Leggi_File_Parole(percorso, std::string(nome));
+    voce.dimensione = dimensione;
+    voce.modifica = modifica;
+  }
+  voce.azione = azione_;
+  if (voce.file->Vuoto()) throw ErroreGenerazione(messaggi::File_Vuoto(percorso.string()));
+  return *voce.file;
+}
+
+void Carica_Tutti_File(Archivio& archivio) {
+  for (std::size_t i = 0; i < numero_file; ++i) {
+    archivio.numero_vocaboli[i] = static_cast<std::int64_t>(archivio.File(nome_file[i]).voci.size());
+  }
+  archivio.numero_vocaboli_tag[0] = Conta_Solo_Vocaboli_con_Tag_in_Tutti_File(archivio, "[mag]");
+  archivio.numero_vocaboli_tag[1] = Conta_Solo_Vocaboli_con_Tag_in_Tutti_File(archivio, "[liq]");
+  archivio.numero_vocaboli_tag[2] = Conta_Solo_Vocaboli_con_Tag_in_Tutti_File(archivio, "[col]");
+  archivio.numero_vocaboli_tag[3] = Conta_Solo_Vocaboli_con_Tag_in_un_Solo_File(archivio, "Aggettivi", "[o]");
+  archivio.numero_vocaboli_tag[4] = Conta_Solo_Vocaboli_con_Tag_in_un_Solo_File(archivio, "Aggettivi", "[s]");
+  archivio.numero_vocaboli_tag[5] = 0;
+}
+
+std::int64_t Conta_Solo_Vocaboli_con_Tag_in_Tutti_File(Archivio& archivio, std::string_view tag) {
+  std::int64_t totale = 0;
+  for (const auto nome : nome_file) {
+    totale += static_cast<std::int64_t>(archivio.File(nome).Con_Tag(tag).size());
+  }
+  return totale;
+}
+
+std::int64_t Conta_Solo_Vocaboli_con_Tag_in_un_Solo_File(Archivio& archivio, std::string_view file_da_contare,
+                                                       std::string_view tag) {
+  return static_cast<std::int64_t>(archivio.File(file_da_contare).Con_Tag(tag).size());
+}
+
+}  // namespace talewick

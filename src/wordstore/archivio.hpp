@@ -1,0 +1,81 @@
+#pragma once
+// The word store. A word file is parsed once and kept in memory; at the first use within
+// each user action (`Nuova_Azione`) its size and modification time are checked again, so an
+// edit made while the program runs is read at the next draw. `Carica_Tutti_File` fills the
+// count tables from the same cache.
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "wordstore/lettore_campi.hpp"
+
+namespace talewick {
+
+inline constexpr std::size_t numero_file = 38;
+
+// The counted word files, in the order of their indices.
+extern const std::array<std::string_view, numero_file> nome_file;
+
+class FileParole {
+ public:
+  std::string nome;
+  std::filesystem::path percorso;
+  std::vector<std::string> voci;
+  std::vector<int> righe;  // line of each entry
+  Codifica codifica = Codifica::Utf8;
+  bool conteneva_nul = false;
+  std::vector<int> righe_virgolette_aperte;
+
+  // True when the file holds no entry with any text in it.
+  [[nodiscard]] bool Vuoto() const;
+  // Indices of the entries that contain `tag` (case-sensitive substring), computed once.
+  [[nodiscard]] const std::vector<std::uint32_t>& Con_Tag(std::string_view tag) const;
+
+ private:
+  mutable std::unordered_map<std::string, std::vector<std::uint32_t>> indici_tag_;
+};
+
+class Archivio {
+ public:
+  explicit Archivio(std::filesystem::path cartella = "Database");
+
+  // The parsed file `nome` (no folder, no ".txt"); throws ErroreGenerazione naming the file
+  // when it is missing, unreadable, a folder, or holds no entry.
+  const FileParole& File(std::string_view nome);
+
+  // Starts a user action: every file is checked against the disk at its next use.
+  void Nuova_Azione() { ++azione_; }
+
+  [[nodiscard]] const std::filesystem::path& Cartella() const { return cartella_; }
+  [[nodiscard]] std::filesystem::path Percorso(std::string_view nome) const;
+
+  // Count tables, filled by Carica_Tutti_File.
+  std::array<std::int64_t, numero_file> numero_vocaboli{};
+  std::array<std::int64_t, 6> numero_vocaboli_tag{};
+
+ private:
+  struct Voce {
+    std::unique_ptr<FileParole> file;
+    std::uint64_t azione = 0;
+    std::uintmax_t dimensione = 0;
+    std::filesystem::file_time_type modifica{};
+  };
+  std::filesystem::path cartella_;
+  std::unordered_map<std::string, Voce> cache_;
+  std::uint64_t azione_ = 1;
+};
+
+// Reads and decodes one word file from disk (no cache); throws ErroreGenerazione.
+std::unique_ptr<FileParole> Leggi_File_Parole(const std::filesystem::path& percorso, std::string nome);
+
+void Carica_Tutti_File(Archivio& archivio);
+std::int64_t Conta_Solo_Vocaboli_con_Tag_in_Tutti_File(Archivio& archivio, std::string_view tag);
+std::int64_t Conta_Solo_Vocaboli_con_Tag_in_un_Solo_File(Archivio& archivio, std::string_view file_da_contare,
+                                                       std::string_view tag);
+
+}  // namespace talewick

@@ -1,0 +1,33 @@
+#pragma once
+// The tag vocabulary, the draws that need an entry's tags, and the two strip operations.
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "wordstore/dati.hpp"
+
+namespace talewick {
+
+// Every tag the engine knows, in the order the full strip removes them.
+extern const std::array<std::string_view, 35> tag_vocabolario;
+// The category and use tags, removed before the correction pass.
+extern const std::array<std::string_view, 19> tag_categoria;
+
+// Draws one entry of `nome_file_dato`, uniformly.
+void Carica(Contesto& contesto, int valore_posizione_dato);
+// Draws uniformly among the entries holding `tag_dato`; throws naming file and tag when none does.
+void Carica_Tag(Contesto& contesto, int valore_posizione_dato);
+// Sets `nome_file_dato` and `forma_dato` of the slot both to "Mas" or "Fem".
+void Carica_Genere_Sostantivo(Contesto& contesto, int valore_posizione_dato);
+
+void Cancella_Tag_Categoria(Dato& dato);
+void Cancella_Info_Programma(Dato& dato);
+
+struct PluraleIrregolare {
+  std::size_t posizione_barra = 0;          // 1-based position of the first "|", 0 when none
+  std::vector<std::string> parti_plurale;   // the value split at every "|" (filled only when found)
+};
+PluraleIrregolare Individua_Plurali_Irregolari(const Dato& dato);
+
+}  // namespace talewick

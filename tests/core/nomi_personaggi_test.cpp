@@ -1,0 +1,131 @@
+#include "core/nomi_personaggi.hpp"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "core/dispatcher.hpp"
+#include "core/messaggi.hpp"
+#include "support/casuale_scriptato.hpp"
+#include "support/database_prova.hpp"
+#include "wordstore/archivio.hpp"
+#include "wordstore/casuale.hpp"
+
+namespace talewick {
+namespace {
+
+using prova::CasualeScriptato;
+using prova::DatabaseProva;
+
+class NomiPersonaggi : public testing::Test {
+ protected:
+  NomiPersonaggi() {
+    db.Scrivi("SillabeElfo", "EL\nrien\nthal");
+    db.Scrivi("SillabeNano", "dùr");
+    db.Scrivi("IngleseVocaboli", "STORM\nIron");
+    db.Scrivi("IngleseSoggetti", "BRINGER");
+  }
+  DatabaseProva db;
+  Archivio archivio{db.Cartella()};
+};
+
+TEST_F(NomiPersonaggi, SillabeInCasoProprio) {
+  CasualeScriptato casuale{2, 1, 2, 3};  // three syllables: EL, rien, thal
+  Stato stato(archivio, casuale);
+  stato.opzioni.TipoNomi = "Elfo";
+  stato.opzioni.Min = "2";
+  stato.opzioni.Max = "3";
+  Carica_Nome_Persona_Casuale(stato, 0);
+  EXPECT_EQ(stato.slot_nome.testo, "Elrienthal");
+}
+
+TEST_F(NomiPersonaggi, TestoPrecedenteRestaDavantiERicapitalizzato) {
+  CasualeScriptato casuale{1, 1};
+  Stato stato(archivio, casuale);
+  stato.opzioni.TipoNomi = "Nano";
+  stato.opzioni.Min = "1";
+  stato.opzioni.Max = "1";
+  stato.slot_nome.testo = "gIMLI ";
+  Carica_Nome_Persona_Casuale(stato, 0);
+  EXPECT_EQ(stato.slot_nome.testo, "Gimli Dùr");
+}
+
+TEST_F(NomiPersonaggi, DueParoleConIlDispatcher) {
+  Motore_Casuale casuale(5);
+  Stato stato(archivio, casuale);
+  stato.opzioni.CosaGenerare = "Nomi Personaggi";
+  stato.opzioni.TipoNomi = "Nano";
+  stato.opzioni.Min = "1";
+  stato.opzioni.Max = "2";
+  for (int i = 0; i < 20; ++i) {
+    ASSERT_FALSE(Genera_Altro_Valore(stato));
+    const auto& t = stato.slot_nome.testo;
+    EXPECT_TRUE(t == "Dùr Dùr" || t == "Dùrdùr Dùr" || t == "Dùr Dùrdùr" || t == "Dùrdùr Dùrdùr") << t;
+  }
+}
+
+TEST_F(NomiPersonaggi, LunghezzeTraMinEMax) {
+  Motore_Casuale casuale(9);
+  Stato stato(archivio, casuale);
+  stato.opzioni.TipoNomi = "Nano";
+  stato.opzioni.Min = "2";
+  stato.opzioni.Max = "4";
+  std::set<std::size_t> lunghezze;
+  for (int i = 0; i < 300; ++i) {
+    stato.slot_nome.testo.clear();
+    Carica_Nome_Persona_Casuale(stato, 0);
+    lunghezze.insert(stato.slot_nome.testo.size() / std::string("dùr").size());
+  }
+  EXPECT_EQ(lunghezze, (std::set<std::size_t>{2, 3, 4}));
+}
+
+TEST_F(NomiPersonaggi, IngleseCompostoUnaSolaMaiuscola) {
+  CasualeScriptato casuale{1, 2, 1};  // STORM, then a word of IngleseSoggetti: BRINGER
+  Stato stato(archivio, casuale);
+  stato.opzioni.TipoNomi = "Inglese Composto";
+  stato.slot_nome.testo = "vecchio";
+  Carica_Nome_Persona_Casuale(stato, 0);
+  EXPECT_EQ(stato.slot_nome.testo, "Stormbringer");
+}
+
+TEST_F(NomiPersonaggi, IngleseCompostoColDispatcherResta_UnaParola) {
+  CasualeScriptato casuale{1, 2, 1, 2, 1, 1};  // the second compound, Iron + STORM, replaces the first
+  Stato stato(archivio, casuale);
+  stato.opzioni.CosaGenerare = "Nomi Personaggi";
+  stato.opzioni.TipoNomi = "Inglese Composto";
+  stato.opzioni.Min = "X";
+  stato.opzioni.Max = "X";
+  ASSERT_FALSE(Genera_Altro_Valore(stato));
+  EXPECT_EQ(stato.slot_nome.testo, "Ironstorm");
+}
+
+TEST_F(NomiPersonaggi, LunghezzaNonValidaDaUnMessaggio) {
+  Motore_Casuale casuale(1);
+  Stato stato(archivio, casuale);
+  stato.opzioni.CosaGenerare = "Nomi Personaggi";
+  stato.opzioni.TipoNomi = "Elfo";
+  const std::pair<const char*, const char*> casi[] = {{"abc", "3"}, {"0", "3"}, {"2", "-5"}, {"", "2"}};
+  for (const auto& [mn, mx] : casi) {
+    stato.opzioni.Min = mn;
+    stato.opzioni.Max = mx;
+    stato.slot_nome.testo = "vecchio";
+    const auto errore = Genera_Altro_Valore(stato);
+    ASSERT_TRUE(errore) << mn << ".." << mx;
+    const bool colpa_di_min = std::string(mn) != "2";
+    EXPECT_EQ(*errore, messaggi::Lunghezza_Non_Valida(colpa_di_min ? "Min" : "Max", colpa_di_min ? mn : mx));
+    EXPECT_EQ(stato.slot_nome.testo, "");
+  }
+}
+
+TEST_F(NomiPersonaggi, FileDiSillabeMancante) {
+  Motore_Casuale casuale(1);
+  Stato stato(archivio, casuale);
+  stato.opzioni.CosaGenerare = "Nomi Personaggi";
+  stato.opzioni.TipoNomi = "Orco";
+  const auto errore = Genera_Altro_Valore(stato);
+  ASSERT_TRUE(errore);
+  EXPECT_EQ(*errore, messaggi::File_Mancante((db.Cartella() / "SillabeOrco.txt").string()));
+}
+
+}  // namespace
+}  // namespace talewick

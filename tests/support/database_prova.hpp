@@ -1,0 +1,33 @@
+#pragma once
+// A word-file folder made for one test, removed when the test ends.
+#include <filesystem>
+#include <map>
+#include <string>
+#include <string_view>
+
+namespace talewick::prova {
+
+class DatabaseProva {
+ public:
+  DatabaseProva();
+  ~DatabaseProva();
+  DatabaseProva(const DatabaseProva&) = delete;
+  DatabaseProva& operator=(const DatabaseProva&) = delete;
+
+  // Writes `Database/<nome>.txt` with exactly these bytes.
+  void Scrivi(std::string_view nome, std::string_view contenuto) const;
+  void Cancella(std::string_view nome) const;
+  // Writes all 38 counted files, each with the one entry of `voci` or a plain default entry.
+  void Completa(const std::map<std::string, std::string, std::less<>>& voci = {}) const;
+
+  [[nodiscard]] const std::filesystem::path& Cartella() const { return cartella_; }
+
+ private:
+  std::filesystem::path radice_;
+  std::filesystem::path cartella_;
+};
+
+// The shipped word files of the repository.
+std::filesystem::path Database_Distribuito();
+
+}  // namespace talewick::prova

@@ -1,0 +1,115 @@
+#include "wordstore/archivio.hpp"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <set>
+
+#include "core/messaggi.hpp"
+#include "support/database_prova.hpp"
+
+namespace talewick {
+namespace {
+
+using prova::DatabaseProva;
+
+std::string Messaggio_Di(Archivio& archivio, std::string_view nome) {
+  try {
+    archivio.File(nome);
+  } catch (const ErroreGenerazione& e) {
+    return e.what();
+  }
+  return "";
+}
+
+TEST(Archivio, LeggeUnaVolta) {
+  DatabaseProva db;
+  db.Scrivi("Aggettivi", "Rosso\nVerde");
+  Archivio archivio(db.Cartella());
+  const FileParole& primo = archivio.File("Aggettivi");
+  EXPECT_EQ(primo.voci, (std::vector<std::string>{"Rosso", "Verde"}));
+  EXPECT_EQ(&archivio.File("Aggettivi"), &primo);
+}
+
+TEST(Archivio, UnFileModificatoSiVedeAllAzioneSuccessiva) {
+  DatabaseProva db;
+  db.Scrivi("Aggettivi", "Rosso");
+  Archivio archivio(db.Cartella());
+  EXPECT_EQ(archivio.File("Aggettivi").voci.front(), "Rosso");
+  db.Scrivi("Aggettivi", "Verde");
+  // The same size: only the modification time tells the edit apart.
+  std::filesystem::last_write_time(db.Cartella() / "Aggettivi.txt",
+                                   std::filesystem::file_time_type::clock::now() + std::chrono::seconds(5));
+  archivio.Nuova_Azione();
+  EXPECT_EQ(archivio.File("Aggettivi").voci.front(), "Verde");
+}
+
+TEST(Archivio, MessaggiCheNominanoIlFile) {
+  DatabaseProva db;
+  db.Scrivi("Vuoto", "");
+  db.Scrivi("SoloRigheVuote", "\n\n\n");
+  std::filesystem::create_directory(db.Cartella() / "Cartella.txt");
+  Archivio archivio(db.Cartella());
+  const auto percorso = [&](const char* nome) { return (db.Cartella() / nome).string(); };
+  EXPECT_EQ(Messaggio_Di(archivio, "Manca"), messaggi::File_Mancante(percorso("Manca.txt")));
+  EXPECT_EQ(Messaggio_Di(archivio, "Vuoto"), messaggi::File_Vuoto(percorso("Vuoto.txt")));
+  EXPECT_EQ(Messaggio_Di(archivio, "SoloRigheVuote"), messaggi::File_Vuoto(percorso("SoloRigheVuote.txt")));
+  EXPECT_EQ(Messaggio_Di(archivio, "Cartella"), messaggi::File_Non_Regolare(percorso("Cartella.txt")));
+  EXPECT_EQ(messaggi::File_Mancante("Database/SillabeElfo.txt"),
+            "Il file di parole \"Database/SillabeElfo.txt\" non esiste.");
+}
+
+TEST(Archivio, CartellaMancante) {
+  Archivio archivio("/nessuna/cartella/Database");
+  EXPECT_EQ(Messaggio_Di(archivio, "Aggettivi"), messaggi::Cartella_Mancante("/nessuna/cartella/Database"));
+}
+
+TEST(Archivio, FileConLoSpazioNelNome) {
+  DatabaseProva db;
+  db.Scrivi("SillabeElfo Oscuro", "vel");
+  Archivio archivio(db.Cartella());
+  EXPECT_EQ(archivio.File("SillabeElfo Oscuro").voci.front(), "vel");
+}
+
+TEST(Archivio, IndiciDelleVociConTag) {
+  DatabaseProva db;
+  db.Scrivi("Aggettivi", "Rosso[col]\nDenso[liq]\nVerde[col][col]\nBlu[COL]");
+  Archivio archivio(db.Cartella());
+  EXPECT_EQ(archivio.File("Aggettivi").Con_Tag("[col]"), (std::vector<std::uint32_t>{0, 2}));
+}
+
+TEST(CaricaTuttiFile, ConteggiETagSuUnDatabaseDiProva) {
+  DatabaseProva db;
+  db.Completa({{"Aggettivi", "Rosso[col]\nDenso[liq][o]\nAcre[o][s]\nDolce[s][+]"},
+               {"MasNaturale", "Il Fuoco[m][mag]\nIl Vento[mag]\nIl Sasso"},
+               {"FemAltro", "L'Ombra[mag]"},
+               {"Libri", "Trattato[1][an],Diario[4][um]"}});
+  Archivio archivio(db.Cartella());
+  Carica_Tutti_File(archivio);
+  EXPECT_EQ(archivio.numero_vocaboli[1], 4);
+  EXPECT_EQ(archivio.numero_vocaboli[20], 3);
+  EXPECT_EQ(archivio.numero_vocaboli[28], 2);
+  EXPECT_EQ(archivio.numero_vocaboli[0], 1);
+  EXPECT_EQ(archivio.numero_vocaboli_tag, (std::array<std::int64_t, 6>{3, 1, 1, 2, 2, 0}));
+}
+
+TEST(CaricaTuttiFile, ConteggiOltreI16Bit) {
+  DatabaseProva db;
+  std::string molte;
+  for (int i = 0; i < 40000; ++i) molte += "Il Drago" + std::to_string(i) + "\n";
+  db.Completa({{"MasAltro", molte}});
+  Archivio archivio(db.Cartella());
+  Carica_Tutti_File(archivio);
+  EXPECT_EQ(archivio.numero_vocaboli[2], 40000);
+}
+
+TEST(NomeFile, TrentottoNomiDistinti) {
+  const std::set<std::string_view> distinti(nome_file.begin(), nome_file.end());
+  EXPECT_EQ(distinti.size(), numero_file);
+  EXPECT_EQ(nome_file[26], "FluidiSpecificazioni");
+  EXPECT_EQ(nome_file[37], "SillabeElfo Oscuro");
+}
+
+}  // namespace
+}  // namespace talewick

@@ -1,0 +1,120 @@
+#include "wordstore/tag.hpp"
+
+#include <gtest/gtest.h>
+
+#include "core/messaggi.hpp"
+#include "support/casuale_scriptato.hpp"
+#include "support/database_prova.hpp"
+#include "wordstore/archivio.hpp"
+#include "wordstore/casuale.hpp"
+
+namespace talewick {
+namespace {
+
+using prova::CasualeScriptato;
+using prova::DatabaseProva;
+
+struct CasoPulizia {
+  const char* nome;
+  const char* voce;
+  const char* dopo_categoria;
+  const char* dopo_tutto;
+};
+
+class Pulizia : public testing::TestWithParam<CasoPulizia> {};
+
+TEST_P(Pulizia, TogliIlGiustoTag) {
+  Dato dato;
+  dato.valore_dato = GetParam().voce;
+  Cancella_Tag_Categoria(dato);
+  EXPECT_EQ(dato.valore_dato, GetParam().dopo_categoria);
+  dato.valore_dato = GetParam().voce;
+  Cancella_Info_Programma(dato);
+  EXPECT_EQ(dato.valore_dato, GetParam().dopo_tutto);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabella, Pulizia,
+    testing::Values(
+        CasoPulizia{"genere_arma_magica", "La Lancia[f][ar][mag]", "La Lancia[f]", "La Lancia"},
+        CasoPulizia{"usi_degli_aggettivi", "Acre[o][s][+][liq][col]", "Acre", "Acre"},
+        CasoPulizia{"tag_dei_verbi_restano_al_passo", "ha scritto[1][tr][spec][term][scopo][causa]",
+                    "ha scritto[1][tr][spec][term][scopo][causa]", "ha scritto"},
+        CasoPulizia{"plurale_irregolare_tiene_il_singolare", "L'Uomo[um]|Gli Uomini", "L'Uomo|Gli Uomini", "L'Uomo"},
+        CasoPulizia{"tag_senza_effetto", "Il Sasso[v][t][u][6]", "Il Sasso[6]", "Il Sasso"},
+        CasoPulizia{"tag_in_maiuscolo_resta", "Il Drago[M][Mag]", "Il Drago[M][Mag]", "Il Drago[M][Mag]"},
+        CasoPulizia{"parola_ignota_tra_parentesi_resta", "Il Drago[xx]", "Il Drago[xx]", "Il Drago[xx]"},
+        CasoPulizia{"spazi_attorno_al_tag_restano", "Il [an] Lupo", "Il  Lupo", "Il  Lupo"},
+        CasoPulizia{"ogni_occorrenza", "[m]a[m]b[m]", "[m]a[m]b[m]", "ab"}),
+    [](const testing::TestParamInfo<CasoPulizia>& info) { return std::string(info.param.nome); });
+
+TEST(IndividuaPluraliIrregolari, PosizioneEParti) {
+  Dato dato;
+  dato.valore_dato = "Il Dio|Gli Dei|x";
+  const auto p = Individua_Plurali_Irregolari(dato);
+  EXPECT_EQ(p.posizione_barra, 7U);
+  EXPECT_EQ(p.parti_plurale, (std::vector<std::string>{"Il Dio", "Gli Dei", "x"}));
+  dato.valore_dato = "Il Drago";
+  EXPECT_EQ(Individua_Plurali_Irregolari(dato).posizione_barra, 0U);
+}
+
+TEST(CaricaTag, EstraeSoloTraLeVociColTag) {
+  DatabaseProva db;
+  db.Scrivi("Aggettivi", "Rosso[col]\nDenso\nVerde[col]\nAcre");
+  Archivio archivio(db.Cartella());
+  CasualeScriptato casuale{1, 2};
+  Contesto contesto(archivio, casuale);
+  contesto[3].nome_file_dato = "Aggettivi";
+  contesto[3].tag_dato = "[col]";
+  Carica_Tag(contesto, 3);
+  EXPECT_EQ(contesto[3].valore_dato, "Rosso[col]");
+  Carica_Tag(contesto, 3);
+  EXPECT_EQ(contesto[3].valore_dato, "Verde[col]");
+}
+
+TEST(CaricaTag, NessunaVoceColTagFermaLaGenerazione) {
+  DatabaseProva db;
+  db.Scrivi("Libri", "Trattato[1][an]");
+  Archivio archivio(db.Cartella());
+  Motore_Casuale casuale(1);
+  Contesto contesto(archivio, casuale);
+  contesto[0].nome_file_dato = "Libri";
+  contesto[0].tag_dato = "[3]";
+  try {
+    Carica_Tag(contesto, 0);
+    FAIL() << "a tagged draw with no tagged entry must stop";
+  } catch (const ErroreGenerazione& e) {
+    EXPECT_EQ(std::string(e.what()), messaggi::Tag_Assente((db.Cartella() / "Libri.txt").string(), "[3]"));
+  }
+}
+
+TEST(Carica, UnaSolaVoceSempreQuella_EAltriSlotIntatti) {
+  DatabaseProva db;
+  db.Scrivi("Dove", "nel Bosco");
+  Archivio archivio(db.Cartella());
+  Motore_Casuale casuale(3);
+  Contesto contesto(archivio, casuale);
+  contesto[5].valore_dato = "intatto";
+  contesto[6].nome_file_dato = "Dove";
+  for (int i = 0; i < 5; ++i) {
+    Carica(contesto, 6);
+    EXPECT_EQ(contesto[6].valore_dato, "nel Bosco");
+  }
+  EXPECT_EQ(contesto[5].valore_dato, "intatto");
+}
+
+TEST(CaricaGenereSostantivo, FileEFormaUguali) {
+  DatabaseProva db;
+  Archivio archivio(db.Cartella());
+  CasualeScriptato casuale{1, 2};
+  Contesto contesto(archivio, casuale);
+  Carica_Genere_Sostantivo(contesto, 4);
+  EXPECT_EQ(contesto[4].nome_file_dato, "Mas");
+  EXPECT_EQ(contesto[4].forma_dato, "Mas");
+  Carica_Genere_Sostantivo(contesto, 4);
+  EXPECT_EQ(contesto[4].nome_file_dato, "Fem");
+  EXPECT_EQ(contesto[4].forma_dato, "Fem");
+}
+
+}  // namespace
+}  // namespace talewick
