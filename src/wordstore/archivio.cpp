@@ -5,6 +5,10 @@
 #include <iterator>
 #include <system_error>
 
+#include <sys/stat.h>
+
+#include <cerrno>
+
 #include "core/messaggi.hpp"
 
 namespace talewick {
@@ -65,26 +69,28 @@ const FileParole& Archivio::File(std::string_view nome) {
     return *voce.file;
   }
   const auto percorso = Percorso(nome);
-  std::error_code errore;
-  const auto stato = std::filesystem::status(percorso, errore);
-  if (!std::filesystem::exists(stato)) {
+  // One stat per check: type, size and modification time together.
+  struct stat info {};
+  if (::stat(percorso.c_str(), &info) != 0) {
     voce.file.reset();
-    if (!std::filesystem::is_directory(cartella_, errore)) {
+    std::error_code errore;
+    if (errno == ENOENT && !std::filesystem::is_directory(cartella_, errore)) {
       throw ErroreGenerazione(messaggi::Cartella_Mancante(cartella_.string()));
     }
-    throw ErroreGenerazione(messaggi::File_Mancante(percorso.string()));
+    if (errno == ENOENT || errno == ENOTDIR) throw ErroreGenerazione(messaggi::File_Mancante(percorso.string()));
+    throw ErroreGenerazione(messaggi::File_Illeggibile(percorso.string()));
   }
-  if (std::filesystem::is_directory(stato)) {
+  if (!S_ISREG(info.st_mode)) {
     voce.file.reset();
     throw ErroreGenerazione(messaggi::File_Non_Regolare(percorso.string()));
   }
-  const auto dimensione = std::filesystem::file_size(percorso, errore);
-  const auto modifica = std::filesystem::last_write_time(percorso, errore);
-  if (!voce.file || dimensione != voce.dimensione || modifica != voce.modifica) {
+  const std::int64_t dimensione = info.st_size;
+  const std::int64_t modifica_ns = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec;
+  if (!voce.file || dimensione != voce.dimensione || modifica_ns != voce.modifica_ns) {
     voce.file.reset();
     voce.file = Leggi_File_Parole(percorso, std::string(nome));
     voce.dimensione = dimensione;
-    voce.modifica = modifica;
+    voce.modifica_ns = modifica_ns;
   }
   voce.azione = azione_;
   if (voce.file->Vuoto()) throw ErroreGenerazione(messaggi::File_Vuoto(percorso.string()));
@@ -92,6 +98,7 @@ const FileParole& Archivio::File(std::string_view nome) {
 }
 
 void Carica_Tutti_File(Archivio& archivio) {
+  if (archivio.azione_conteggi == archivio.Azione()) return;
   for (std::size_t i = 0; i < numero_file; ++i) {
     archivio.numero_vocaboli[i] = static_cast<std::int64_t>(archivio.File(nome_file[i]).voci.size());
   }
@@ -101,6 +108,7 @@ void Carica_Tutti_File(Archivio& archivio) {
   archivio.numero_vocaboli_tag[3] = Conta_Solo_Vocaboli_con_Tag_in_un_Solo_File(archivio, "Aggettivi", "[o]");
   archivio.numero_vocaboli_tag[4] = Conta_Solo_Vocaboli_con_Tag_in_un_Solo_File(archivio, "Aggettivi", "[s]");
   archivio.numero_vocaboli_tag[5] = 0;
+  archivio.azione_conteggi = archivio.Azione();
 }
 
 std::int64_t Conta_Solo_Vocaboli_con_Tag_in_Tutti_File(Archivio& archivio, std::string_view tag) {

@@ -50,6 +50,7 @@ class Archivio {
 
   // Starts a user action: every file is checked against the disk at its next use.
   void Nuova_Azione() { ++azione_; }
+  [[nodiscard]] std::uint64_t Azione() const { return azione_; }
 
   [[nodiscard]] const std::filesystem::path& Cartella() const { return cartella_; }
   [[nodiscard]] std::filesystem::path Percorso(std::string_view nome) const;
@@ -57,13 +58,15 @@ class Archivio {
   // Count tables, filled by Carica_Tutti_File.
   std::array<std::int64_t, numero_file> numero_vocaboli{};
   std::array<std::int64_t, 6> numero_vocaboli_tag{};
+  // The action whose files the tables count; within it a recount would find the same numbers.
+  std::uint64_t azione_conteggi = 0;
 
  private:
   struct Voce {
     std::unique_ptr<FileParole> file;
     std::uint64_t azione = 0;
-    std::uintmax_t dimensione = 0;
-    std::filesystem::file_time_type modifica{};
+    std::int64_t dimensione = -1;
+    std::int64_t modifica_ns = -1;
   };
   std::filesystem::path cartella_;
   std::unordered_map<std::string, Voce> cache_;

@@ -25,7 +25,12 @@ TEST(Dispatcher, PresentazionePerTipo) {
                                     {"Nomi Personaggi", false, 12},     {"Spunti Avventure", false, 10},
                                     {"Titoli Libri", true, 12}};
   DatabaseProva db;
-  db.Completa();
+  db.Completa({{"Aggettivi", "Rosso[col][liq][o][s]"},
+               {"MasNaturale", "Il Fuoco[mag]"},
+               {"FemNaturale", "La Luna[mag]"},
+               {"MasAltro", "Il Segno[mag]"},
+               {"FemAltro", "L'Ombra[mag]"},
+               {"Libri", "Trattato[1][an]\nCome Domare[2][an]\nVoci[3][an]\nMemorie[4][an]\nSaggio[5][an]"}});
   Archivio archivio(db.Cartella());
   Motore_Casuale casuale(1);
   Stato stato(archivio, casuale);
