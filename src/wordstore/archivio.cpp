@@ -82,7 +82,8 @@ const FileParole& Archivio::File(std::string_view nome) {
   }
   if (!S_ISREG(info.st_mode)) {
     voce.file.reset();
-    throw ErroreGenerazione(messaggi::File_Non_Regolare(percorso.string()));
+    throw ErroreGenerazione(S_ISDIR(info.st_mode) ? messaggi::File_Cartella(percorso.string())
+                                                  : messaggi::File_Non_Regolare(percorso.string()));
   }
   const std::int64_t dimensione = info.st_size;
   const std::int64_t modifica_ns = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec;

@@ -1,6 +1,7 @@
 #include "wordstore/archivio.hpp"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <chrono>
 #include <filesystem>
@@ -50,12 +51,15 @@ TEST(Archivio, MessaggiCheNominanoIlFile) {
   db.Scrivi("Vuoto", "");
   db.Scrivi("SoloRigheVuote", "\n\n\n");
   std::filesystem::create_directory(db.Cartella() / "Cartella.txt");
+  // Opening a FIFO would wait for a writer for ever: it must be refused before any read.
+  ASSERT_EQ(::mkfifo((db.Cartella() / "Fifo.txt").c_str(), 0600), 0);
   Archivio archivio(db.Cartella());
   const auto percorso = [&](const char* nome) { return (db.Cartella() / nome).string(); };
   EXPECT_EQ(Messaggio_Di(archivio, "Manca"), messaggi::File_Mancante(percorso("Manca.txt")));
   EXPECT_EQ(Messaggio_Di(archivio, "Vuoto"), messaggi::File_Vuoto(percorso("Vuoto.txt")));
   EXPECT_EQ(Messaggio_Di(archivio, "SoloRigheVuote"), messaggi::File_Vuoto(percorso("SoloRigheVuote.txt")));
-  EXPECT_EQ(Messaggio_Di(archivio, "Cartella"), messaggi::File_Non_Regolare(percorso("Cartella.txt")));
+  EXPECT_EQ(Messaggio_Di(archivio, "Cartella"), messaggi::File_Cartella(percorso("Cartella.txt")));
+  EXPECT_EQ(Messaggio_Di(archivio, "Fifo"), messaggi::File_Non_Regolare(percorso("Fifo.txt")));
   EXPECT_EQ(messaggi::File_Mancante("Database/SillabeElfo.txt"),
             "Il file di parole \"Database/SillabeElfo.txt\" non esiste.");
 }
