@@ -1,0 +1,70 @@
+#include "grammar/flessione.hpp"
+
+#include <span>
+#include <utility>
+
+#include "grammar/articoli.hpp"
+#include "grammar/chiavi.hpp"
+#include "grammar/correzione.hpp"
+#include "grammar/regole.hpp"
+#include "wordstore/tag.hpp"
+#include "wordstore/testo.hpp"
+
+namespace talewick {
+namespace {
+
+constexpr Sostituzione desinenze_maschile_plurale[] = {
+    {"co", "ci"},    {"co[m]", "chi"}, {"co[fm]", "chi"}, {"go[m]", "ghi"}, {"go[fm]", "ghi"}, {"io[m]", "i"},
+    {"io[fm]", "i"}, {"o", "i"},       {"tore", "tori"},  {"e", "i"},       {"a", "i"},
+};
+
+// "one" keeps its ending and stops the search, so "chiacchierone" does not fall to the "e" rule.
+constexpr Sostituzione desinenze_femminile_plurale[] = {
+    {"co[f]", "che"}, {"co[fm]", "che"}, {"ca[f]", "che"}, {"ca[fm]", "che"}, {"ga[f]", "ghe"}, {"ga[fm]", "ghe"},
+    {"go[f]", "ghe"}, {"go[fm]", "ghe"}, {"io[f]", "e"},   {"io[fm]", "e"},   {"ia[f]", "e"},   {"ia[fm]", "e"},
+    {"one", "one"},   {"tore", "trici"}, {"e", "i"},       {"o", "e"},        {"a", "e"},
+};
+
+constexpr Sostituzione desinenze_femminile_singolare[] = {{"o", "a"}, {"one", "ona"}, {"tore", "trice"}};
+
+struct Plurale {
+  std::string_view chiave;
+  std::string_view tag_altro_genere;  // the hint that names only the other gender
+  std::span<const Sostituzione> desinenze;
+  std::string_view chiave_articoli;
+};
+
+constexpr Plurale maschile_plurale{chiave::al_maschile_plurale, "[f]", desinenze_maschile_plurale,
+                                   chiave::determinativi_al_maschile_plurale};
+constexpr Plurale femminile_plurale{chiave::al_femminile_plurale, "[m]", desinenze_femminile_plurale,
+                                    chiave::determinativi_al_femminile_plurale};
+
+void Correggi_al_Plurale(Dato& dato, const Plurale& plurale) {
+  if (dato.forma_dato != plurale.chiave) return;
+  if (auto irregolare = Individua_Plurali_Irregolari(dato); irregolare.posizione_barra != 0) {
+    dato.valore_dato = std::move(irregolare.parti_plurale[1]);
+  } else {
+    Sostituisci_Ogni(dato.valore_dato, {plurale.tag_altro_genere, ""});
+    Applica_Prima_Desinenza(dato.valore_dato, plurale.desinenze);
+  }
+  dato.forma_dato = plurale.chiave_articoli;
+  Correggi_in_Articoli_Determinativi_Plurali(dato);
+}
+
+}  // namespace
+
+void Correggi_al_Maschile_Plurale(Dato& dato) { Correggi_al_Plurale(dato, maschile_plurale); }
+
+void Correggi_al_Femminile_Plurale(Dato& dato) { Correggi_al_Plurale(dato, femminile_plurale); }
+
+void Correggi_Aggettivi_al_Femminile_Singolare(Dato& dato) {
+  if (dato.forma_dato != chiave::aggettivi_al_femminile_singolare) return;
+  Cancella_Info_Programma(dato);
+  Applica_Prima_Desinenza(dato.valore_dato, desinenze_femminile_singolare);
+}
+
+void Iniziale_Stringa_Minuscola(Dato& dato) { Iniziale_Minuscola(dato.valore_dato); }
+
+void Iniziale_Stringa_Maiuscola(Dato& dato) { Iniziale_Maiuscola(dato.valore_dato); }
+
+}  // namespace talewick

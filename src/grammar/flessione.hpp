@@ -1,0 +1,16 @@
+#pragma once
+// Number and gender of nouns and adjectives. The two number rewrites give the last word its
+// plural ending (reading the hints "[m]", "[f]", "[fm]" and an irregular plural after "|"), then
+// write the definite-plural key and turn the article plural (grammar/articoli.hpp). The first-letter
+// rewrites `Iniziale_Stringa_Minuscola` and `Iniziale_Stringa_Maiuscola` are declared with the pass
+// in grammar/correzione.hpp.
+#include "wordstore/dati.hpp"
+
+namespace talewick {
+
+// Act only when the marker is "AlMaschilePlurale", "AlFemminilePlurale", "AggettiviAlFemminileSingolare".
+void Correggi_al_Maschile_Plurale(Dato& dato);
+void Correggi_al_Femminile_Plurale(Dato& dato);
+void Correggi_Aggettivi_al_Femminile_Singolare(Dato& dato);
+
+}  // namespace talewick

@@ -1,0 +1,17 @@
+#pragma once
+// Verb forms, from the base form "ha "/"è " + masculine singular participle: agreement of the
+// present perfect, the bare participle used as an adjective, and the infinitive. None of them
+// rewrites the marker.
+#include "wordstore/dati.hpp"
+
+namespace talewick {
+
+// Acts for "AlFemminilePlur", "AlMaschilePlur", "AlFemminileSing".
+void Correggi_Verbi_Passato_Prossimo(Dato& dato);
+// Always drops the auxiliary and capitalises; then agrees for "AlFemminilePlur", "AlMaschilePlur",
+// "AlFemminileSing" (with "AlMaschileSing", or any other marker, the tags stay).
+void Correggi_Verbi_Participio_Passato(Dato& dato);
+// Acts for "Infinito"; removes only the number tags its rows consume.
+void Correggi_Passato_Prossimo_in_Infinito(Dato& dato);
+
+}  // namespace talewick
