@@ -10,7 +10,8 @@
 namespace talewick::cli {
 namespace {
 
-constexpr std::array<Registrazione, 1> comandi = {Registra_Genera};
+constexpr std::array<Registrazione, 4> comandi = {Registra_Genera, Registra_Forma, Registra_Controlla,
+                                                  Registra_Riepilogo};
 
 }  // namespace
 

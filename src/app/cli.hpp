@@ -32,6 +32,9 @@ struct Globali {
 using Registrazione = void (*)(CLI::App& app, Globali& globali);
 
 void Registra_Genera(CLI::App& app, Globali& globali);
+void Registra_Controlla(CLI::App& app, Globali& globali);
+void Registra_Forma(CLI::App& app, Globali& globali);
+void Registra_Riepilogo(CLI::App& app, Globali& globali);
 
 // Runs the command line on `argomenti` (without the program name); returns the exit status.
 int Esegui(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err);

@@ -118,9 +118,9 @@ inline constexpr std::string_view con_bom =
     "il file comincia con il segno BOM: si legge lo stesso, ma è meglio salvarlo in UTF-8 senza BOM";
 inline constexpr std::string_view byte_nul =
     "il file contiene un byte NUL, che la lettura scarta: forse è salvato in UTF-16 o è rovinato";
-inline constexpr std::string_view virgolette_aperte =
-    "virgolette non chiuse: la voce arriva fino alla fine della riga";
-inline constexpr std::string_view file_sconosciuto = "il programma non legge questo file: non è uno dei 38 file di parole";
+inline constexpr std::string_view virgolette_aperte = "virgolette non chiuse: la voce arriva fino alla fine della riga";
+inline constexpr std::string_view file_sconosciuto =
+    "il programma non legge questo file: non è uno dei 38 file di parole";
 inline std::string Tag_Richiesto_Mancante(std::string_view tag, std::string_view uso) {
   return "nessuna voce contiene " + C(tag) + ": senza non si possono generare " + std::string(uso);
 }
@@ -158,8 +158,7 @@ inline std::string Barra_Inutile(std::string_view voce) {
   return C(voce) + ": le voci di questo file non hanno plurale, il testo dopo " + C("|") + " non compare mai";
 }
 inline std::string Spazi_Di_Troppo(std::string_view voce, std::string_view testo) {
-  return "in " + C(voce) + " tolti i tag restano spazi di troppo (" + C(testo) +
-         "): i tag vanno attaccati alla parola";
+  return "in " + C(voce) + " tolti i tag restano spazi di troppo (" + C(testo) + "): i tag vanno attaccati alla parola";
 }
 
 // Nouns.
@@ -174,7 +173,8 @@ inline std::string Articolo_Plurale(std::string_view voce) {
 }
 inline std::string Articolo_Di_Altro_Genere(std::string_view voce, std::string_view articolo, bool file_maschile) {
   return "in " + C(voce) + " l'articolo " + C(articolo) +
-         (file_maschile ? " è femminile, ma il file è di nomi maschili" : " è maschile, ma il file è di nomi femminili");
+         (file_maschile ? " è femminile, ma il file è di nomi maschili"
+                        : " è maschile, ma il file è di nomi femminili");
 }
 inline std::string Articolo_Sbagliato(std::string_view voce, std::string_view parola, std::string_view atteso,
                                       std::string_view corretta) {
@@ -192,10 +192,8 @@ inline std::string Nome_Di_Piu_Parole(std::string_view voce) {
 inline std::string Plurale_Senza_Articolo(std::string_view voce, std::string_view articoli) {
   return "in " + C(voce) + " il plurale dopo «|» deve cominciare con " + std::string(articoli);
 }
-inline std::string Femminile_In_One(std::string_view voce, std::string_view plurale_motore,
-                                    std::string_view proposta) {
-  return C(voce) + ": un femminile in -one resta in -one al plurale (" + C(plurale_motore) + "): scrivi " +
-         C(proposta);
+inline std::string Femminile_In_One(std::string_view voce, std::string_view plurale_motore, std::string_view proposta) {
+  return C(voce) + ": un femminile in -one resta in -one al plurale (" + C(plurale_motore) + "): scrivi " + C(proposta);
 }
 inline std::string Desinenza_Nascosta(std::string_view voce, std::string_view marcatore, std::string_view forma) {
   return C(voce) + ": nella forma " + std::string(marcatore) + " la parola non cambia (" + C(forma) +
@@ -263,17 +261,22 @@ inline constexpr std::string_view consiglio_participio = "controlla il participi
 // The dictionary knows the base form but not this one, and no hint or number gives a known one.
 inline std::string Consiglio_Plurale_Dubbio(std::string_view voce) {
   return "il dizionario conosce la forma di base ma non questa: se è giusta non serve altro, se il plurale è "
-         "irregolare scrivilo dopo «|» (" + C(std::string(voce) + "|…") + ")";
+         "irregolare scrivilo dopo «|» (" +
+         C(std::string(voce) + "|…") + ")";
 }
 inline constexpr std::string_view consiglio_verbo_dubbio =
     "il dizionario conosce la forma di base ma non questa: se è giusta non serve altro, altrimenti controlla il "
     "participio e il suo numero da «[1]» a «[5]»";
 // `prove` lists what an entry with the missing hint or number would give.
-inline std::string Consiglio_Suggerimento(std::string_view prove) { return "forse manca un suggerimento: " + std::string(prove); }
+inline std::string Consiglio_Suggerimento(std::string_view prove) {
+  return "forse manca un suggerimento: " + std::string(prove);
+}
 inline std::string Consiglio_Numero(std::string_view prove) {
   return "forse manca il numero dell'infinito: " + std::string(prove);
 }
-inline std::string Prova(std::string_view voce, std::string_view forme) { return C(voce) + " dà " + std::string(forme); }
+inline std::string Prova(std::string_view voce, std::string_view forme) {
+  return C(voce) + " dà " + std::string(forme);
+}
 inline constexpr std::string_view oppure = " oppure ";
 
 }  // namespace controllo

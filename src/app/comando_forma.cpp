@@ -1,0 +1,62 @@
+#include <CLI/CLI.hpp>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+#include "app/cli.hpp"
+#include "grammar/correzione.hpp"
+#include "wordstore/tag.hpp"
+
+namespace talewick::cli {
+namespace {
+
+struct ArgomentiForma {
+  std::string marcatore;
+  std::string valore;
+  std::optional<std::string> tutte;
+};
+
+// The clean-up a generator runs on each slot once its entry is drawn.
+std::string Forma(std::string_view marcatore, std::string_view valore) {
+  Dato dato;
+  dato.valore_dato = valore;
+  dato.forma_dato = marcatore;
+  Cancella_Tag_Categoria(dato);
+  Correzione_Sostantivi_Aggettivi_Verbi(dato);
+  Cancella_Info_Programma(dato);
+  return std::move(dato.valore_dato);
+}
+
+int Esegui_Forma(const ArgomentiForma& a, Globali& g) {
+  std::ostream& out = *g.out;
+  if (a.tutte) {
+    for (const auto parola : parole_chiave) out << parola << '\t' << Forma(parola, *a.tutte) << '\n';
+  } else {
+    out << Forma(a.marcatore, a.valore) << '\n';
+  }
+  return esito_ok;
+}
+
+}  // namespace
+
+void Registra_Forma(CLI::App& app, Globali& globali) {
+  auto argomenti = std::make_shared<ArgomentiForma>();
+  auto* forma = app.add_subcommand("forma", "Mostra la forma che il motore grammaticale dà a un valore");
+  auto* tutte =
+      forma->add_option("--tutte", argomenti->tutte, "Mostra VALORE con ognuna delle parole chiave, in ordine")
+          ->type_name("VALORE");
+  auto* marcatore =
+      forma->add_option("marcatore", argomenti->marcatore, "Il marcatore grammaticale, per esempio \"FemPlurSu\"")
+          ->type_name("MARCATORE");
+  auto* valore =
+      forma->add_option("valore", argomenti->valore, "Il valore nella sua forma base, per esempio \"La spada\"")
+          ->type_name("VALORE");
+  marcatore->needs(valore);
+  marcatore->excludes(tutte);
+  forma->require_option(1, 0);
+  forma->callback([argomenti, &globali] { globali.codice = Esegui_Forma(*argomenti, globali); });
+}
+
+}  // namespace talewick::cli
