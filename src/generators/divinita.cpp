@@ -1,8 +1,44 @@
+#include <array>
+
+#include "generators/comuni.hpp"
 #include "generators/generatori.hpp"
+#include "grammar/correzione.hpp"
+#include "wordstore/casuale.hpp"
+#include "wordstore/sostantivi.hpp"
+#include "wordstore/tag.hpp"
 
 namespace talewick {
 
-// Not written yet: leaves the result slot as it is.
-void Carica_Dio_Casuale(Stato& /*stato*/) {}
+using namespace generatori;
+
+namespace {
+
+constexpr std::array<std::string_view, 3> titoli_divini = {", Dio ", ", Dea ", ", Divinità "};
+
+}  // namespace
+
+void Carica_Dio_Casuale(Stato& stato) {
+  Contesto& contesto = stato.contesto;
+  Casuale& casuale = contesto.casuale;
+  Dato& dominio = stato[0];
+  Dato& qualificativo = stato[1];
+
+  const auto q = casuale.Estrai(2);
+  Carica_Genere_Sostantivo(contesto, 0);
+  Imposta_Qualificativo(qualificativo, q, Genere(dominio), plurale);
+  Carica_Categoria_Sostantivo(contesto, 0);
+  Carica(contesto, 0);
+  dominio.forma_dato += "PlurPart";
+  Carica(contesto, 1);
+
+  Carica_Nome_Proprio(stato, 2);
+
+  Pulisci_Dato(dominio);
+  Pulisci_Dato(qualificativo);
+  Iniziale_Stringa_Minuscola(dominio);
+
+  const auto titolo = titoli_divini[static_cast<std::size_t>(casuale.Estrai(3) - 1)];
+  Componi(stato.slot_nome.testo, {stato[2].valore_dato, titolo, dominio.valore_dato, " ", qualificativo.valore_dato});
+}
 
 }  // namespace talewick

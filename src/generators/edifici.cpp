@@ -1,8 +1,81 @@
+#include "generators/comuni.hpp"
 #include "generators/generatori.hpp"
+#include "wordstore/casuale.hpp"
+#include "wordstore/sostantivi.hpp"
+#include "wordstore/tag.hpp"
 
 namespace talewick {
 
-// Not written yet: leaves the result slot as it is.
-void Carica_Nome_Locanda_Casuale(Stato& /*stato*/) {}
+using namespace generatori;
+
+namespace {
+
+std::string_view Senza_Spazi_ai_Bordi(std::string_view testo) {
+  const auto inizio = testo.find_first_not_of(' ');
+  if (inizio == std::string_view::npos) return {};
+  return testo.substr(inizio, testo.find_last_not_of(' ') - inizio + 1);
+}
+
+// Sets the slot's file to the gender with a weighted category, and its marker.
+void Sostantivo(Contesto& contesto, int slot, std::string_view genere, std::string_view numero,
+                std::string_view articolo) {
+  Dato& dato = contesto[slot];
+  dato.nome_file_dato = genere;
+  Carica_Categoria_Sostantivo(contesto, slot);
+  Componi(dato.forma_dato, {genere, numero, articolo});
+}
+
+}  // namespace
+
+void Carica_Nome_Locanda_Casuale(Stato& stato) {
+  Contesto& contesto = stato.contesto;
+  Casuale& casuale = contesto.casuale;
+  const auto p = casuale.Estrai(5);
+  const auto n0 = Numero(casuale.Estrai(2));
+  const auto n1 = Numero(casuale.Estrai(2));
+
+  if (p == 5) {
+    const auto g0 = casuale.Estrai(2) == 1 ? maschile : femminile;
+    const auto g1 = casuale.Estrai(2) == 1 ? maschile : femminile;
+    Sostantivo(contesto, 0, g0, n0, "Part");
+    Sostantivo(contesto, 1, g1, n1, "Part");
+  } else {
+    // Map the three slot-1 forms of patterns 3 and 4 onto the last three of patterns 1 and 2.
+    const auto genere = p == 1 || p == 4 ? femminile : maschile;
+    Sostantivo(contesto, 0, genere, n0, p <= 2 ? "Det" : "Part");
+    const auto forma_1 = p <= 2 ? casuale.Estrai(5) : casuale.Estrai(3) + 2;
+    switch (forma_1) {
+      case 1:
+        Sostantivo(contesto, 1, maschile, n1, "Part");
+        break;
+      case 2:
+        Sostantivo(contesto, 1, femminile, n1, "Part");
+        break;
+      case 3:
+        Imposta_Qualificativo(stato[1], 1, genere, n0);
+        break;
+      case 4:
+        Carica_Categoria_SulNel(contesto, 1);
+        break;
+      default:
+        Imposta_Qualificativo(stato[1], 2, genere, n0);
+        break;
+    }
+  }
+
+  for (const int slot : {0, 1}) {
+    Carica(contesto, slot);
+    Pulisci_Dato(stato[slot]);
+  }
+
+  const std::string_view v0 = stato[0].valore_dato;
+  const std::string_view v1 = stato[1].valore_dato;
+  std::string& risultato = stato.slot_nome.testo;
+  if (p <= 2) {
+    Componi(risultato, {v0, " ", v1});
+  } else {
+    Componi(risultato, {Senza_Spazi_ai_Bordi(stato.opzioni.NomePers), " ", v0, p == 5 ? " e " : " ", v1});
+  }
+}
 
 }  // namespace talewick

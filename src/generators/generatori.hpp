@@ -1,7 +1,7 @@
 #pragma once
 // One generator per generation kind. Each fills the data slots it needs, runs the per-slot
 // clean-up (category tags, correction pass, every other tag) and joins the slots with its
-// fixed phrases into the result slot.
+// fixed phrases into the result slot. The pieces they share are in generators/comuni.hpp.
 #include "core/stato.hpp"
 
 namespace talewick {

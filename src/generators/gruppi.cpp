@@ -1,8 +1,55 @@
+#include <array>
+
+#include "generators/comuni.hpp"
 #include "generators/generatori.hpp"
+#include "grammar/correzione.hpp"
+#include "wordstore/casuale.hpp"
+#include "wordstore/sostantivi.hpp"
+#include "wordstore/tag.hpp"
 
 namespace talewick {
 
-// Not written yet: leaves the result slot as it is.
-void Carica_Gruppo_Casuale(Stato& /*stato*/) {}
+using namespace generatori;
+
+namespace {
+
+constexpr std::array<std::string_view, 5> parole_gruppo = {"Clan ", "Gilda ", "Accademia ", "Corporazione ", "Tribù "};
+
+}  // namespace
+
+void Carica_Gruppo_Casuale(Stato& stato) {
+  Contesto& contesto = stato.contesto;
+  Casuale& casuale = contesto.casuale;
+  const auto q = casuale.Estrai(2);
+  const bool forma_lunga = casuale.Estrai(2) == 2;
+  const auto numero = Numero(casuale.Estrai(2));
+  const auto parola = parole_gruppo[static_cast<std::size_t>(casuale.Estrai(5) - 1)];
+  Dato& membri = stato[0];
+
+  Carica_Genere_Sostantivo(contesto, 0);
+  if (!forma_lunga) {
+    Imposta_Qualificativo(stato[1], q, Genere(membri), plurale);
+  } else {
+    Carica_Genere_Sostantivo(contesto, 1);
+    Imposta_Qualificativo(stato[2], q, Genere(stato[1]), numero);
+    Carica_Categoria_Sostantivo(contesto, 1);
+  }
+  membri.nome_file_dato += "Umani";
+  Carica(contesto, 0);
+  membri.forma_dato += "PlurPart";
+  Carica(contesto, 1);
+  if (forma_lunga) {
+    Accoda(stato[1].forma_dato, {numero, "Da"});
+    Carica(contesto, 2);
+  }
+
+  const int ultimo = forma_lunga ? 2 : 1;
+  for (int slot = 0; slot <= ultimo; ++slot) Pulisci_Dato(stato[slot]);
+  Iniziale_Stringa_Minuscola(membri);
+
+  std::string& risultato = stato.slot_nome.testo;
+  Componi(risultato, {parola, membri.valore_dato, " ", stato[1].valore_dato});
+  if (forma_lunga) Accoda(risultato, {" ", stato[2].valore_dato});
+}
 
 }  // namespace talewick

@@ -1,8 +1,36 @@
+#include "generators/comuni.hpp"
 #include "generators/generatori.hpp"
+#include "grammar/correzione.hpp"
+#include "wordstore/casuale.hpp"
+#include "wordstore/tag.hpp"
 
 namespace talewick {
 
-// Not written yet: leaves the result slot as it is.
-void Carica_Oggetto_Casuale(Stato& /*stato*/) {}
+using namespace generatori;
+
+void Carica_Oggetto_Casuale(Stato& stato) {
+  Contesto& contesto = stato.contesto;
+  Casuale& casuale = contesto.casuale;
+  Dato& oggetto = stato[0];
+  Dato& qualificativo = stato[1];
+  Dato& nome = stato[2];
+
+  const auto a = casuale.Estrai(2);
+  Carica_Genere_Sostantivo(contesto, 0);
+  Imposta_Qualificativo(qualificativo, a, Genere(oggetto), singolare);
+  const auto w = casuale.Estrai(2);
+  oggetto.nome_file_dato += Famiglia_Oggetto(stato.opzioni, w);
+  Carica(contesto, 0);
+  oggetto.forma_dato += "SingDet";
+  Carica(contesto, 1);
+
+  Carica_Nome_Proprio(stato, 2);
+
+  Pulisci_Dato(oggetto);
+  Pulisci_Dato(qualificativo);
+  Iniziale_Stringa_Minuscola(oggetto);
+
+  Componi(stato.slot_nome.testo, {nome.valore_dato, ", ", oggetto.valore_dato, " ", qualificativo.valore_dato});
+}
 
 }  // namespace talewick

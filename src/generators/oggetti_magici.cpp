@@ -1,8 +1,44 @@
+#include "generators/comuni.hpp"
 #include "generators/generatori.hpp"
+#include "wordstore/casuale.hpp"
+#include "wordstore/tag.hpp"
 
 namespace talewick {
 
-// Not written yet: leaves the result slot as it is.
-void Carica_Oggetto_Magico_Casuale(Stato& /*stato*/) {}
+using namespace generatori;
+
+void Carica_Oggetto_Magico_Casuale(Stato& stato) {
+  Contesto& contesto = stato.contesto;
+  Casuale& casuale = contesto.casuale;
+  Dato& oggetto = stato[0];
+  Dato& complemento = stato[1];
+  Dato& qualificativo = stato[2];
+
+  Carica_Genere_Sostantivo(contesto, 0);
+  const auto w = casuale.Estrai(2);
+  oggetto.nome_file_dato += Famiglia_Oggetto(stato.opzioni, w);
+  oggetto.forma_dato += "SingDet";
+
+  const auto t = casuale.Estrai(3);
+  Carica_Genere_Sostantivo(contesto, 1);
+  if (t == 1) {
+    complemento.nome_file_dato += "Astratto";
+    Carica(contesto, 1);
+  } else {
+    complemento.tag_dato = "[mag]";
+    complemento.nome_file_dato += t == 2 ? "Naturale" : "Altro";
+    Carica_Tag(contesto, 1);
+  }
+
+  // Read the complement's gender before its marker gets "SingPart": the qualifier agrees with it.
+  Imposta_Qualificativo(qualificativo, casuale.Estrai(2), Genere(complemento), singolare);
+  complemento.forma_dato += "SingPart";
+
+  Carica(contesto, 0);
+  Carica(contesto, 2);
+  for (Dato* dato : {&oggetto, &complemento, &qualificativo}) Pulisci_Dato(*dato);
+
+  Componi(stato.slot_nome.testo, {oggetto.valore_dato, " ", complemento.valore_dato, " ", qualificativo.valore_dato});
+}
 
 }  // namespace talewick

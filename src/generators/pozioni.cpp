@@ -1,8 +1,105 @@
+#include <array>
+
+#include "generators/comuni.hpp"
 #include "generators/generatori.hpp"
+#include "grammar/correzione.hpp"
+#include "wordstore/casuale.hpp"
+#include "wordstore/tag.hpp"
+#include "wordstore/testo.hpp"
 
 namespace talewick {
 
-// Not written yet: leaves the result slot as it is.
-void Carica_Descrizione_Fluidi_Casuale(Stato& /*stato*/) {}
+using namespace generatori;
+
+namespace {
+
+struct Soggetto {
+  std::string_view testo;
+  std::string_view forma_aggettivo;
+};
+
+constexpr std::array<Soggetto, 7> soggetti = {{{"La pozione", "AggFemSing"},
+                                               {"Il fluido", "AggMasSing"},
+                                               {"Il liquido", "AggMasSing"},
+                                               {"Il tonico", "AggMasSing"},
+                                               {"L'elisir", "AggMasSing"},
+                                               {"La sostanza", "AggFemSing"},
+                                               {"La mistura", "AggFemSing"}}};
+
+void Aggettivo_con_Tag(Contesto& contesto, int slot, std::string_view tag) {
+  Dato& dato = contesto[slot];
+  dato.nome_file_dato = aggettivi;
+  dato.tag_dato = tag;
+  Carica_Tag(contesto, slot);
+}
+
+// Draws a smell or taste adjective and, for one tagged "[+]", a food noun into `slot_cibo`;
+// returns whether it did.
+bool Aggettivo_Sensoriale(Contesto& contesto, int slot, std::string_view tag, int slot_cibo) {
+  Aggettivo_con_Tag(contesto, slot, tag);
+  contesto[slot].forma_dato = nessuna_forma;
+  if (contesto[slot].valore_dato.find("[+]") == std::string::npos) return false;
+  Carica_Genere_Sostantivo(contesto, slot_cibo);
+  Dato& cibo = contesto[slot_cibo];
+  cibo.nome_file_dato += "Cibi";
+  cibo.forma_dato = nessuna_forma;
+  Carica(contesto, slot_cibo);
+  return true;
+}
+
+}  // namespace
+
+void Carica_Descrizione_Fluidi_Casuale(Stato& stato) {
+  Contesto& contesto = stato.contesto;
+  const Soggetto& soggetto = soggetti[static_cast<std::size_t>(contesto.casuale.Estrai(7) - 1)];
+  stato[8].valore_dato = soggetto.testo;
+  stato[0].forma_dato = soggetto.forma_aggettivo;
+  Aggettivo_con_Tag(contesto, 0, "[liq]");
+  stato[8].forma_dato = nessuna_forma;
+  Aggettivo_con_Tag(contesto, 1, "[col]");
+  stato[1].forma_dato = stato[0].forma_dato;
+
+  Dato& specificazione = stato[2];
+  specificazione.nome_file_dato = "FluidiSpecificazioni";
+  specificazione.forma_dato = nessuna_forma;  // keep an earlier generation's marker from inflecting it
+  Carica(contesto, 2);
+  // Leave the colour out when the entry gives no gender for its noun.
+  std::string_view forma_colore;
+  if (specificazione.valore_dato.find("[m]") != std::string::npos) {
+    forma_colore = "AggMasPlur";
+  } else if (specificazione.valore_dato.find("[f]") != std::string::npos) {
+    forma_colore = "AggFemPlur";
+  }
+  const bool con_colore = !forma_colore.empty();
+  if (con_colore) {
+    Aggettivo_con_Tag(contesto, 3, "[col]");
+    stato[3].forma_dato = forma_colore;
+  }
+
+  const bool cibo_odore = Aggettivo_Sensoriale(contesto, 4, "[o]", 5);
+  const bool cibo_sapore = Aggettivo_Sensoriale(contesto, 6, "[s]", 7);
+
+  // Strip "[col]", which would hide the colour's ending from the plural rewrite.
+  if (con_colore) Cancella_Tag_Categoria(stato[3]);
+  if (cibo_odore) Cancella_Articolo(stato[5]);
+  if (cibo_sapore) Cancella_Articolo(stato[7]);
+  for (int slot = 0; slot <= 7; ++slot) {
+    if ((slot == 3 && !con_colore) || (slot == 5 && !cibo_odore) || (slot == 7 && !cibo_sapore)) continue;
+    Dato& dato = stato[slot];
+    dato.valore_dato = In_Minuscolo(dato.valore_dato);
+    Correzione_Sostantivi_Aggettivi_Verbi(dato);
+    Cancella_Info_Programma(dato);
+  }
+
+  const auto s = [&stato](int slot) -> std::string_view { return stato[slot].valore_dato; };
+  std::string& descrizione = stato.slot_nome.testo;
+  Componi(descrizione, {s(8), " ", s(0), " è ", s(1), " ", s(2)});
+  if (con_colore) Accoda(descrizione, {" ", s(3)});
+  Accoda(descrizione, {", ha un odore ", s(4)});
+  if (cibo_odore) Accoda(descrizione, {" di ", s(5)});
+  Accoda(descrizione, {" e il sapore ", s(6)});
+  if (cibo_sapore) Accoda(descrizione, {" di ", s(7)});
+  descrizione += '.';
+}
 
 }  // namespace talewick

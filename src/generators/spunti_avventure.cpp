@@ -1,8 +1,140 @@
+#include "generators/comuni.hpp"
 #include "generators/generatori.hpp"
+#include "wordstore/casuale.hpp"
+#include "wordstore/sostantivi.hpp"
+#include "wordstore/tag.hpp"
+#include "wordstore/testo.hpp"
 
 namespace talewick {
 
-// Not written yet: leaves the result slot as it is.
-void Carica_Spunto_Avventura_Casuale(Stato& /*stato*/) {}
+using namespace generatori;
+
+namespace {
+
+// Draws the number of a noun: 1 gives the plural, 2 the singular.
+std::string_view Numero_Spunto(Casuale& casuale) { return casuale.Estrai(2) == 1 ? plurale : singolare; }
+
+// Sets up and draws a noun of random gender and weighted category with an indefinite article,
+// and sets the marker of the adjective that agrees with it.
+void Oggetto_Indeterminato(Contesto& contesto, int slot, int slot_aggettivo) {
+  Carica_Genere_Sostantivo(contesto, slot);
+  Dato& dato = contesto[slot];
+  Dato& aggettivo = contesto[slot_aggettivo];
+  Componi(aggettivo.forma_dato, {"Agg", Genere(dato)});
+  const auto numero = Numero_Spunto(contesto.casuale);
+  Accoda(dato.forma_dato, {numero, "Indet"});
+  aggettivo.forma_dato += numero;
+  Carica_Categoria_Sostantivo(contesto, slot);
+  Carica(contesto, slot);
+}
+
+// Likewise for a complement, whose article the verb's tags decide: "di" for "[spec]", else "a"
+// for "[term]".
+void Complemento(Contesto& contesto, int slot, int slot_aggettivo, const Dato& verbo) {
+  Carica_Genere_Sostantivo(contesto, slot);
+  Dato& dato = contesto[slot];
+  Dato& aggettivo = contesto[slot_aggettivo];
+  Componi(aggettivo.forma_dato, {"Agg", Genere(dato)});
+  const auto numero = Numero_Spunto(contesto.casuale);
+  dato.forma_dato += numero;
+  aggettivo.forma_dato += numero;
+  Carica_Categoria_Sostantivo(contesto, slot);
+  Carica(contesto, slot);
+  if (verbo.ha_spec_dato) {
+    dato.forma_dato += "IndetDi";
+  } else if (verbo.ha_term_dato) {
+    dato.forma_dato += "IndetA";
+  }
+}
+
+void Verbo(Contesto& contesto, int slot) {
+  contesto[slot].nome_file_dato = verbi;
+  Carica(contesto, slot);
+  Controlla_Complemento(contesto, slot);
+}
+
+}  // namespace
+
+void Carica_Spunto_Avventura_Casuale(Stato& stato) {
+  Contesto& contesto = stato.contesto;
+  Casuale& casuale = contesto.casuale;
+
+  // Set up the subject with the markers of its verb and adjective.
+  Carica_Genere_Sostantivo(contesto, 0);
+  const auto genere_0 = Genere(stato[0]);
+  Componi(stato[3].forma_dato, {"Agg", genere_0});
+  stato[0].nome_file_dato += casuale.Estrai(2) == 1 ? "Umani" : "Animali";
+  const auto numero_0 = Numero_Spunto(casuale);
+  Accoda(stato[0].forma_dato, {numero_0, "Indet"});
+  Componi(stato[1].forma_dato, {"Verbi", numero_0, genere_0});
+  stato[3].forma_dato += numero_0;
+  Carica(contesto, 0);
+
+  Verbo(contesto, 1);
+  const Dato& verbo = stato[1];
+  Oggetto_Indeterminato(contesto, 2, 4);
+  stato[13].nome_file_dato = aggettivi;
+  Carica(contesto, 13);
+  Complemento(contesto, 5, 13, verbo);
+  for (const int slot : {3, 4, 9, 12}) stato[slot].nome_file_dato = aggettivi;
+  Carica(contesto, 3);
+  Carica(contesto, 4);
+  Carica_Luogo(contesto, 6);
+
+  // Set up the purpose clause.
+  stato[7].forma_dato = "Infinito";
+  Verbo(contesto, 7);
+  const Dato& scopo = stato[7];
+  Oggetto_Indeterminato(contesto, 8, 9);
+  Carica(contesto, 9);
+  Complemento(contesto, 11, 12, scopo);
+  Carica(contesto, 12);
+  Carica_Luogo(contesto, 10);
+
+  // Write every piece in lower case; the sentence gets its capital at the end.
+  for (int slot = 0; slot <= 13; ++slot) {
+    Dato& dato = stato[slot];
+    Pulisci_Dato(dato);
+    dato.valore_dato = In_Minuscolo(dato.valore_dato);
+  }
+
+  const bool aggettivi_si = stato.opzioni.Aggettivi;
+  const auto s = [&stato](int slot) -> std::string_view { return stato[slot].valore_dato; };
+  std::string& spunto = stato.slot_nome.testo;
+  Componi(spunto, {s(0)});
+  if (aggettivi_si) Accoda(spunto, {" ", s(3)});
+  Accoda(spunto, {" ", s(1)});
+  if (verbo.transitivo_dato) {
+    Accoda(spunto, {" ", s(2)});
+    if (aggettivi_si) Accoda(spunto, {" ", s(4)});
+  } else {
+    Accoda(spunto, {" ", s(6)});
+  }
+  if (verbo.ha_spec_dato || verbo.ha_term_dato) {
+    Accoda(spunto, {" ", s(5)});
+    if (aggettivi_si) Accoda(spunto, {" ", s(13)});
+    Accoda(spunto, {", ", s(6), ","});
+  }
+  if (verbo.ha_scopo_dato) {
+    Accoda(spunto, {" per ", s(7)});
+    if (scopo.transitivo_dato) {
+      Accoda(spunto, {" ", s(8)});
+      if (aggettivi_si) Accoda(spunto, {" ", s(9)});
+    } else {
+      Accoda(spunto, {" ", s(10)});
+    }
+  }
+  if (scopo.ha_spec_dato || scopo.ha_term_dato) {
+    Accoda(spunto, {" ", s(11)});
+    if (aggettivi_si) Accoda(spunto, {" ", s(12)});
+  }
+  // Let the full stop take the place of a comma that nothing follows.
+  if (spunto.ends_with(',')) {
+    spunto.back() = '.';
+  } else {
+    spunto += '.';
+  }
+  Iniziale_Maiuscola(spunto);
+}
 
 }  // namespace talewick

@@ -1,8 +1,132 @@
+#include <array>
+
+#include "core/messaggi.hpp"
+#include "generators/comuni.hpp"
 #include "generators/generatori.hpp"
+#include "grammar/correzione.hpp"
+#include "wordstore/archivio.hpp"
+#include "wordstore/casuale.hpp"
+#include "wordstore/sostantivi.hpp"
+#include "wordstore/tag.hpp"
 
 namespace talewick {
 
-// Not written yet: leaves the result slot as it is.
-void Carica_Titolo_Libro_Casuale(Stato& /*stato*/) {}
+using namespace generatori;
+
+namespace {
+
+// The number tag of the template for each title kind 1..6.
+constexpr std::array<std::string_view, 6> tag_tipo = {"[1]", "[1]", "[2]", "[3]", "[4]", "[5]"};
+
+// Marker of the adjective of a kind-2 frame, by frame 1..4.
+constexpr std::array<std::string_view, 4> forma_cornice = {"AggMasSing", "AggFemPlur", "AggFemPlur", "AggFemSing"};
+
+void Correlato(Contesto& contesto, int slot, std::string_view forma) {
+  contesto[slot].forma_dato = forma;
+  Controlla_Categoria_e_Carica_Sostantivo_Correlato(contesto, slot);
+}
+
+}  // namespace
+
+void Carica_Titolo_Libro_Casuale(Stato& stato) {
+  Contesto& contesto = stato.contesto;
+  Casuale& casuale = contesto.casuale;
+  Dato& modello = stato[0];
+
+  const auto r = casuale.Estrai(6);
+  modello.nome_file_dato = "Libri";
+  modello.tag_dato = tag_tipo[static_cast<std::size_t>(r - 1)];
+  Carica_Tag(contesto, 0);
+  modello.forma_dato = nessuna_forma;
+  // Refuse a template without a category: its nouns would stay undrawn, showing older ones.
+  if (Categoria_da_Tag(modello.valore_dato) == nullptr) {
+    throw ErroreGenerazione(
+        messaggi::Titolo_Senza_Categoria(contesto.archivio.Percorso("Libri").string(), modello.valore_dato));
+  }
+
+  std::int64_t cornice = 0;
+  std::int64_t forma_5 = 0;
+  int ultimo = 1;
+  switch (r) {
+    case 1:
+      Correlato(contesto, 1, "PlurPart");
+      break;
+    case 2:
+      stato[1].forma_dato = "PlurPart";
+      stato[3].nome_file_dato = aggettivi;
+      Carica(contesto, 3);
+      cornice = casuale.Estrai(4);
+      stato[3].forma_dato = forma_cornice[static_cast<std::size_t>(cornice - 1)];
+      Controlla_Categoria_e_Carica_Sostantivo_Correlato(contesto, 1);
+      Correlato(contesto, 2, "PlurPart");
+      ultimo = 3;
+      break;
+    case 3:
+      Correlato(contesto, 1, "PlurDet");
+      break;
+    case 4:
+      Correlato(contesto, 1, "PlurSu");
+      break;
+    case 5:
+      forma_5 = casuale.Estrai(2);
+      stato[2].nome_file_dato = aggettivi;
+      if (forma_5 == 1) {
+        Correlato(contesto, 1, "SingPart");
+        stato[2].forma_dato = stato[1].forma_dato == "MasSingPart" ? "AggMasSing" : "AggFemSing";
+        ultimo = 2;
+      } else {
+        Carica_Nome_Proprio(stato, 1);
+        stato[1].valore_dato.insert(0, "di ");
+        Carica_Nome_Proprio(stato, 3);
+        stato[2].forma_dato = "AggMasSing";
+        ultimo = 3;
+      }
+      Carica(contesto, 2);
+      break;
+    default:
+      Correlato(contesto, 1, "SingSu");
+      break;
+  }
+
+  for (int slot = 0; slot <= ultimo; ++slot) Pulisci_Dato(stato[slot]);
+
+  // Change first letters before reading the parts: a case change may move the text.
+  if (r == 2 && cornice != 3) Iniziale_Stringa_Minuscola(modello);
+  if (r == 3) Iniziale_Stringa_Minuscola(stato[1]);
+
+  const std::string_view t = modello.valore_dato;
+  const std::string_view s1 = stato[1].valore_dato;
+  const std::string_view s2 = stato[2].valore_dato;
+  const std::string_view s3 = stato[3].valore_dato;
+  std::string& titolo = stato.slot_nome.testo;
+  switch (r) {
+    case 2:
+      switch (cornice) {
+        case 1:
+          Componi(titolo, {"Un Confronto ", s3, " tra ", t, " ", s1, " e ", s2});
+          break;
+        case 2:
+          Componi(titolo, {"Le ", s3, " Differenze tra ", t, " ", s1, " e ", s2});
+          break;
+        case 3:
+          Componi(titolo, {t, " ", s1, " e ", s2, ": ", s3, " Differenze"});
+          break;
+        default:
+          Componi(titolo, {"Una Esposizione ", s3, " tra ", t, " ", s1, " e ", s2});
+          break;
+      }
+      break;
+    case 5:
+      if (forma_5 == 1) {
+        Componi(titolo, {t, " ", s1, " ", s2});
+      } else {
+        Componi(titolo, {t, " ", s1, " ''", s2, "'' ", s3});
+      }
+      break;
+    default:
+      Componi(titolo, {t, " ", s1});
+      break;
+  }
+}
 
 }  // namespace talewick

@@ -23,10 +23,6 @@ const std::array<std::string_view, numero_file> nome_file = {
     "SillabeOrco",          "SillabeGnomo",    "SillabeMezzuomo",   "SillabeElfo",     "SillabeDemone",
     "SillabeOrientale",     "SillabeTroll",    "SillabeElfo Oscuro"};
 
-bool FileParole::Vuoto() const {
-  return std::all_of(voci.begin(), voci.end(), [](const std::string& v) { return v.empty(); });
-}
-
 const std::vector<std::uint32_t>& FileParole::Con_Tag(std::string_view tag) const {
   const auto trovato = indici_tag_.find(std::string(tag));
   if (trovato != indici_tag_.end()) return trovato->second;
@@ -54,6 +50,7 @@ std::unique_ptr<FileParole> Leggi_File_Parole(const std::filesystem::path& perco
   file->nome = std::move(nome);
   file->percorso = percorso;
   file->voci = std::move(campi.campi);
+  file->vuoto = std::all_of(file->voci.begin(), file->voci.end(), [](const std::string& v) { return v.empty(); });
   file->righe = std::move(campi.righe);
   file->righe_virgolette_aperte = std::move(campi.righe_virgolette_aperte);
   file->codifica = decodificato.codifica;

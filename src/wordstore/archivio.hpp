@@ -32,7 +32,8 @@ class FileParole {
   std::vector<int> righe_virgolette_aperte;
 
   // True when the file holds no entry with any text in it.
-  [[nodiscard]] bool Vuoto() const;
+  [[nodiscard]] bool Vuoto() const { return vuoto; }
+  bool vuoto = true;
   // Indices of the entries that contain `tag` (case-sensitive substring), computed once.
   [[nodiscard]] const std::vector<std::uint32_t>& Con_Tag(std::string_view tag) const;
 

@@ -1,0 +1,51 @@
+#include "generators/comuni.hpp"
+
+#include "core/nomi_personaggi.hpp"
+#include "grammar/correzione.hpp"
+#include "wordstore/tag.hpp"
+
+namespace talewick::generatori {
+
+void Pulisci_Dato(Dato& dato) {
+  Cancella_Tag_Categoria(dato);
+  Correzione_Sostantivi_Aggettivi_Verbi(dato);
+  Cancella_Info_Programma(dato);
+}
+
+void Componi(std::string& destinazione, std::initializer_list<std::string_view> pezzi) {
+  destinazione.clear();
+  Accoda(destinazione, pezzi);
+}
+
+void Accoda(std::string& destinazione, std::initializer_list<std::string_view> pezzi) {
+  std::size_t lunghezza = destinazione.size();
+  for (const auto pezzo : pezzi) lunghezza += pezzo.size();
+  destinazione.reserve(lunghezza);
+  for (const auto pezzo : pezzi) destinazione.append(pezzo);
+}
+
+void Imposta_Qualificativo(Dato& dato, std::int64_t q, std::string_view genere, std::string_view numero) {
+  if (q == 1) {
+    dato.nome_file_dato = aggettivi;
+    Componi(dato.forma_dato, {"Agg", genere, numero});
+  } else {
+    dato.nome_file_dato = verbi;
+    Componi(dato.forma_dato, {"Participio", genere, numero});
+  }
+}
+
+std::string_view Famiglia_Oggetto(const Opzioni& opzioni, std::int64_t w) {
+  if (opzioni.ComboOpzioni == "Genera solo nomi di armi") return "Armi";
+  if (opzioni.ComboOpzioni == "Genera solo nomi di oggetti") return "Oggetti";
+  return w == 1 ? "Armi" : "Oggetti";
+}
+
+void Carica_Nome_Proprio(Stato& stato, int valore_posizione_dato) {
+  Dato& dato = stato[valore_posizione_dato];
+  dato.forma_dato = nessuna_forma;
+  stato.slot_nome.testo.clear();
+  Carica_Nome_Persona_Casuale(stato, valore_posizione_dato);
+  dato.valore_dato = stato.slot_nome.testo;
+}
+
+}  // namespace talewick::generatori

@@ -1,0 +1,48 @@
+#pragma once
+// Pieces every generator shares: the per-slot clean-up, the number and gender words markers
+// are built from, the qualifier set-up, personal names in a slot, and joining text.
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "core/stato.hpp"
+
+namespace talewick::generatori {
+
+inline constexpr std::string_view maschile = "Mas";
+inline constexpr std::string_view femminile = "Fem";
+inline constexpr std::string_view singolare = "Sing";
+inline constexpr std::string_view plurale = "Plur";
+inline constexpr std::string_view aggettivi = "Aggettivi";
+inline constexpr std::string_view verbi = "VerbiPassatoProssimo";
+inline constexpr std::string_view nessuna_forma = "No";  // matches no keyword of the correction pass
+
+// Category tags, correction pass, every remaining tag.
+void Pulisci_Dato(Dato& dato);
+
+// "Sing" for 1, "Plur" for 2.
+constexpr std::string_view Numero(std::int64_t k) { return k == 1 ? singolare : plurale; }
+
+// The gender a noun draw left at the head of the slot's marker.
+inline std::string_view Genere(const Dato& dato) {
+  return dato.forma_dato.starts_with(maschile) ? maschile : femminile;
+}
+
+// `destinazione` becomes the pieces joined, reusing its storage.
+void Componi(std::string& destinazione, std::initializer_list<std::string_view> pezzi);
+// Appends the pieces to `destinazione`.
+void Accoda(std::string& destinazione, std::initializer_list<std::string_view> pezzi);
+
+// An adjective (q = 1, marker "Agg" + gender + number) or a participle (q = 2, marker
+// "Participio" + gender + number) that agrees with a noun.
+void Imposta_Qualificativo(Dato& dato, std::int64_t q, std::string_view genere, std::string_view numero);
+
+// "Armi" or "Oggetti" as the object filter says; w decides for "Genera qualsiasi oggetto".
+std::string_view Famiglia_Oggetto(const Opzioni& opzioni, std::int64_t w);
+
+// A personal name made in the slot by the character-name generator, marker "No"; the result
+// slot is emptied first and then holds the name alone.
+void Carica_Nome_Proprio(Stato& stato, int valore_posizione_dato);
+
+}  // namespace talewick::generatori

@@ -1,0 +1,37 @@
+#pragma once
+// Noun selection: the category of a noun chosen by weight or read from another entry's
+// category tag, place and manner phrases, and the complement flags of a verb entry.
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+#include "wordstore/dati.hpp"
+
+namespace talewick {
+
+struct CategoriaSostantivo {
+  std::string_view nome;  // the part after "Mas"/"Fem" in the file names
+  std::string_view tag;
+  std::size_t indice_maschile;  // index of "Mas" + nome in `nome_file`; the feminine file follows it
+};
+
+// The ten categories, in the order the weighted draw walks them.
+extern const std::array<CategoriaSostantivo, 10> categorie_sostantivi;
+
+// The category named by the last of the category tags in `valore` (in the order the related-noun
+// draw looks for them), or nullptr when it holds none.
+const CategoriaSostantivo* Categoria_da_Tag(std::string_view valore);
+
+// Appends a category to `nome_file_dato` ("Mas" or "Fem"), weighted by the current entry counts.
+void Carica_Categoria_Sostantivo(Contesto& contesto, int valore_posizione_dato);
+// Draws a "Dove" phrase (marker "No") or a singular place noun with "in".
+void Carica_Luogo(Contesto& contesto, int valore_posizione_dato);
+// Sets up a "Come" phrase, a noun with "con"/"senza", or draws a place; the caller draws next.
+void Carica_Categoria_SulNel(Contesto& contesto, int valore_posizione_dato);
+// Draws a noun of random gender of the category tagged in slot 0 and puts the gender in front of
+// the slot's marker; without a category tag in slot 0 nothing changes.
+void Controlla_Categoria_e_Carica_Sostantivo_Correlato(Contesto& contesto, int valore_posizione_dato);
+// Reads "[spec]", "[term]", "[scopo]", "[tr]", "[intr]" of the slot's entry into its four flags.
+void Controlla_Complemento(Contesto& contesto, int valore_posizione_dato);
+
+}  // namespace talewick

@@ -1,0 +1,267 @@
+#include "wordstore/sostantivi.hpp"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <map>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "support/casuale_scriptato.hpp"
+#include "support/database_prova.hpp"
+#include "wordstore/archivio.hpp"
+#include "wordstore/casuale.hpp"
+
+namespace talewick {
+namespace {
+
+using prova::CasualeScriptato;
+using prova::DatabaseProva;
+
+CasualeScriptato Scriptato(const std::vector<std::int64_t>& estrazioni) {
+  CasualeScriptato casuale{};
+  for (const auto e : estrazioni) casuale.Aggiungi({e});
+  return casuale;
+}
+
+TEST(CategorieSostantivi, OgniRigaNominaIPropriFile) {
+  for (const auto& categoria : categorie_sostantivi) {
+    SCOPED_TRACE(std::string(categoria.nome));
+    EXPECT_EQ(nome_file[categoria.indice_maschile], "Mas" + std::string(categoria.nome));
+    EXPECT_EQ(nome_file[categoria.indice_maschile + 1], "Fem" + std::string(categoria.nome));
+  }
+}
+
+// Every noun file holds one entry, so each category covers two numbers of the draw 1..20.
+struct CasoPercorso {
+  const char* nome;
+  std::int64_t estratto;
+  const char* categoria;
+};
+
+void PrintTo(const CasoPercorso& caso, std::ostream* uscita) { *uscita << caso.nome; }
+
+class PercorsoCategorie : public testing::TestWithParam<CasoPercorso> {};
+
+TEST_P(PercorsoCategorie, IlNumeroEstrattoCadeNellaCategoriaGiusta) {
+  DatabaseProva db;
+  db.Completa();
+  Archivio archivio(db.Cartella());
+  CasualeScriptato casuale{GetParam().estratto};
+  Contesto contesto(archivio, casuale);
+  contesto[4].nome_file_dato = "Fem";
+  Carica_Categoria_Sostantivo(contesto, 4);
+  EXPECT_EQ(contesto[4].nome_file_dato, "Fem" + std::string(GetParam().categoria));
+  EXPECT_EQ(casuale.Chiamate(), 1U);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tabella, PercorsoCategorie,
+                         testing::Values(CasoPercorso{"primo_altro", 1, "Altro"}, CasoPercorso{"animali", 3, "Animali"},
+                                         CasoPercorso{"cibi", 6, "Cibi"}, CasoPercorso{"corpo", 7, "Corpo"},
+                                         CasoPercorso{"umani_prima_di_oggetti", 9, "Umani"},
+                                         CasoPercorso{"oggetti", 12, "Oggetti"}, CasoPercorso{"luoghi", 13, "Luoghi"},
+                                         CasoPercorso{"armi", 16, "Armi"},
+                                         CasoPercorso{"naturale_prima_di_astratto", 17, "Naturale"},
+                                         CasoPercorso{"ultimo_astratto", 20, "Astratto"}),
+                         [](const testing::TestParamInfo<CasoPercorso>& info) { return std::string(info.param.nome); });
+
+TEST(CategoriaSostantivo, IPesiSonoIConteggiDiOra) {
+  DatabaseProva db;
+  db.Completa({{"MasAltro", "Il Sogno\nIl Presagio\nIl Segno"}});
+  Archivio archivio(db.Cartella());
+  CasualeScriptato casuale{4, 3};
+  Contesto contesto(archivio, casuale);
+  contesto[0].nome_file_dato = "Mas";
+  Carica_Categoria_Sostantivo(contesto, 0);  // "Altro" now covers 1..4
+  EXPECT_EQ(contesto[0].nome_file_dato, "MasAltro");
+  EXPECT_EQ(archivio.numero_vocaboli[2], 3);
+
+  // An edit made between two user actions changes the weights of the next draw.
+  db.Scrivi("MasAltro", "Il Sogno");
+  std::filesystem::last_write_time(db.Cartella() / "MasAltro.txt",
+                                   std::filesystem::file_time_type::clock::now() + std::chrono::seconds(5));
+  archivio.Nuova_Azione();
+  contesto[0].nome_file_dato = "Mas";
+  Carica_Categoria_Sostantivo(contesto, 0);
+  EXPECT_EQ(contesto[0].nome_file_dato, "MasAnimali");
+  EXPECT_EQ(archivio.numero_vocaboli[2], 1);
+}
+
+TEST(CategoriaSostantivo, UnaCategoriaRiccaVincePerEntrambiIGeneri) {
+  std::string molti;
+  for (int i = 0; i < 180; ++i) molti += "Il Cibo" + std::to_string(i) + "\n";
+  molti.pop_back();
+  DatabaseProva db;
+  db.Completa({{"MasCibi", molti}});
+  Archivio archivio(db.Cartella());
+  Motore_Casuale casuale(11);
+  Contesto contesto(archivio, casuale);
+  for (const char* genere : {"Mas", "Fem"}) {
+    SCOPED_TRACE(genere);
+    int cibi = 0;
+    for (int i = 0; i < 1000; ++i) {
+      contesto[0].nome_file_dato = genere;
+      Carica_Categoria_Sostantivo(contesto, 0);
+      if (contesto[0].nome_file_dato == std::string(genere) + "Cibi") ++cibi;
+    }
+    // 181 of 199 entries: about 910 in 1000.
+    EXPECT_GT(cibi, 850);
+  }
+}
+
+struct CasoLuogo {
+  const char* nome;
+  std::vector<std::int64_t> estrazioni;
+  const char* file;
+  const char* forma;
+  const char* valore;
+};
+
+void PrintTo(const CasoLuogo& caso, std::ostream* uscita) { *uscita << caso.nome; }
+
+class Luogo : public testing::TestWithParam<CasoLuogo> {};
+
+TEST_P(Luogo, FraseOSostantivoConIn) {
+  DatabaseProva db;
+  db.Completa({{"Dove", "nel Bosco"}, {"MasLuoghi", "Il Castello"}, {"FemLuoghi", "La Torre"}});
+  Archivio archivio(db.Cartella());
+  CasualeScriptato casuale = Scriptato(GetParam().estrazioni);
+  Contesto contesto(archivio, casuale);
+  contesto[6].forma_dato = "VerbiPlurMas";
+  Carica_Luogo(contesto, 6);
+  EXPECT_EQ(contesto[6].nome_file_dato, GetParam().file);
+  EXPECT_EQ(contesto[6].forma_dato, GetParam().forma);
+  EXPECT_EQ(contesto[6].valore_dato, GetParam().valore);
+  EXPECT_EQ(casuale.Rimaste(), 0U);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tabella, Luogo,
+                         testing::Values(CasoLuogo{"frase_di_dove", {1, 1}, "Dove", "No", "nel Bosco"},
+                                         CasoLuogo{
+                                             "luogo_maschile", {2, 1, 1}, "MasLuoghi", "MasSingIn", "Il Castello"},
+                                         CasoLuogo{"luogo_femminile", {2, 2, 1}, "FemLuoghi", "FemSingIn", "La Torre"}),
+                         [](const testing::TestParamInfo<CasoLuogo>& info) { return std::string(info.param.nome); });
+
+struct CasoSulNel {
+  const char* nome;
+  std::vector<std::int64_t> estrazioni;  // a, b, c, d, then the draws of the outcome
+  const char* file;
+  const char* forma;
+};
+
+void PrintTo(const CasoSulNel& caso, std::ostream* uscita) { *uscita << caso.nome; }
+
+class SulNel : public testing::TestWithParam<CasoSulNel> {};
+
+TEST_P(SulNel, ModoSostantivoOLuogo) {
+  DatabaseProva db;
+  db.Completa();
+  Archivio archivio(db.Cartella());
+  CasualeScriptato casuale = Scriptato(GetParam().estrazioni);
+  Contesto contesto(archivio, casuale);
+  contesto[1].nome_file_dato = "Aggettivi";
+  contesto[1].forma_dato = "AggFemPlur";
+  Carica_Categoria_SulNel(contesto, 1);
+  EXPECT_EQ(contesto[1].nome_file_dato, GetParam().file);
+  EXPECT_EQ(contesto[1].forma_dato, GetParam().forma);
+  EXPECT_EQ(casuale.Rimaste(), 0U);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabella, SulNel,
+    testing::Values(CasoSulNel{"modo", {1, 2, 2, 2}, "Come", "No"},
+                    CasoSulNel{"maschile_plurale_senza", {2, 2, 2, 2, 3}, "MasAnimali", "MasPlurSenza"},
+                    CasoSulNel{"femminile_singolare_con", {2, 1, 1, 1, 20}, "FemAstratto", "FemSingCon"},
+                    CasoSulNel{"femminile_plurale_con", {2, 1, 2, 1, 1}, "FemAltro", "FemPlurCon"},
+                    CasoSulNel{"luogo_estratto", {3, 1, 1, 1, 2, 1, 1}, "MasLuoghi", "MasSingIn"}),
+    [](const testing::TestParamInfo<CasoSulNel>& info) { return std::string(info.param.nome); });
+
+struct CasoCorrelato {
+  const char* nome;
+  const char* modello;
+  std::int64_t genere;
+  const char* file;  // "" when nothing is drawn
+  const char* forma;
+  const char* valore;
+};
+
+void PrintTo(const CasoCorrelato& caso, std::ostream* uscita) { *uscita << caso.nome; }
+
+class Correlato : public testing::TestWithParam<CasoCorrelato> {};
+
+TEST_P(Correlato, CategoriaDalModelloGenereACaso) {
+  DatabaseProva db;
+  db.Completa({{"MasAnimali", "Il Lupo"},
+               {"FemNaturale", "La Quercia"},
+               {"MasNaturale", "Il Vento"},
+               {"FemUmani", "La Regina"}});
+  Archivio archivio(db.Cartella());
+  CasualeScriptato casuale{GetParam().genere, 1};
+  Contesto contesto(archivio, casuale);
+  contesto[0].valore_dato = GetParam().modello;
+  contesto[2].nome_file_dato = "Prima";
+  contesto[2].valore_dato = "prima";
+  contesto[2].forma_dato = "PlurPart";
+  Controlla_Categoria_e_Carica_Sostantivo_Correlato(contesto, 2);
+  const bool estratto = *GetParam().file != '\0';
+  EXPECT_EQ(contesto[2].nome_file_dato, estratto ? GetParam().file : "Prima");
+  EXPECT_EQ(contesto[2].forma_dato, GetParam().forma);
+  EXPECT_EQ(contesto[2].valore_dato, GetParam().valore);
+  EXPECT_EQ(casuale.Chiamate(), estratto ? 2U : 1U);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabella, Correlato,
+    testing::Values(
+        CasoCorrelato{"animali_maschile", "Trattato[1][an]", 1, "MasAnimali", "MasPlurPart", "Il Lupo"},
+        CasoCorrelato{"l_ultimo_tag_nell_ordine_vince", "Erbario[1][an][na]", 2, "FemNaturale", "FemPlurPart",
+                      "La Quercia"},
+        CasoCorrelato{"anche_se_scritto_prima", "Erbario[na][1][an]", 1, "MasNaturale", "MasPlurPart", "Il Vento"},
+        CasoCorrelato{"umani_dopo_oggetti", "Cronache[um][og][3]", 2, "FemUmani", "FemPlurPart", "La Regina"},
+        CasoCorrelato{"senza_tag_di_categoria_niente_cambia", "Trattato[1]", 1, "", "PlurPart", "prima"}),
+    [](const testing::TestParamInfo<CasoCorrelato>& info) { return std::string(info.param.nome); });
+
+TEST(CategoriaDaTag, NessunTagNessunaCategoria) {
+  EXPECT_EQ(Categoria_da_Tag("Trattato[1][AN]"), nullptr);
+  ASSERT_NE(Categoria_da_Tag("Saggio[co]"), nullptr);
+  EXPECT_EQ(Categoria_da_Tag("Saggio[co]")->nome, "Corpo");
+}
+
+struct CasoComplemento {
+  const char* nome;
+  const char* verbo;
+  bool spec, term, scopo, transitivo;
+};
+
+void PrintTo(const CasoComplemento& caso, std::ostream* uscita) { *uscita << caso.nome; }
+
+class Complemento : public testing::TestWithParam<CasoComplemento> {};
+
+TEST_P(Complemento, BandiereDaiTagDelVerbo) {
+  DatabaseProva db;
+  Archivio archivio(db.Cartella());
+  CasualeScriptato casuale{};
+  Contesto contesto(archivio, casuale);
+  Dato& verbo = contesto[7];
+  verbo.ha_spec_dato = verbo.ha_term_dato = verbo.ha_scopo_dato = verbo.transitivo_dato = true;
+  verbo.valore_dato = GetParam().verbo;
+  Controlla_Complemento(contesto, 7);
+  EXPECT_EQ(verbo.ha_spec_dato, GetParam().spec);
+  EXPECT_EQ(verbo.ha_term_dato, GetParam().term);
+  EXPECT_EQ(verbo.ha_scopo_dato, GetParam().scopo);
+  EXPECT_EQ(verbo.transitivo_dato, GetParam().transitivo);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabella, Complemento,
+    testing::Values(CasoComplemento{"transitivo_con_specificazione", "ha rubato[tr][spec]", true, false, false, true},
+                    CasoComplemento{"intransitivo_con_termine_e_scopo", "è andato[intr][term][scopo]", false, true,
+                                    true, false},
+                    CasoComplemento{"senza_tag_e_intransitivo", "ha dormito", false, false, false, false},
+                    CasoComplemento{"tr_e_intr_insieme_vale_intr", "ha mosso[tr][intr]", false, false, false, false},
+                    CasoComplemento{"tag_in_maiuscolo_non_conta", "ha preso[TR][Spec]", false, false, false, false}),
+    [](const testing::TestParamInfo<CasoComplemento>& info) { return std::string(info.param.nome); });
+
+}  // namespace
+}  // namespace talewick
