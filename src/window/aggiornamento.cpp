@@ -1,0 +1,46 @@
+#include "window/aggiornamento.hpp"
+
+#include <exception>
+
+#include "core/messaggi.hpp"
+
+namespace talewick {
+
+std::string Indirizzo_Versione(std::string_view host) {
+  return "http://" + std::string(host) + "/VersioneTalewick.txt";
+}
+
+std::string Indirizzo_Download(std::string_view host) { return "http://" + std::string(host) + "/talewick.php"; }
+
+bool Versione_Maggiore(std::string_view remota, std::string_view attuale) {
+  // char_traits<char> compares as unsigned char, so bytes above 127 sort after ASCII.
+  return remota.compare(attuale) > 0;
+}
+
+Esito_Aggiornamento Controlla_Aggiornamento(const ImpostazioniAggiornamento& impostazioni, Scaricatore& scaricatore,
+                                            Navigatore& navigatore, Piattaforma& piattaforma) {
+  if (impostazioni.host.empty()) return Esito_Aggiornamento::Saltato;
+  RispostaHttp risposta;
+  try {
+    risposta = scaricatore.Scarica(Indirizzo_Versione(impostazioni.host), impostazioni.limite, massimo_byte_versione);
+  } catch (const std::exception&) {
+    return Esito_Aggiornamento::Nessuna_Risposta;
+  }
+  // An error page or a redirect is not a version.
+  if (!risposta.risposto || risposta.stato != 200) return Esito_Aggiornamento::Nessuna_Risposta;
+  std::string_view ultima = risposta.corpo;
+  if (ultima.size() > massimo_byte_versione) ultima = ultima.substr(0, massimo_byte_versione);
+  if (!Versione_Maggiore(ultima, impostazioni.versione)) return Esito_Aggiornamento::Aggiornato;
+
+  const auto scelta = piattaforma.Messaggio(messaggi::Offerta_Aggiornamento(ultima, impostazioni.versione),
+                                            messaggi::titolo_aggiornamento, Pulsanti_Messaggio::Si_No);
+  if (scelta != Risposta_Messaggio::Si) return Esito_Aggiornamento::Rifiutato;
+  try {
+    navigatore.GoURL(Indirizzo_Download(impostazioni.host));
+  } catch (const std::exception&) {
+    // A browser that cannot be started is not reported.
+  }
+  return Esito_Aggiornamento::Accettato;
+}
+
+}  // namespace talewick

@@ -1,0 +1,54 @@
+#pragma once
+// The generator window `Form1`: its controls (window/disposizione_form1.hpp), its handlers,
+// and the window-level history. The option panel is window/pannello.hpp, multiple results
+// window/multipli.hpp, undo and redo window/annulla.hpp; this class binds them to the events
+// and bridges to the generation core (the option set is copied from the controls at the
+// moment of generating).
+//
+// Other windows are reached through the platform by their form names: "Form3" (credits),
+// "Form4" (database summary, loaded hidden at start-up, its label "Label8" given the version
+// line) and "Form5" (tag statistics, opened by an access word).
+#include <functional>
+
+#include "core/azione_genera.hpp"
+#include "core/stato.hpp"
+#include "window/controlli.hpp"
+#include "window/disposizione_form1.hpp"
+#include "window/pannello.hpp"
+#include "window/piattaforma.hpp"
+
+namespace talewick {
+
+class Form1 : public Finestra, public ControlliForm1 {
+ public:
+  Form1(Stato& stato, Piattaforma& piattaforma);
+
+  // Start-up; bound to the Load event, so `Carica()` or `Mostra()` runs it once.
+  void Form_Load();
+
+  void TipoNomi_Click();
+  void Timer1_Timer();
+  void Command1_Click();
+  void Command2_Click();
+  void Command3_Click();
+  void Command4_Click();
+  void Command6_Click();
+  void Command7_Click();
+  void NumeroNomi_Change();
+  void Undo_Click();
+  void Redo_Click();
+
+  // The update check, the last step of start-up; none until one is provided.
+  std::function<void()> controllo_aggiornamento;
+
+  Cronologia cronologia;
+
+ private:
+  void Copia_Opzioni();
+
+  talewick::Stato& stato_;
+  Piattaforma& piattaforma_;
+  Pannello_Opzioni pannello_;
+};
+
+}  // namespace talewick
