@@ -53,7 +53,7 @@ void Genera_Cento(benchmark::State& state, const char* tipo) {
   BENCHMARK_CAPTURE(funzione, titoli_libri, "Titoli Libri")
 
 TALEWICK_PER_TIPO(Genera_Uno);
-TALEWICK_PER_TIPO(Genera_Cento)->Unit(benchmark::kMicrosecond);
+TALEWICK_PER_TIPO(Genera_Cento);
 
 }  // namespace
 }  // namespace talewick

@@ -33,8 +33,7 @@ inline constexpr std::string_view info_personaggi = "Puoi impostare le propriet�
 inline constexpr std::string_view info_oggetti_intelligenti =
     "Gli Oggetti Intelligenti hanno un nome, puoi impostarne le proprietà.";
 inline constexpr std::string_view info_divinita = "Le Divinità hanno un nome, puoi impostarne le proprietà.";
-inline constexpr std::string_view info_edifici =
-    "Inserisci il Nome dell'Edificio, esso comparirà in alcuni risultati.";
+inline constexpr std::string_view info_edifici = "Inserisci il Nome dell'Edificio, esso comparirà in alcuni risultati.";
 // Captions of the mode switch and of the batch button (the count as typed, "007" included).
 inline constexpr std::string_view genera_singolo = "Genera un singolo nome";
 inline constexpr std::string_view genera_multipli = "Genera più nomi in una volta";

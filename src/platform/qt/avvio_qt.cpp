@@ -1,17 +1,20 @@
 #include "platform/qt/avvio_qt.hpp"
 
 #include <QApplication>
-#include <QWidget>
+
+#include "platform/qt/aspetto_qt.hpp"
+#include "platform/qt/programma_qt.hpp"
 
 namespace talewick::qt {
 
 int Esegui_Applicazione(int argc, char** argv) {
   QApplication applicazione(argc, argv);
-  QWidget finestra;
-  finestra.setWindowTitle("Talewick");
-  finestra.setStyleSheet("background-color: rgb(255, 255, 0);");
-  finestra.resize(467, 289);
-  finestra.show();
+  QApplication::setApplicationName(QStringLiteral("Talewick"));
+  QApplication::setDesktopFileName(QStringLiteral("talewick"));
+  Imposta_Aspetto(applicazione);
+  ProgrammaQt programma;
+  programma.Avvia();
+  if (programma.Piattaforma().Terminato()) return 0;
   return QApplication::exec();
 }
 

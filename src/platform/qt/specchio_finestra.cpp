@@ -1,0 +1,432 @@
+#include "platform/qt/specchio_finestra.hpp"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QTimer>
+#include <algorithm>
+#include <array>
+
+#include "platform/qt/aspetto_qt.hpp"
+
+namespace talewick::qt {
+namespace {
+
+QString Q(std::string_view testo) { return QString::fromUtf8(testo.data(), static_cast<qsizetype>(testo.size())); }
+
+std::string S(const QString& testo) {
+  const QByteArray byte = testo.toUtf8();
+  return {byte.constData(), static_cast<std::size_t>(byte.size())};
+}
+
+// A multi-line box holds CR LF line breaks in the model and plain LF on screen.
+QString A_Schermo(const Controllo& c) {
+  QString testo = Q(c.Testo());
+  if (c.Multilinea()) testo.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  return testo;
+}
+
+std::string Dal_Schermo(const Controllo& c, QString testo) {
+  if (c.Multilinea()) {
+    testo.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    testo.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+  }
+  return S(testo);
+}
+
+QColor Colore_Qt(Colore c) {
+  if (c.testo_menu) return QApplication::palette().color(QPalette::Active, QPalette::WindowText);
+  return {c.rosso, c.verde, c.blu};
+}
+
+// A button whose caption wraps onto more lines when it does not fit, as captions of buttons
+// designed in twips expect.
+class PulsanteACapo final : public QPushButton {
+ public:
+  using QPushButton::QPushButton;
+  void Imposta_Didascalia(const QString& testo) {
+    didascalia_ = testo;
+    Adatta();
+  }
+
+ protected:
+  void resizeEvent(QResizeEvent* evento) override {
+    QPushButton::resizeEvent(evento);
+    Adatta();
+  }
+  void changeEvent(QEvent* evento) override {
+    QPushButton::changeEvent(evento);
+    if (evento->type() == QEvent::FontChange) Adatta();
+  }
+
+ private:
+  void Adatta() {
+    constexpr int margine = 8;
+    const QFontMetrics misure(font());
+    const int spazio = std::max(1, width() - 2 * margine);
+    QStringList righe;
+    QString riga;
+    for (const QString& parola : didascalia_.split(QLatin1Char(' '))) {
+      const QString prova = riga.isEmpty() ? parola : riga + QLatin1Char(' ') + parola;
+      if (!riga.isEmpty() && misure.horizontalAdvance(prova) > spazio) {
+        righe << riga;
+        riga = parola;
+      } else {
+        riga = prova;
+      }
+    }
+    righe << riga;
+    const QString testo = didascalia_.isEmpty() ? QString() : righe.join(QLatin1Char('\n'));
+    if (text() != testo) setText(testo);
+  }
+
+  QString didascalia_;
+};
+
+constexpr std::array tutte_le_proprieta = {
+    Proprieta::Testo,        Proprieta::Voci,       Proprieta::Posizione,
+    Proprieta::Valore,       Proprieta::Sinistra,   Proprieta::Dimensione_Carattere,
+    Proprieta::Colore_Testo, Proprieta::Puntatore,  Proprieta::Suggerimento,
+    Proprieta::Abilitato,    Proprieta::Intervallo, Proprieta::Visibile,
+};
+
+}  // namespace
+
+SpecchioFinestra::SpecchioFinestra(Finestra& modello, QWidget* genitore)
+    : QWidget(genitore, Qt::Window), modello_(modello) {
+  dpi_ = screen() != nullptr ? screen()->logicalDotsPerInch() : 96.0;
+  setObjectName(Q(modello.Nome()));
+  setWindowTitle(Q(modello.Didascalia()));
+
+  for (const auto& c : modello.Controlli()) Crea(*c);
+  for (const auto& c : modello.Controlli()) {
+    Voce& v = voci_.at(c.get());
+    if (c->Posto() == Collocazione::Dentro && v.widget != nullptr) v.widget->setParent(voci_.at(c->Cornice()).widget);
+  }
+  for (const auto& c : modello.Controlli()) {
+    Voce& v = voci_.at(c.get());
+    for (const Proprieta p : tutte_le_proprieta) Aggiorna(v, p);
+    if (v.widget != nullptr) v.widget->raise();
+    Collega_Ingressi(v);
+  }
+  for (const auto& c : modello.Controlli()) {
+    if (c->Posto() == Collocazione::Sopra && voci_.at(c.get()).widget != nullptr) voci_.at(c.get()).widget->raise();
+  }
+  Aggiorna_Finestra(Proprieta_Finestra::Larghezza);
+
+  modello.Osserva(
+      [this](Controllo& c, Proprieta p) {
+        const auto trovata = voci_.find(&c);
+        if (trovata != voci_.end()) Aggiorna(trovata->second, p);
+      },
+      [this](Proprieta_Finestra p) { Aggiorna_Finestra(p); });
+  if (modello.Visibile()) Mostra_O_Nascondi();
+}
+
+SpecchioFinestra::~SpecchioFinestra() { modello_.Osserva(nullptr, nullptr); }
+
+int SpecchioFinestra::Pixel(int twips) const { return qt::Pixel(twips, dpi_); }
+
+void SpecchioFinestra::Crea(Controllo& c) {
+  Voce v{&c, nullptr, nullptr};
+  switch (c.Tipo()) {
+    case Tipo_Controllo::Etichetta: {
+      auto* etichetta = new QLabel(this);
+      etichetta->setTextFormat(Qt::PlainText);
+      etichetta->setWordWrap(true);
+      etichetta->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+      etichetta->setMouseTracking(true);
+      etichetta->installEventFilter(this);
+      v.widget = etichetta;
+      break;
+    }
+    case Tipo_Controllo::Casella_Testo:
+      if (c.Multilinea()) {
+        auto* casella = new QPlainTextEdit(this);
+        casella->setVerticalScrollBarPolicy(c.Barra_Verticale() ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+        casella->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        casella->setTabChangesFocus(true);
+        v.widget = casella;
+      } else {
+        auto* casella = new QLineEdit(this);
+        if (c.Solo_Cifre()) {
+          casella->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), casella));
+        }
+        if (c.Lunghezza_Massima() > 0) casella->setMaxLength(c.Lunghezza_Massima());
+        v.widget = casella;
+      }
+      break;
+    case Tipo_Controllo::Elenco:
+      v.widget = new QComboBox(this);
+      break;
+    case Tipo_Controllo::Casella_Spunta:
+      v.widget = new QCheckBox(this);
+      break;
+    case Tipo_Controllo::Pulsante: {
+      auto* pulsante = new PulsanteACapo(this);
+      if (c.Figura() != Immagine::Nessuna) {
+        pulsante->setIcon(c.Figura() == Immagine::Annulla ? Icona_Annulla() : Icona_Ripeti());
+        pulsante->setIconSize(QSize(24, 24));
+      }
+      v.widget = pulsante;
+      break;
+    }
+    case Tipo_Controllo::Cornice:
+      v.widget = new QGroupBox(this);
+      break;
+    case Tipo_Controllo::Timer:
+      v.timer = new QTimer(this);
+      break;
+    case Tipo_Controllo::Linea: {
+      auto* linea = new QWidget(this);
+      linea->setAutoFillBackground(true);
+      QPalette tavolozza = linea->palette();
+      tavolozza.setColor(QPalette::Window, Qt::black);
+      linea->setPalette(tavolozza);
+      v.widget = linea;
+      break;
+    }
+  }
+  if (v.widget != nullptr) {
+    v.widget->setObjectName(Q(c.Nome()) + (c.Indice() >= 0 ? QString::number(c.Indice()) : QString()));
+    da_widget_[v.widget] = &c;
+  }
+  voci_.emplace(&c, v);
+}
+
+void SpecchioFinestra::Collega_Ingressi(Voce& v) {
+  Controllo* c = v.controllo;
+  if (v.timer != nullptr) {
+    connect(v.timer, &QTimer::timeout, this, [c] { c->Scatena(Evento::Timer); });
+    return;
+  }
+  if (auto* pulsante = qobject_cast<QPushButton*>(v.widget)) {
+    connect(pulsante, &QPushButton::clicked, this, [c] { c->Scatena(Evento::Click); });
+  } else if (auto* elenco = qobject_cast<QComboBox*>(v.widget)) {
+    connect(elenco, &QComboBox::activated, this, [c](int posizione) { c->Imposta_Posizione(posizione); });
+  } else if (auto* spunta = qobject_cast<QCheckBox*>(v.widget)) {
+    connect(spunta, &QCheckBox::clicked, this, [c, spunta](bool attiva) {
+      c->Imposta_Valore(attiva ? 1 : 0);
+      const QSignalBlocker blocco(spunta);
+      spunta->setChecked(c->Valore() == 1);
+    });
+  } else if (auto* riga = qobject_cast<QLineEdit*>(v.widget)) {
+    connect(riga, &QLineEdit::textEdited, this, [c, riga](const QString& testo) {
+      if (!c->Digita(Dal_Schermo(*c, testo))) riga->setText(A_Schermo(*c));
+    });
+  } else if (auto* area = qobject_cast<QPlainTextEdit*>(v.widget)) {
+    connect(area, &QPlainTextEdit::textChanged, this, [c, area] {
+      const std::string testo = Dal_Schermo(*c, area->toPlainText());
+      if (testo != c->Testo() && !c->Digita(testo)) {
+        const QSignalBlocker blocco(area);
+        area->setPlainText(A_Schermo(*c));
+      }
+    });
+  }
+}
+
+void SpecchioFinestra::Aggiorna(const Voce& v, Proprieta p) {
+  const Controllo& c = *v.controllo;
+  if (v.timer != nullptr) {
+    if (p == Proprieta::Abilitato || p == Proprieta::Intervallo) {
+      v.timer->setInterval(std::max(c.Intervallo(), intervallo_minimo_ms));
+      if (c.Abilitato()) {
+        if (!v.timer->isActive()) v.timer->start();
+      } else {
+        v.timer->stop();
+      }
+    }
+    return;
+  }
+  QWidget* w = v.widget;
+  switch (p) {
+    case Proprieta::Visibile:
+      w->setVisible(c.Visibile());
+      break;
+    case Proprieta::Abilitato:
+      w->setEnabled(c.Abilitato());
+      break;
+    case Proprieta::Testo:
+      if (auto* etichetta = qobject_cast<QLabel*>(w)) {
+        etichetta->setText(Q(c.Testo()));
+      } else if (auto* pulsante = dynamic_cast<PulsanteACapo*>(w)) {
+        pulsante->Imposta_Didascalia(Q(c.Testo()));
+      } else if (auto* spunta = qobject_cast<QCheckBox*>(w)) {
+        spunta->setText(Q(c.Testo()));
+      } else if (auto* gruppo = qobject_cast<QGroupBox*>(w)) {
+        gruppo->setTitle(Q(c.Testo()));
+      } else if (auto* riga = qobject_cast<QLineEdit*>(w)) {
+        if (riga->text() != A_Schermo(c)) riga->setText(A_Schermo(c));
+      } else if (auto* area = qobject_cast<QPlainTextEdit*>(w)) {
+        const QString testo = A_Schermo(c);
+        if (area->toPlainText() != testo) {
+          const QSignalBlocker blocco(area);
+          area->setPlainText(testo);
+        }
+      }
+      break;
+    case Proprieta::Sinistra:
+    case Proprieta::Alto:
+    case Proprieta::Larghezza:
+    case Proprieta::Altezza: {
+      QRect posto(Pixel(c.Sinistra()), Pixel(c.Alto()), Pixel(c.Larghezza()), Pixel(c.Altezza()));
+      if (c.Tipo() == Tipo_Controllo::Linea) posto.setSize(posto.size().expandedTo(QSize(1, 1)));
+      w->setGeometry(posto);
+      break;
+    }
+    case Proprieta::Dimensione_Carattere:
+    case Proprieta::Corsivo:
+    case Proprieta::Sottolineato: {
+      QFont carattere = QApplication::font();
+      carattere.setPointSizeF(c.Dimensione_Carattere());
+      carattere.setItalic(c.Corsivo());
+      carattere.setUnderline(c.Sottolineato());
+      w->setFont(carattere);
+      break;
+    }
+    case Proprieta::Colore_Testo: {
+      QPalette tavolozza = w->palette();
+      for (const auto gruppo : {QPalette::Active, QPalette::Inactive}) {
+        for (const auto ruolo : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+          tavolozza.setColor(gruppo, ruolo, Colore_Qt(c.Colore_Testo()));
+        }
+      }
+      w->setPalette(tavolozza);
+      break;
+    }
+    case Proprieta::Puntatore:
+      if (c.Puntatore() == Forma_Puntatore::Personalizzata) {
+        w->setCursor(Qt::PointingHandCursor);
+      } else {
+        w->unsetCursor();
+      }
+      break;
+    case Proprieta::Voci:
+    case Proprieta::Posizione:
+      if (auto* elenco = qobject_cast<QComboBox*>(w)) {
+        const QSignalBlocker blocco(elenco);
+        if (p == Proprieta::Voci) {
+          elenco->clear();
+          for (const auto& voce : c.Voci()) elenco->addItem(Q(voce));
+        }
+        elenco->setCurrentIndex(c.Posizione());
+      }
+      break;
+    case Proprieta::Valore:
+      if (auto* spunta = qobject_cast<QCheckBox*>(w)) {
+        const QSignalBlocker blocco(spunta);
+        spunta->setChecked(c.Valore() == 1);
+      }
+      break;
+    case Proprieta::Suggerimento:
+      w->setToolTip(Q(c.Suggerimento()));
+      break;
+    case Proprieta::Intervallo:
+      break;
+  }
+}
+
+void SpecchioFinestra::Aggiorna_Finestra(Proprieta_Finestra p) {
+  switch (p) {
+    case Proprieta_Finestra::Didascalia:
+      setWindowTitle(Q(modello_.Didascalia()));
+      break;
+    case Proprieta_Finestra::Larghezza:
+    case Proprieta_Finestra::Altezza:
+      setFixedSize(Pixel(modello_.Larghezza_Interna()), Pixel(modello_.Altezza_Interna()));
+      break;
+    case Proprieta_Finestra::Condizione:
+      if (!isVisible()) break;
+      switch (modello_.Condizione()) {
+        case Stato_Finestra::Ridotta:
+          if (!isMinimized()) showMinimized();
+          break;
+        case Stato_Finestra::Ingrandita:
+          if (!isMaximized()) showMaximized();
+          break;
+        case Stato_Finestra::Normale:
+          if (isMinimized() || isMaximized()) showNormal();
+          break;
+      }
+      break;
+    case Proprieta_Finestra::Visibile:
+      Mostra_O_Nascondi();
+      break;
+  }
+}
+
+void SpecchioFinestra::Mostra_O_Nascondi() {
+  if (!modello_.Visibile()) {
+    hide();
+    return;
+  }
+  if (!centrata_) {
+    centrata_ = true;
+    if (const QScreen* schermo = screen()) {
+      const QRect area = schermo->availableGeometry();
+      move(area.x() + (area.width() - Pixel(modello_.Larghezza())) / 2,
+           area.y() + (area.height() - Pixel(modello_.Altezza())) / 2);
+    }
+  }
+  show();
+}
+
+const SpecchioFinestra::Voce* SpecchioFinestra::Cerca(std::string_view nome, int indice) const {
+  const Controllo* c = modello_.Cerca(nome, indice);
+  if (c == nullptr) return nullptr;
+  const auto trovata = voci_.find(c);
+  return trovata == voci_.end() ? nullptr : &trovata->second;
+}
+
+QWidget* SpecchioFinestra::Widget(std::string_view nome, int indice) const {
+  const Voce* v = Cerca(nome, indice);
+  return v == nullptr ? nullptr : v->widget;
+}
+
+QTimer* SpecchioFinestra::Timer(std::string_view nome, int indice) const {
+  const Voce* v = Cerca(nome, indice);
+  return v == nullptr ? nullptr : v->timer;
+}
+
+void SpecchioFinestra::closeEvent(QCloseEvent* evento) {
+  evento->ignore();
+  modello_.Chiudi_Dal_Bordo();
+}
+
+void SpecchioFinestra::changeEvent(QEvent* evento) {
+  if (evento->type() == QEvent::WindowStateChange) {
+    modello_.Imposta_Condizione(isMinimized()   ? Stato_Finestra::Ridotta
+                                : isMaximized() ? Stato_Finestra::Ingrandita
+                                                : Stato_Finestra::Normale);
+  }
+  QWidget::changeEvent(evento);
+}
+
+bool SpecchioFinestra::eventFilter(QObject* oggetto, QEvent* evento) {
+  const auto trovato = da_widget_.find(oggetto);
+  if (trovato != da_widget_.end()) {
+    if (evento->type() == QEvent::MouseMove) {
+      trovato->second->Scatena(Evento::MouseMove);
+    } else if (evento->type() == QEvent::MouseButtonRelease) {
+      const auto* mouse = static_cast<QMouseEvent*>(evento);
+      const auto* w = static_cast<QWidget*>(oggetto);
+      if (mouse->button() == Qt::LeftButton && w->rect().contains(mouse->position().toPoint())) {
+        trovato->second->Scatena(Evento::Click);
+      }
+    }
+  }
+  return QWidget::eventFilter(oggetto, evento);
+}
+
+}  // namespace talewick::qt
