@@ -1,4 +1,5 @@
 #include "app/cli.hpp"
+#include "support/cli_prova.hpp"
 
 #include <gtest/gtest.h>
 
@@ -12,24 +13,12 @@ namespace {
 
 using prova::DatabaseProva;
 
-struct Uscita {
-  int codice;
-  std::string out;
-  std::string err;
-};
-
-Uscita Esegui_Con(const std::vector<std::string>& argomenti) {
-  std::ostringstream out;
-  std::ostringstream err;
-  const int codice = Esegui(argomenti, out, err);
-  return {codice, out.str(), err.str()};
-}
+using prova::Esegui_Con;
+using prova::Uscita;
 
 class Cli : public testing::Test {
  protected:
-  Cli() {
-    db.Completa({{"SillabeElfo", "ael\nrien\nthal\nsyl"}});
-  }
+  Cli() { db.Completa({{"SillabeElfo", "ael\nrien\nthal\nsyl"}}); }
   std::string Db() const { return db.Cartella().string(); }
   DatabaseProva db;
 };
@@ -52,8 +41,8 @@ TEST_F(Cli, GeneraVentiNomiDiDueParole) {
 }
 
 TEST_F(Cli, StessoSemeStessiNomi) {
-  const std::vector<std::string> argomenti = {"--database", Db(), "--seed", "7", "genera", "Nomi Personaggi",
-                                              "-n", "20", "--tipo-nomi", "Elfo"};
+  const std::vector<std::string> argomenti = {"--database",      Db(), "--seed", "7",           "genera",
+                                              "Nomi Personaggi", "-n", "20",     "--tipo-nomi", "Elfo"};
   const auto a = Esegui_Con(argomenti);
   const auto b = Esegui_Con(argomenti);
   EXPECT_EQ(a.codice, esito_ok);
@@ -79,8 +68,7 @@ TEST_F(Cli, ErroriDUso) {
   EXPECT_EQ(Esegui_Con({"genera"}).codice, esito_uso);
   EXPECT_EQ(Esegui_Con({"--database", Db(), "genera", "Nomi Personaggi", "-n", "0"}).codice, esito_uso);
   EXPECT_EQ(Esegui_Con({"--database", Db(), "genera", "Nomi Personaggi", "--tipo-nomi", "Drago"}).codice, esito_uso);
-  EXPECT_EQ(Esegui_Con({"--database", Db(), "genera", "Nomi Oggetti Magici", "--opzioni", "armi"}).codice,
-            esito_uso);
+  EXPECT_EQ(Esegui_Con({"--database", Db(), "genera", "Nomi Oggetti Magici", "--opzioni", "armi"}).codice, esito_uso);
   EXPECT_EQ(Esegui_Con({"sconosciuto"}).codice, esito_uso);
 }
 
@@ -92,8 +80,8 @@ TEST_F(Cli, MinNonNumericoEGenerazioneFallita) {
 
 TEST_F(Cli, Json) {
   db.Scrivi("SillabeGenerico", "k\"a");
-  const auto u = Esegui_Con({"--database", Db(), "genera", "Nomi Personaggi", "-n", "2", "--min", "1", "--max", "1",
-                             "--json"});
+  const auto u =
+      Esegui_Con({"--database", Db(), "genera", "Nomi Personaggi", "-n", "2", "--min", "1", "--max", "1", "--json"});
   ASSERT_EQ(u.codice, esito_ok) << u.err;
   EXPECT_EQ(u.out,
             "[\n  {\"tipo\": \"Nomi Personaggi\", \"testo\": \"K\\\"a K\\\"a\"},\n"

@@ -6,22 +6,13 @@
 
 #include "app/cli.hpp"
 #include "grammar/correzione.hpp"
+#include "support/cli_prova.hpp"
 
 namespace talewick::cli {
 namespace {
 
-struct Uscita {
-  int codice;
-  std::string out;
-  std::string err;
-};
-
-Uscita Esegui_Con(const std::vector<std::string>& argomenti) {
-  std::ostringstream out;
-  std::ostringstream err;
-  const int codice = Esegui(argomenti, out, err);
-  return {codice, out.str(), err.str()};
-}
+using prova::Esegui_Con;
+using prova::Uscita;
 
 struct Esempio {
   const char* nome;

@@ -8,6 +8,7 @@
 #include "app/cli.hpp"
 #include "core/dispatcher.hpp"
 #include "core/messaggi.hpp"
+#include "support/cli_prova.hpp"
 #include "support/database_prova.hpp"
 #include "wordstore/archivio.hpp"
 #include "wordstore/casuale.hpp"
@@ -17,36 +18,16 @@ namespace {
 
 using prova::DatabaseProva;
 
-struct Uscita {
-  int codice;
-  std::string out;
-  std::string err;
-};
-
-Uscita Esegui_Con(const std::vector<std::string>& argomenti) {
-  std::ostringstream out;
-  std::ostringstream err;
-  const int codice = Esegui(argomenti, out, err);
-  return {codice, out.str(), err.str()};
-}
-
-// Every file correct, with the tagged entries each generator needs.
-void Completa_Valido(const DatabaseProva& db) {
-  db.Completa({{"Aggettivi", "Rosso[col][liq][o][s]"},
-               {"MasNaturale", "Il Fuoco[m][mag]"},
-               {"FemNaturale", "La Luna[mag]"},
-               {"MasAltro", "Il Segno[mag]"},
-               {"FemAltro", "L'Ombra[mag]"},
-               {"Libri", "Trattato[1][an]\nCome Domare[2][an]\nVoci[3][an]\nMemorie[4][an]\nSaggio[5][an]"}});
-}
+using prova::Esegui_Con;
+using prova::Uscita;
 
 class InputErrati : public testing::Test {
  protected:
-  InputErrati() { Completa_Valido(db); }
+  InputErrati() { db.Completa_Generabile(); }
   std::string Percorso(std::string_view nome) const { return (db.Cartella() / (std::string(nome) + ".txt")).string(); }
   Uscita Genera(std::string_view tipo, std::string_view quanti = "50") const {
-    return Esegui_Con({"--database", db.Cartella().string(), "--seed", "3", "genera", std::string(tipo), "-n",
-                       std::string(quanti)});
+    return Esegui_Con(
+        {"--database", db.Cartella().string(), "--seed", "3", "genera", std::string(tipo), "-n", std::string(quanti)});
   }
   void Atteso_Fallimento(std::string_view tipo, const std::string& messaggio) const {
     const auto u = Genera(tipo);
@@ -85,10 +66,10 @@ TEST_F(InputErrati, FileSostituitoDaUnaCartella) {
 TEST_F(InputErrati, TagRichiestiAssenti) {
   db.Scrivi("MasNaturale", "Il Fuoco[m]");
   Atteso_Fallimento("Nomi Oggetti Magici", messaggi::Tag_Assente(Percorso("MasNaturale"), "[mag]"));
-  Completa_Valido(db);
+  db.Completa_Generabile();
   db.Scrivi("Aggettivi", "Rosso[col][liq][s]");
   Atteso_Fallimento("Descrizione Pozioni", messaggi::Tag_Assente(Percorso("Aggettivi"), "[o]"));
-  Completa_Valido(db);
+  db.Completa_Generabile();
   db.Scrivi("Libri", "Trattato[1][an]\nCome Domare[2][an]\nMemorie[4][an]\nSaggio[5][an]");
   Atteso_Fallimento("Titoli Libri", messaggi::Tag_Assente(Percorso("Libri"), "[3]"));
 }
@@ -127,15 +108,15 @@ TEST_F(InputErrati, FileDaCinquantaMegaEVociLunghissime) {
   grande.reserve(50U << 20U);
   while (grande.size() < (50U << 20U)) grande += lunga + "\n";
   db.Scrivi("SillabeGenerico", grande);
-  const auto u = Esegui_Con({"--database", db.Cartella().string(), "genera", "Nomi Personaggi", "--min", "1",
-                             "--max", "1"});
+  const auto u =
+      Esegui_Con({"--database", db.Cartella().string(), "genera", "Nomi Personaggi", "--min", "1", "--max", "1"});
   EXPECT_EQ(u.codice, esito_ok);
   EXPECT_EQ(u.out.size(), 2 * lunga.size() + 2);
 }
 
 TEST_F(InputErrati, LunghezzeENumeriNonValidi) {
-  const std::pair<const char*, const char*> casi[] = {{"--min", "abc"}, {"--max", "99999"}, {"--min", "-5"},
-                                                      {"--max", ""}};
+  const std::pair<const char*, const char*> casi[] = {
+      {"--min", "abc"}, {"--max", "99999"}, {"--min", "-5"}, {"--max", ""}};
   for (const auto& [opzione, valore] : casi) {
     SCOPED_TRACE(std::string(opzione) + " " + valore);
     const auto u = Esegui_Con({"--database", db.Cartella().string(), "genera", "Nomi Personaggi", opzione, valore});
@@ -158,7 +139,7 @@ TEST_F(InputErrati, DopoUnErroreLaGenerazioneSuccessivaFunziona) {
   stato.slot_nome.testo = "risultato di prima";
   ASSERT_TRUE(Genera_Altro_Valore(stato));
   EXPECT_EQ(stato.slot_nome.testo, "");
-  Completa_Valido(db);
+  db.Completa_Generabile();
   archivio.Nuova_Azione();
   EXPECT_FALSE(Genera_Altro_Valore(stato));
   EXPECT_NE(stato.slot_nome.testo, "");

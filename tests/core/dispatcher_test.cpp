@@ -19,18 +19,17 @@ struct CasoPresentazione {
 };
 
 TEST(Dispatcher, PresentazionePerTipo) {
-  const CasoPresentazione casi[] = {{"Descrizione Pozioni", false, 12}, {"Nomi Divinità", false, 12},
-                                    {"Nomi Edifici", false, 12},        {"Nomi Gruppi", false, 12},
-                                    {"Nomi Oggetti Intelligenti", false, 12}, {"Nomi Oggetti Magici", false, 12},
-                                    {"Nomi Personaggi", false, 12},     {"Spunti Avventure", false, 10},
+  const CasoPresentazione casi[] = {{"Descrizione Pozioni", false, 12},
+                                    {"Nomi Divinità", false, 12},
+                                    {"Nomi Edifici", false, 12},
+                                    {"Nomi Gruppi", false, 12},
+                                    {"Nomi Oggetti Intelligenti", false, 12},
+                                    {"Nomi Oggetti Magici", false, 12},
+                                    {"Nomi Personaggi", false, 12},
+                                    {"Spunti Avventure", false, 10},
                                     {"Titoli Libri", true, 12}};
   DatabaseProva db;
-  db.Completa({{"Aggettivi", "Rosso[col][liq][o][s]"},
-               {"MasNaturale", "Il Fuoco[mag]"},
-               {"FemNaturale", "La Luna[mag]"},
-               {"MasAltro", "Il Segno[mag]"},
-               {"FemAltro", "L'Ombra[mag]"},
-               {"Libri", "Trattato[1][an]\nCome Domare[2][an]\nVoci[3][an]\nMemorie[4][an]\nSaggio[5][an]"}});
+  db.Completa_Generabile();
   Archivio archivio(db.Cartella());
   Motore_Casuale casuale(1);
   Stato stato(archivio, casuale);

@@ -1,10 +1,10 @@
 #include "support/database_prova.hpp"
 
+#include <unistd.h>
 #include <atomic>
 #include <cstdlib>
 #include <fstream>
 #include <stdexcept>
-#include <unistd.h>
 
 #include "wordstore/archivio.hpp"
 
@@ -54,6 +54,15 @@ void DatabaseProva::Completa(const std::map<std::string, std::string, std::less<
     const auto trovata = voci.find(nome);
     Scrivi(nome, trovata != voci.end() ? trovata->second : Voce_Predefinita(nome));
   }
+}
+
+void DatabaseProva::Completa_Generabile() const {
+  Completa({{"Aggettivi", "Rosso[col][liq][o][s]"},
+            {"MasNaturale", "Il Fuoco[m][mag]"},
+            {"FemNaturale", "La Luna[mag]"},
+            {"MasAltro", "Il Segno[mag]"},
+            {"FemAltro", "L'Ombra[mag]"},
+            {"Libri", "Trattato[1][an]\nCome Domare[2][an]\nVoci[3][an]\nMemorie[4][an]\nSaggio[5][an]"}});
 }
 
 std::filesystem::path Database_Distribuito() {

@@ -19,6 +19,8 @@ class DatabaseProva {
   void Cancella(std::string_view nome) const;
   // Writes all 38 counted files, each with the one entry of `voci` or a plain default entry.
   void Completa(const std::map<std::string, std::string, std::less<>>& voci = {}) const;
+  // As Completa, with the tagged entries every generator needs ("[mag]", "[liq]", the five templates...).
+  void Completa_Generabile() const;
 
   [[nodiscard]] const std::filesystem::path& Cartella() const { return cartella_; }
 

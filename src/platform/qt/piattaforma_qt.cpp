@@ -32,6 +32,9 @@ Risposta_Messaggio PiattaformaQt::Messaggio(std::string_view testo, std::string_
   if (pulsanti == Pulsanti_Messaggio::Si_No) {
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(QMessageBox::Yes);
+    // Name the buttons in Italian whatever translations Qt finds on the system.
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Sì"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("No"));
   } else {
     box.setStandardButtons(QMessageBox::Ok);
   }
