@@ -13,15 +13,44 @@
 
 namespace talewick {
 
-const std::array<std::string_view, numero_file> nome_file = {
-    "VerbiPassatoProssimo", "Aggettivi",       "MasAltro",          "FemAltro",        "MasAnimali",
-    "FemAnimali",           "MasCibi",         "FemCibi",           "MasCorpo",        "FemCorpo",
-    "MasLuoghi",            "FemLuoghi",       "MasOggetti",        "FemOggetti",      "MasUmani",
-    "FemUmani",             "MasArmi",         "FemArmi",           "MasAstratto",     "FemAstratto",
-    "MasNaturale",          "FemNaturale",     "IngleseVocaboli",   "IngleseSoggetti", "SillabeGenerico",
-    "Come",                 "FluidiSpecificazioni", "Dove",         "Libri",           "SillabeNano",
-    "SillabeOrco",          "SillabeGnomo",    "SillabeMezzuomo",   "SillabeElfo",     "SillabeDemone",
-    "SillabeOrientale",     "SillabeTroll",    "SillabeElfo Oscuro"};
+const std::array<std::string_view, numero_file> nome_file = {"VerbiPassatoProssimo",
+                                                             "Aggettivi",
+                                                             "MasAltro",
+                                                             "FemAltro",
+                                                             "MasAnimali",
+                                                             "FemAnimali",
+                                                             "MasCibi",
+                                                             "FemCibi",
+                                                             "MasCorpo",
+                                                             "FemCorpo",
+                                                             "MasLuoghi",
+                                                             "FemLuoghi",
+                                                             "MasOggetti",
+                                                             "FemOggetti",
+                                                             "MasUmani",
+                                                             "FemUmani",
+                                                             "MasArmi",
+                                                             "FemArmi",
+                                                             "MasAstratto",
+                                                             "FemAstratto",
+                                                             "MasNaturale",
+                                                             "FemNaturale",
+                                                             "IngleseVocaboli",
+                                                             "IngleseSoggetti",
+                                                             "SillabeGenerico",
+                                                             "Come",
+                                                             "FluidiSpecificazioni",
+                                                             "Dove",
+                                                             "Libri",
+                                                             "SillabeNano",
+                                                             "SillabeOrco",
+                                                             "SillabeGnomo",
+                                                             "SillabeMezzuomo",
+                                                             "SillabeElfo",
+                                                             "SillabeDemone",
+                                                             "SillabeOrientale",
+                                                             "SillabeTroll",
+                                                             "SillabeElfo Oscuro"};
 
 const std::vector<std::uint32_t>& FileParole::Con_Tag(std::string_view tag) const {
   const auto trovato = indici_tag_.find(std::string(tag));
@@ -44,6 +73,11 @@ std::unique_ptr<FileParole> Leggi_File_Parole(const std::filesystem::path& perco
   if (!ingresso) throw ErroreGenerazione(messaggi::File_Illeggibile(percorso.string()));
   std::string byte((std::istreambuf_iterator<char>(ingresso)), std::istreambuf_iterator<char>());
   if (ingresso.bad()) throw ErroreGenerazione(messaggi::File_Illeggibile(percorso.string()));
+  return Analizza_File_Parole(byte, percorso, std::move(nome));
+}
+
+std::unique_ptr<FileParole> Analizza_File_Parole(std::string_view byte, const std::filesystem::path& percorso,
+                                                 std::string nome) {
   auto decodificato = Decodifica_File_Parole(byte);
   auto campi = Leggi_Campi(decodificato.testo);
   auto file = std::make_unique<FileParole>();
@@ -61,7 +95,7 @@ std::unique_ptr<FileParole> Leggi_File_Parole(const std::filesystem::path& perco
 const FileParole& Archivio::File(std::string_view nome) {
   auto [posto, nuovo] = cache_.try_emplace(std::string(nome));
   Voce& voce = posto->second;
-  if (!nuovo && voce.azione == azione_ && voce.file) {
+  if (!nuovo && voce.file && (voce.in_memoria || voce.azione == azione_)) {
     if (voce.file->Vuoto()) throw ErroreGenerazione(messaggi::File_Vuoto(voce.file->percorso.string()));
     return *voce.file;
   }
@@ -83,7 +117,8 @@ const FileParole& Archivio::File(std::string_view nome) {
                                                   : messaggi::File_Non_Regolare(percorso.string()));
   }
   const std::int64_t dimensione = info.st_size;
-  const std::int64_t modifica_ns = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec;
+  const std::int64_t modifica_ns =
+      static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec;
   if (!voce.file || dimensione != voce.dimensione || modifica_ns != voce.modifica_ns) {
     voce.file.reset();
     voce.file = Leggi_File_Parole(percorso, std::string(nome));
@@ -93,6 +128,13 @@ const FileParole& Archivio::File(std::string_view nome) {
   voce.azione = azione_;
   if (voce.file->Vuoto()) throw ErroreGenerazione(messaggi::File_Vuoto(percorso.string()));
   return *voce.file;
+}
+
+void Archivio::Metti_In_Memoria(std::string_view nome, std::string_view byte) {
+  Voce& voce = cache_[std::string(nome)];
+  voce.file = Analizza_File_Parole(byte, Percorso(nome), std::string(nome));
+  voce.in_memoria = true;
+  azione_conteggi = 0;
 }
 
 void Carica_Tutti_File(Archivio& archivio) {
@@ -118,7 +160,7 @@ std::int64_t Conta_Solo_Vocaboli_con_Tag_in_Tutti_File(Archivio& archivio, std::
 }
 
 std::int64_t Conta_Solo_Vocaboli_con_Tag_in_un_Solo_File(Archivio& archivio, std::string_view file_da_contare,
-                                                       std::string_view tag) {
+                                                         std::string_view tag) {
   return static_cast<std::int64_t>(archivio.File(file_da_contare).Con_Tag(tag).size());
 }
 

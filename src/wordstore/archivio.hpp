@@ -49,6 +49,9 @@ class Archivio {
   // when it is missing, unreadable, a folder, or holds no entry.
   const FileParole& File(std::string_view nome);
 
+  // Puts a file's bytes in the store as if read from disk; the disk is never asked about it.
+  void Metti_In_Memoria(std::string_view nome, std::string_view byte);
+
   // Starts a user action: every file is checked against the disk at its next use.
   void Nuova_Azione() { ++azione_; }
   [[nodiscard]] std::uint64_t Azione() const { return azione_; }
@@ -68,6 +71,7 @@ class Archivio {
     std::uint64_t azione = 0;
     std::int64_t dimensione = -1;
     std::int64_t modifica_ns = -1;
+    bool in_memoria = false;
   };
   std::filesystem::path cartella_;
   std::unordered_map<std::string, Voce> cache_;
@@ -76,10 +80,13 @@ class Archivio {
 
 // Reads and decodes one word file from disk (no cache); throws ErroreGenerazione.
 std::unique_ptr<FileParole> Leggi_File_Parole(const std::filesystem::path& percorso, std::string nome);
+// Decodes and splits the bytes of a word file.
+std::unique_ptr<FileParole> Analizza_File_Parole(std::string_view byte, const std::filesystem::path& percorso,
+                                                 std::string nome);
 
 void Carica_Tutti_File(Archivio& archivio);
 std::int64_t Conta_Solo_Vocaboli_con_Tag_in_Tutti_File(Archivio& archivio, std::string_view tag);
 std::int64_t Conta_Solo_Vocaboli_con_Tag_in_un_Solo_File(Archivio& archivio, std::string_view file_da_contare,
-                                                       std::string_view tag);
+                                                         std::string_view tag);
 
 }  // namespace talewick

@@ -64,6 +64,16 @@ TEST(Archivio, MessaggiCheNominanoIlFile) {
             "Il file di parole \"Database/SillabeElfo.txt\" non esiste.");
 }
 
+TEST(Archivio, FileInMemoriaNonToccaIlDisco) {
+  Archivio archivio("/nessuna/cartella/Database");
+  archivio.Metti_In_Memoria("Aggettivi", "Rosso\r\nVerde[col]");
+  archivio.Metti_In_Memoria("Dove", "\n");
+  archivio.Nuova_Azione();
+  EXPECT_EQ(archivio.File("Aggettivi").voci, (std::vector<std::string>{"Rosso", "Verde[col]"}));
+  EXPECT_EQ(Messaggio_Di(archivio, "Dove"), messaggi::File_Vuoto("/nessuna/cartella/Database/Dove.txt"));
+  EXPECT_EQ(Messaggio_Di(archivio, "Come"), messaggi::Cartella_Mancante("/nessuna/cartella/Database"));
+}
+
 TEST(Archivio, CartellaMancante) {
   Archivio archivio("/nessuna/cartella/Database");
   EXPECT_EQ(Messaggio_Di(archivio, "Aggettivi"), messaggi::Cartella_Mancante("/nessuna/cartella/Database"));
