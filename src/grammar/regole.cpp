@@ -1,15 +1,12 @@
 #include "grammar/regole.hpp"
 
 #include "wordstore/tag.hpp"
+#include "wordstore/testo.hpp"
 
 namespace talewick {
 
 void Sostituisci_Ogni(std::string& testo, Sostituzione sostituzione) {
-  const auto [da, a] = sostituzione;
-  if (da.empty()) return;
-  for (auto pos = testo.find(da); pos != std::string::npos; pos = testo.find(da, pos + a.size())) {
-    testo.replace(pos, da.size(), a);
-  }
+  Sostituisci_Tutto(testo, sostituzione.da, sostituzione.a);
 }
 
 void Applica_Sostituzioni(std::string& testo, std::span<const Sostituzione> righe) {

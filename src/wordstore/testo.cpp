@@ -45,21 +45,11 @@ bool E_Spazio(utf8proc_int32_t cp) {
 
 std::size_t Sostituisci_Tutto(std::string& testo, std::string_view da, std::string_view a) {
   if (da.empty()) return 0;
-  std::size_t pos = testo.find(da);
-  if (pos == std::string::npos) return 0;
   std::size_t conta = 0;
-  std::string uscita;
-  uscita.reserve(testo.size() + a.size());
-  std::size_t ultimo = 0;
-  while (pos != std::string::npos) {
-    uscita.append(testo, ultimo, pos - ultimo);
-    uscita.append(a);
-    ultimo = pos + da.size();
+  for (auto pos = testo.find(da); pos != std::string::npos; pos = testo.find(da, pos + a.size())) {
+    testo.replace(pos, da.size(), a);
     ++conta;
-    pos = testo.find(da, ultimo);
   }
-  uscita.append(testo, ultimo, std::string::npos);
-  testo.swap(uscita);
   return conta;
 }
 
