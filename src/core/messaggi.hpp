@@ -80,7 +80,7 @@ inline std::string Titolo_Senza_Categoria(std::string_view percorso, std::string
 
 // Options.
 inline std::string Lunghezza_Non_Valida(std::string_view campo, std::string_view valore) {
-  return "La lunghezza \"" + std::string(campo) + "\" deve essere un numero intero da 1 in su, non \"" +
+  return "La lunghezza \"" + std::string(campo) + "\" deve essere un numero intero da 1 a 1000, non \"" +
          std::string(valore) + "\".";
 }
 
