@@ -5,6 +5,7 @@
 #include <array>
 #include <ostream>
 
+#include "core/messaggi.hpp"
 #include "core/versione.hpp"
 
 namespace talewick::cli {
@@ -13,18 +14,55 @@ namespace {
 constexpr std::array<Registrazione, 4> comandi = {Registra_Genera, Registra_Forma, Registra_Controlla,
                                                   Registra_Riepilogo};
 
+// Commands that read no word file.
+constexpr std::array<std::string_view, 1> senza_parole = {"forma"};
+
+// Finds the word files once the command is known, before it runs.
+void Trova_Cartella(const CLI::App& app, const Ambiente& ambiente, Globali& g) {
+  for (const auto nome : senza_parole) {
+    if (app.got_subcommand(std::string(nome))) return;
+  }
+  g.cartella = Trova_Cartella_Parole(
+      ambiente, g.database.empty() ? std::nullopt : std::optional<std::filesystem::path>(g.database));
+  if (g.cartella.origine == Origine_Parole::Nessuna) {
+    std::string cercate;
+    for (const auto& cartella : g.cartella.cercate)
+      cercate += (cercate.empty() ? "\"" : ", \"") + cartella.string() + "\"";
+    throw ErroreGenerazione(messaggi::Nessuna_Cartella_Parole(cercate));
+  }
+  g.database = g.cartella.percorso.string();
+}
+
 }  // namespace
 
+void Annuncia_Cartella(const Globali& globali) {
+  const Cartella_Parole& c = globali.cartella;
+  *globali.err << (c.origine == Origine_Parole::Installata && !c.copia_utente.empty()
+                       ? messaggi::Cartella_Installata_Letta(c.percorso.string(), c.copia_utente.string())
+                       : messaggi::Cartella_Letta(c.percorso.string()))
+               << '\n';
+}
+
 int Esegui(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err) {
+  std::error_code errore;
+  Ambiente solo_cartella_corrente;
+  solo_cartella_corrente.cartella_corrente = std::filesystem::current_path(errore);
+  return Esegui(argomenti, out, err, solo_cartella_corrente);
+}
+
+int Esegui(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err, const Ambiente& ambiente) {
   Globali globali;
   globali.out = &out;
   globali.err = &err;
   CLI::App app{"Talewick: generatore di testi casuali per giochi di ruolo fantasy.", "talewick-cli"};
   app.require_subcommand(1);
   app.set_version_flag("--version", std::string("talewick-cli ") + Versione);
-  app.add_option("--database", globali.database, "Cartella dei file di parole")->capture_default_str();
+  app.add_option("--database", globali.database,
+                 "Cartella dei file di parole (senza: Database nella cartella corrente, poi la copia dell'utente, "
+                 "poi quella installata)");
   app.add_option("--seed", globali.seme, "Seme del generatore casuale");
   for (const auto registra : comandi) registra(app, globali);
+  app.parse_complete_callback([&app, &ambiente, &globali] { Trova_Cartella(app, ambiente, globali); });
 
   std::vector<std::string> rovesciati(argomenti.rbegin(), argomenti.rend());
   try {
@@ -41,6 +79,9 @@ int Esegui(const std::vector<std::string>& argomenti, std::ostream& out, std::os
   } catch (const CLI::ParseError& errore) {
     err << errore.what() << '\n';
     return esito_uso;
+  } catch (const ErroreGenerazione& errore) {
+    err << errore.what() << '\n';
+    return esito_fallito;
   }
   return globali.codice;
 }

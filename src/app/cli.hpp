@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "wordstore/cartella_parole.hpp"
+
 namespace CLI {
 class App;
 }
@@ -20,7 +22,8 @@ inline constexpr int esito_fallito = 1;
 inline constexpr int esito_uso = 2;
 
 struct Globali {
-  std::string database = "Database";
+  std::string database;  // empty until found: see wordstore/cartella_parole.hpp
+  Cartella_Parole cartella;
   std::optional<std::uint64_t> seme;
   std::ostream* out = nullptr;
   std::ostream* err = nullptr;
@@ -36,7 +39,12 @@ void Registra_Controlla(CLI::App& app, Globali& globali);
 void Registra_Forma(CLI::App& app, Globali& globali);
 void Registra_Riepilogo(CLI::App& app, Globali& globali);
 
+// Says on standard error which word-file folder the command reads.
+void Annuncia_Cartella(const Globali& globali);
+
 // Runs the command line on `argomenti` (without the program name); returns the exit status.
+// The word files are looked for from `ambiente`; without it, only under the current folder.
+int Esegui(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err, const Ambiente& ambiente);
 int Esegui(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err);
 
 }  // namespace talewick::cli

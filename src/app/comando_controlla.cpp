@@ -8,6 +8,7 @@ namespace talewick::cli {
 namespace {
 
 int Esegui_Controlla(const Globali& g) {
+  Annuncia_Cartella(g);
   const auto segnalazioni = controllo::Controlla_Database(g.database);
   std::ostream& out = *g.out;
   for (const auto& segnalazione : segnalazioni) out << controllo::Testo_Segnalazione(segnalazione) << '\n';

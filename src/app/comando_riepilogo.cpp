@@ -14,6 +14,7 @@ namespace {
 constexpr std::string_view separatore_italiano = ",";
 
 int Esegui_Riepilogo(Globali& g) {
+  Annuncia_Cartella(g);
   Archivio archivio(g.database);
   try {
     Carica_Tutti_File(archivio);

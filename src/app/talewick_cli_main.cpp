@@ -7,5 +7,5 @@
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
   const std::vector<std::string> argomenti(argv + 1, argv + argc);
-  return talewick::cli::Esegui(argomenti, std::cout, std::cerr);
+  return talewick::cli::Esegui(argomenti, std::cout, std::cerr, talewick::Ambiente_Del_Processo());
 }

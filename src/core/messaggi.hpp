@@ -54,6 +54,28 @@ inline std::string Cartella_Mancante(std::string_view cartella) {
   return "La cartella dei file di parole \"" + std::string(cartella) +
          "\" non esiste: avvia il programma dalla cartella che la contiene.";
 }
+// Which folder is read, on standard error (talewick-cli riepilogo, controlla).
+inline std::string Cartella_Letta(std::string_view cartella) {
+  return "Leggo i file di parole in \"" + std::string(cartella) + "\".";
+}
+inline std::string Cartella_Installata_Letta(std::string_view cartella, std::string_view copia) {
+  return "Leggo i file di parole installati in \"" + std::string(cartella) + "\": per modificarli copiali in \"" +
+         std::string(copia) + "\" (la finestra di Talewick lo fa da sé la prima volta che si apre).";
+}
+// `cercate`: the folders, each in double quotes, separated by ", ".
+inline std::string Nessuna_Cartella_Parole(std::string_view cercate) {
+  return "Non trovo la cartella dei file di parole: l'ho cercata in " + std::string(cercate) +
+         ". Indicala con --database.";
+}
+inline std::string Copia_Parole_Fallita(std::string_view copia, std::string_view motivo, std::string_view installata) {
+  return "Non è stato possibile copiare i file di parole in \"" + std::string(copia) + "\" (" + std::string(motivo) +
+         "): il programma legge quelli installati in \"" + std::string(installata) +
+         "\", che non si possono modificare.";
+}
+// The summary window's line.
+inline std::string Riga_Cartella_Parole(std::string_view cartella) {
+  return "I file di parole sono nella cartella \"" + std::string(cartella) + "\".";
+}
 inline std::string File_Mancante(std::string_view percorso) {
   return "Il file di parole \"" + std::string(percorso) + "\" non esiste.";
 }
@@ -70,8 +92,8 @@ inline std::string File_Vuoto(std::string_view percorso) {
   return "Il file di parole \"" + std::string(percorso) + "\" non contiene nessuna voce.";
 }
 inline std::string Tag_Assente(std::string_view percorso, std::string_view tag) {
-  return "Nel file di parole \"" + std::string(percorso) + "\" nessuna voce contiene il tag \"" +
-         std::string(tag) + "\".";
+  return "Nel file di parole \"" + std::string(percorso) + "\" nessuna voce contiene il tag \"" + std::string(tag) +
+         "\".";
 }
 inline std::string Titolo_Senza_Categoria(std::string_view percorso, std::string_view voce) {
   return "Nel file di parole \"" + std::string(percorso) + "\" la voce \"" + std::string(voce) +

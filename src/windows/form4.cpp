@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "core/messaggi.hpp"
 #include "windows/riepilogo.hpp"
 
 namespace talewick {
@@ -23,7 +24,7 @@ constexpr DescrizioneControllo Riga(std::string_view nome, int posto) {
           .altezza = 255};
 }
 
-const std::array<DescrizioneControllo, 14> disposizione = {{
+const std::array<DescrizioneControllo, 15> disposizione = {{
     {.nome = "Note2",
      .tipo = Etichetta,
      .testo = "Se i risultati generati non soddisfano bisogna tenere conto che i database hanno moltissimi valori e "
@@ -56,15 +57,22 @@ const std::array<DescrizioneControllo, 14> disposizione = {{
     Riga(ordine_riepilogo[6], 6),
     Riga(ordine_riepilogo[7], 7),
     Riga(ordine_riepilogo[8], 8),
+    // Where the word files are, so that the user knows which ones to edit.
+    {.nome = "Label11",
+     .tipo = Etichetta,
+     .sinistra = sinistra_righe,
+     .alto = alto_prima_riga + passo_righe * 9 + 60,
+     .larghezza = larghezza_righe,
+     .altezza = 495},
     {.nome = "Command1",
      .tipo = Pulsante,
      .testo = "Chiudi",
      .sinistra = 3000,
-     .alto = 4680,
+     .alto = 5220,
      .larghezza = 1335,
      .altezza = 495,
      .dimensione_carattere = 9.75},
-    {.nome = "Label8", .tipo = Etichetta, .sinistra = 4560, .alto = 4800, .larghezza = 2655, .altezza = 255},
+    {.nome = "Label8", .tipo = Etichetta, .sinistra = 4560, .alto = 5340, .larghezza = 2655, .altezza = 255},
 }};
 
 }  // namespace
@@ -81,6 +89,7 @@ void Form4::Form_Load() { Refresh_Valori(); }
 
 void Form4::Refresh_Valori() {
   for (const auto& riga : talewick::Refresh_Valori(archivio_)) (*this)[riga.controllo].Imposta_Testo(riga.testo);
+  (*this)["Label11"].Imposta_Testo(messaggi::Riga_Cartella_Parole(archivio_.Cartella().string()));
 }
 
 void Form4::Command1_Click() { Nascondi(); }

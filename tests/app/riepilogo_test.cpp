@@ -55,7 +55,8 @@ TEST(ComandoRiepilogo, FileMancante) {
   std::ostringstream out, err;
   EXPECT_EQ(Esegui({"--database", db.Cartella().string(), "riepilogo"}, out, err), esito_fallito);
   EXPECT_EQ(out.str(), "");
-  EXPECT_EQ(err.str(), messaggi::File_Mancante((db.Cartella() / "Dove.txt").string()) + "\n");
+  EXPECT_EQ(err.str(), messaggi::Cartella_Letta(db.Cartella().string()) + "\n" +
+                           messaggi::File_Mancante((db.Cartella() / "Dove.txt").string()) + "\n");
 }
 
 }  // namespace

@@ -29,6 +29,7 @@ TEST_F(Form4Prova, IlCaricamentoScriveLeNoveRighe) {
   EXPECT_EQ(f["Label3"].Testo(), "- Per le Descrizioni delle Pozioni ci sono 3 vocaboli.");
   EXPECT_EQ(f["Label10"].Testo(), "- Per i Nomi dei Gruppi ci sono 22 vocaboli.");
   EXPECT_EQ(f["Label8"].Testo(), "");  // the generator window writes the version line
+  EXPECT_EQ(f["Label11"].Testo(), "I file di parole sono nella cartella \"" + db.Cartella().string() + "\".");
 }
 
 TEST_F(Form4Prova, ChiudiNascondeERiaprendoSiVedonoGliStessiNumeri) {
@@ -50,7 +51,8 @@ TEST_F(Form4Prova, LeRigheDallAltoInBasso) {
   EXPECT_TRUE(std::is_sorted(righe.begin(), righe.end(),
                              [](const Controllo* a, const Controllo* b) { return a->Alto() < b->Alto(); }));
   EXPECT_LT(f["Note4"].Alto(), righe.front()->Alto());
-  EXPECT_LT(righe.back()->Alto(), f["Command1"].Alto());
+  EXPECT_LT(righe.back()->Alto() + righe.back()->Altezza(), f["Label11"].Alto());
+  EXPECT_LT(f["Label11"].Alto() + f["Label11"].Altezza(), f["Command1"].Alto());
   EXPECT_EQ(f["Command1"].Testo(), "Chiudi");
 }
 

@@ -1,0 +1,327 @@
+#include "wordstore/cartella_parole.hpp"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "core/messaggi.hpp"
+
+namespace talewick {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A scratch tree standing for a whole machine: "@" in a row is its root.
+class Macchina {
+ public:
+  Macchina() {
+    static int contatore = 0;
+    radice_ = fs::temp_directory_path() /
+              ("talewick-cartelle-" + std::to_string(::getpid()) + "-" + std::to_string(contatore++));
+    fs::create_directories(radice_ / "lavoro");
+  }
+  ~Macchina() {
+    std::error_code errore;
+    fs::remove_all(radice_, errore);
+  }
+  Macchina(const Macchina&) = delete;
+  Macchina& operator=(const Macchina&) = delete;
+
+  [[nodiscard]] std::string Espandi(std::string_view testo) const {
+    std::string risultato;
+    for (const char c : testo) risultato += c == '@' ? radice_.string() : std::string(1, c);
+    return risultato;
+  }
+  [[nodiscard]] fs::path P(std::string_view relativo) const { return radice_ / relativo; }
+  void Scrivi(std::string_view relativo, std::string_view contenuto) const {
+    fs::create_directories(P(relativo).parent_path());
+    std::ofstream(P(relativo), std::ios::binary) << contenuto;
+  }
+  [[nodiscard]] Ambiente Ambiente_Base() const {
+    Ambiente ambiente;
+    ambiente.cartella_corrente = P("lavoro");
+    ambiente.home = Espandi("@/casa");
+    return ambiente;
+  }
+
+ private:
+  fs::path radice_;
+};
+
+std::string Leggi(const fs::path& percorso) {
+  std::ifstream in(percorso, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+struct CasoRicerca {
+  const char* nome;
+  std::vector<const char*> cartelle;  // the Database folders that exist, relative to the root
+  const char* xdg_data_home;
+  const char* xdg_data_dirs;
+  const char* opzione;  // --database; nullptr when not given
+  Origine_Parole origine;
+  const char* atteso;             // relative to the root, or as given for --database
+  const char* un_file = nullptr;  // a plain file where a folder could be
+};
+
+using enum Origine_Parole;
+
+const CasoRicerca casi_ricerca[] = {
+    {"LaCartellaCorrenteVince",
+     {"lavoro/Database", "xdg/talewick/Database", "sistema1/talewick/Database"},
+     "@/xdg",
+     "@/sistema1",
+     nullptr,
+     Corrente,
+     "lavoro/Database"},
+    {"CopiaInXdgDataHome",
+     {"xdg/talewick/Database", "sistema1/talewick/Database"},
+     "@/xdg",
+     "@/sistema1",
+     nullptr,
+     Utente,
+     "xdg/talewick/Database"},
+    {"SenzaXdgDataHomeLaCopiaInLocalShare",
+     {"casa/.local/share/talewick/Database", "sistema1/talewick/Database"},
+     "",
+     "@/sistema1",
+     nullptr,
+     Utente,
+     "casa/.local/share/talewick/Database"},
+    {"XdgDataHomeRelativoNonConta",
+     {"casa/.local/share/talewick/Database"},
+     "xdg",
+     "@/sistema1",
+     nullptr,
+     Utente,
+     "casa/.local/share/talewick/Database"},
+    {"ConXdgDataHomeLocalShareNonEDellUtente",
+     {"casa/.local/share/talewick/Database", "sistema1/talewick/Database"},
+     "@/xdg",
+     "@/sistema1",
+     nullptr,
+     Installata,
+     "sistema1/talewick/Database"},
+    {"LaPrimaDelleXdgDataDirs",
+     {"sistema1/talewick/Database", "sistema2/talewick/Database"},
+     "",
+     "@/sistema1:@/sistema2",
+     nullptr,
+     Installata,
+     "sistema1/talewick/Database"},
+    {"LaSecondaQuandoLaPrimaNonCeLHa",
+     {"sistema2/talewick/Database"},
+     "",
+     "@/sistema1:@/sistema2",
+     nullptr,
+     Installata,
+     "sistema2/talewick/Database"},
+    {"VociVuoteERelativeSaltate",
+     {"sistema2/talewick/Database", "lavoro/sistema1/talewick/Database"},
+     "",
+     "::sistema1:@/sistema2",
+     nullptr,
+     Installata,
+     "sistema2/talewick/Database"},
+    {"AccantoAlProgrammaPerUltima",
+     {"programma/share/talewick/Database"},
+     "",
+     "@/sistema1",
+     nullptr,
+     Installata,
+     "programma/share/talewick/Database"},
+    {"UnFileNonEUnaCartella",
+     {"sistema1/talewick/Database"},
+     "@/xdg",
+     "@/sistema1",
+     nullptr,
+     Installata,
+     "sistema1/talewick/Database",
+     "xdg/talewick/Database"},
+    {"DatabaseVinceSuTutto",
+     {"lavoro/Database", "xdg/talewick/Database"},
+     "@/xdg",
+     "@/sistema1",
+     "altrove/Database",
+     Opzione,
+     "altrove/Database"},
+    {"NessunaCartella", {}, "@/xdg", "@/sistema1", nullptr, Nessuna, "lavoro/Database"},
+};
+
+class Ricerca : public testing::TestWithParam<CasoRicerca> {};
+
+TEST_P(Ricerca, TrovaLaCartella) {
+  const CasoRicerca& caso = GetParam();
+  Macchina m;
+  for (const char* cartella : caso.cartelle) fs::create_directories(m.P(cartella));
+  if (caso.un_file) m.Scrivi(caso.un_file, "non una cartella");
+  Ambiente ambiente = m.Ambiente_Base();
+  ambiente.xdg_data_home = m.Espandi(caso.xdg_data_home);
+  ambiente.xdg_data_dirs = m.Espandi(caso.xdg_data_dirs);
+  ambiente.cartella_programma = m.P("programma/bin");
+  const auto opzione = caso.opzione ? std::optional<fs::path>(caso.opzione) : std::nullopt;
+
+  const Cartella_Parole trovata = Trova_Cartella_Parole(ambiente, opzione);
+  EXPECT_EQ(trovata.origine, caso.origine);
+  EXPECT_EQ(trovata.percorso, caso.opzione ? fs::path(caso.atteso) : m.P(caso.atteso));
+}
+
+INSTANTIATE_TEST_SUITE_P(Righe, Ricerca, testing::ValuesIn(casi_ricerca),
+                         [](const auto& info) { return std::string(info.param.nome); });
+
+TEST(Ricerca, SenzaCartelleElencaDoveHaCercato) {
+  Macchina m;
+  Ambiente ambiente = m.Ambiente_Base();
+  ambiente.xdg_data_dirs = m.Espandi("@/sistema1:@/sistema2");
+  ambiente.cartella_programma = m.P("programma/bin");
+  const Cartella_Parole trovata = Trova_Cartella_Parole(ambiente);
+  EXPECT_EQ(trovata.cercate,
+            (std::vector<fs::path>{m.P("lavoro/Database"), m.P("casa/.local/share/talewick/Database"),
+                                   m.P("sistema1/talewick/Database"), m.P("sistema2/talewick/Database"),
+                                   m.P("programma/share/talewick/Database")}));
+}
+
+TEST(Ricerca, SenzaCasaNessunaCopiaDellUtente) {
+  Macchina m;
+  fs::create_directories(m.P("sistema1/talewick/Database"));
+  Ambiente ambiente = m.Ambiente_Base();
+  ambiente.home = "";
+  ambiente.xdg_data_dirs = m.Espandi("@/sistema1");
+  const Preparazione_Parole pronta = Prepara_Cartella_Parole(ambiente);
+  EXPECT_EQ(pronta.cartella.origine, Installata);
+  EXPECT_TRUE(pronta.cartella.copia_utente.empty());
+  EXPECT_FALSE(pronta.errore);
+}
+
+struct CasoDatiSistema {
+  const char* nome;
+  const char* xdg_data_dirs;
+  std::vector<fs::path> attese;
+};
+
+const CasoDatiSistema casi_dati_sistema[] = {
+    {"NonImpostata", "", {"/usr/local/share/", "/usr/share/"}},
+    {"UnaSola", "/opt/dati", {"/opt/dati"}},
+    {"InOrdine", "/b:/a", {"/b", "/a"}},
+    {"SoloRelativeVuoleDireNonImpostata", "dati:", {"/usr/local/share/", "/usr/share/"}},
+    {"RelativeSaltate", "dati:/a::", {"/a"}},
+};
+
+class DatiSistema : public testing::TestWithParam<CasoDatiSistema> {};
+
+TEST_P(DatiSistema, Cartelle) { EXPECT_EQ(Cartelle_Dati_Sistema(GetParam().xdg_data_dirs), GetParam().attese); }
+
+INSTANTIATE_TEST_SUITE_P(Righe, DatiSistema, testing::ValuesIn(casi_dati_sistema),
+                         [](const auto& info) { return std::string(info.param.nome); });
+
+class Copia : public testing::Test {
+ protected:
+  Copia() {
+    m.Scrivi("sistema/talewick/Database/Aggettivi.txt", "Rosso\n");
+    m.Scrivi("sistema/talewick/Database/LEGGIMI.md", "# Guida\n");
+    fs::permissions(m.P("sistema/talewick/Database/Aggettivi.txt"), fs::perms::owner_read | fs::perms::group_read);
+    ambiente = m.Ambiente_Base();
+    ambiente.xdg_data_dirs = m.Espandi("@/sistema");
+  }
+  Macchina m;
+  Ambiente ambiente;
+};
+
+TEST_F(Copia, LaFinestraCopiaUnaVoltaSola) {
+  const Preparazione_Parole prima = Prepara_Cartella_Parole(ambiente);
+  const fs::path copia = m.P("casa/.local/share/talewick/Database");
+  ASSERT_FALSE(prima.errore) << *prima.errore;
+  EXPECT_TRUE(prima.copiata);
+  EXPECT_EQ(prima.cartella.origine, Utente);
+  EXPECT_EQ(prima.cartella.percorso, copia);
+  EXPECT_EQ(Leggi(copia / "Aggettivi.txt"), "Rosso\n");
+  EXPECT_EQ(Leggi(copia / "LEGGIMI.md"), "# Guida\n");
+  // The user owns the copy and can edit it, though the installed file is read-only.
+  EXPECT_NE(fs::status(copia / "Aggettivi.txt").permissions() & fs::perms::owner_write, fs::perms::none);
+  EXPECT_EQ(std::distance(fs::directory_iterator(copia.parent_path()), fs::directory_iterator()), 1);
+
+  m.Scrivi("casa/.local/share/talewick/Database/Aggettivi.txt", "Verde\n");
+  fs::remove(copia / "LEGGIMI.md");
+  const Preparazione_Parole seconda = Prepara_Cartella_Parole(ambiente);
+  EXPECT_FALSE(seconda.copiata);
+  EXPECT_EQ(seconda.cartella.origine, Utente);
+  EXPECT_EQ(Leggi(copia / "Aggettivi.txt"), "Verde\n");
+  EXPECT_FALSE(fs::exists(copia / "LEGGIMI.md"));
+}
+
+TEST_F(Copia, LaRigaDiComandoNonScrive) {
+  const Cartella_Parole trovata = Trova_Cartella_Parole(ambiente);
+  EXPECT_EQ(trovata.origine, Installata);
+  EXPECT_EQ(trovata.percorso, m.P("sistema/talewick/Database"));
+  EXPECT_EQ(trovata.copia_utente, m.P("casa/.local/share/talewick/Database"));
+  EXPECT_FALSE(fs::exists(m.P("casa")));
+}
+
+TEST_F(Copia, NessunaCopiaQuandoLeggeLaCartellaCorrente) {
+  fs::create_directories(m.P("lavoro/Database"));
+  const Preparazione_Parole pronta = Prepara_Cartella_Parole(ambiente);
+  EXPECT_EQ(pronta.cartella.origine, Corrente);
+  EXPECT_FALSE(pronta.copiata);
+  EXPECT_FALSE(fs::exists(m.P("casa")));
+}
+
+TEST_F(Copia, UnaCopiaFallitaLeggeQuelliInstallatiENonLasciaNiente) {
+  m.Scrivi("casa/.local/share/talewick", "un file dove andrebbe la cartella");
+  const Preparazione_Parole pronta = Prepara_Cartella_Parole(ambiente);
+  const std::string copia = m.P("casa/.local/share/talewick/Database").string();
+  const std::string installata = m.P("sistema/talewick/Database").string();
+  ASSERT_TRUE(pronta.errore);
+  EXPECT_EQ(*pronta.errore,
+            "Non è stato possibile copiare i file di parole in \"" + copia +
+                "\" (un file occupa il posto di una cartella): il programma legge quelli installati in \"" +
+                installata + "\", che non si possono modificare.");
+  EXPECT_FALSE(pronta.copiata);
+  EXPECT_EQ(pronta.cartella.origine, Installata);
+  EXPECT_EQ(pronta.cartella.percorso, installata);
+  EXPECT_EQ(std::distance(fs::directory_iterator(m.P("casa/.local/share")), fs::directory_iterator()), 1);
+}
+
+TEST_F(Copia, UnaCopiaInterrottaNonLasciaMezzaCartella) {
+  // A file that vanishes from the installed set stops the copy half-way, even for root.
+  fs::create_symlink(m.P("sistema/talewick/Database/manca.txt"), m.P("sistema/talewick/Database/Zzz.txt"));
+  const Preparazione_Parole pronta = Prepara_Cartella_Parole(ambiente);
+  ASSERT_TRUE(pronta.errore);
+  EXPECT_NE(pronta.errore->find("(un file non esiste più)"), std::string::npos) << *pronta.errore;
+  EXPECT_EQ(pronta.cartella.origine, Installata);
+  EXPECT_EQ(std::distance(fs::directory_iterator(m.P("casa/.local/share/talewick")), fs::directory_iterator()), 0);
+}
+
+struct CasoMotivo {
+  const char* nome;
+  int numero;
+  const char* motivo;
+};
+
+const CasoMotivo casi_motivo[] = {
+    {"PermessoNegato", EACCES, "permesso negato"},
+    {"OperazioneNonPermessa", EPERM, "permesso negato"},
+    {"SolaLettura", EROFS, "il disco è in sola lettura"},
+    {"DiscoPieno", ENOSPC, "il disco è pieno"},
+    {"Quota", EDQUOT, "lo spazio concesso all'utente è esaurito"},
+    {"NonUnaCartella", ENOTDIR, "un file occupa il posto di una cartella"},
+    {"Esiste", EEXIST, "un file occupa il posto di una cartella"},
+    {"FileSparito", ENOENT, "un file non esiste più"},
+    {"AltroErrore", EIO, "errore di sistema 5"},
+};
+
+class Motivo : public testing::TestWithParam<CasoMotivo> {};
+
+TEST_P(Motivo, InItaliano) {
+  EXPECT_EQ(Motivo_Errore(std::error_code(GetParam().numero, std::system_category())), GetParam().motivo);
+}
+
+INSTANTIATE_TEST_SUITE_P(Righe, Motivo, testing::ValuesIn(casi_motivo),
+                         [](const auto& info) { return std::string(info.param.nome); });
+
+}  // namespace
+}  // namespace talewick
