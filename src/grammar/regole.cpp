@@ -13,6 +13,22 @@ void Applica_Sostituzioni(std::string& testo, std::span<const Sostituzione> righ
   for (const Sostituzione& riga : righe) Sostituisci_Ogni(testo, riga);
 }
 
+void Applica_Desinenze_Di_Parola(std::string& testo, std::span<const Sostituzione> righe) {
+  const auto fine_parola = [&testo](std::size_t dopo) {
+    return dopo == testo.size() || testo[dopo] == ' ' || testo[dopo] == '[';
+  };
+  for (const auto& [da, a] : righe) {
+    for (auto pos = testo.find(da); pos != std::string::npos;) {
+      if (fine_parola(pos + da.size())) {
+        testo.replace(pos, da.size(), a);
+        pos = testo.find(da, pos + a.size());
+      } else {
+        pos = testo.find(da, pos + 1);
+      }
+    }
+  }
+}
+
 bool Applica_Prima_Desinenza(std::string& testo, std::span<const Sostituzione> regole) {
   for (const auto& [desinenza, nuova] : regole) {
     if (testo.ends_with(desinenza)) {

@@ -27,6 +27,10 @@ void Sostituisci_Ogni(std::string& testo, Sostituzione sostituzione);
 // Runs the rows in order, each one over the whole text.
 void Applica_Sostituzioni(std::string& testo, std::span<const Sostituzione> righe);
 
+// Runs the rows in order, each one over every occurrence that ends a word: one followed by the
+// end of the text, a blank or a tag.
+void Applica_Desinenze_Di_Parola(std::string& testo, std::span<const Sostituzione> righe);
+
 // Applies the first rule whose ending ends the text as it stands before any rule; returns whether one did.
 bool Applica_Prima_Desinenza(std::string& testo, std::span<const Sostituzione> regole);
 

@@ -38,6 +38,7 @@ constexpr Finale finali_participio[] = {
 };
 
 // A longer source always stands before a shorter one it contains; a number tag is part of the source.
+// A source counts only where it ends a word, so that "ammutolito" does not lose its "uto".
 constexpr Sostituzione infiniti[] = {
     {"ulso", "ellere"},     {"usso", "utere"},     {"mosso", "muovere"},
     {"cosso", "cuotere"},   {"lso", "lere"},       {"esso[1]", "imere"},
@@ -59,9 +60,9 @@ constexpr Sostituzione infiniti[] = {
     {"osto[1]", "orre"},    {"osto[2]", "ondere"}, {"ato[1]", "ascere"},
     {"ato", "are"},         {"uto[1]", "ire"},     {"evuto[2]", "ere"},
     {"iuto[3]", "ere"},     {"uto", "ere"},        {"ito[1]", "ere"},
-    {"ito", "ire"},         {"ha ", ""},           {"è ", ""},
+    {"ito", "ire"},
 };
-static_assert(std::size(infiniti) == 63);
+static_assert(std::size(infiniti) == 61);
 
 }  // namespace
 
@@ -89,7 +90,8 @@ void Correggi_Verbi_Participio_Passato(Dato& dato) {
 
 void Correggi_Passato_Prossimo_in_Infinito(Dato& dato) {
   if (dato.forma_dato != chiave::infinito) return;
-  Applica_Sostituzioni(dato.valore_dato, infiniti);
+  Applica_Desinenze_Di_Parola(dato.valore_dato, infiniti);
+  Applica_Sostituzioni(dato.valore_dato, ausiliari_tolti);
 }
 
 }  // namespace talewick

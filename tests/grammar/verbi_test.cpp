@@ -110,7 +110,13 @@ const Caso infiniti[] = {
     {"numero_senza_riga_resta_col_suo_tag", inf, "ha rimasto[2]", "rimasto[2]"},
     {"riga_senza_numero_lascia_il_tag", inf, "ha parlato[2]", "parlare[2]"},
     {"altri_tag_restano", inf, "ha scritto[1][tr]", "scrivere[tr]"},
-    {"ogni_occorrenza_ovunque", inf, "ha cantato e ha danzato", "cantare e danzare"},
+    {"ogni_parola_che_finisce_con_la_riga", inf, "ha cantato e ha danzato", "cantare e danzare"},
+    {"uto_dentro_la_parola_resta", inf, "ha ammutolito", "ammutolire"},
+    {"sso_dentro_la_parola_resta", inf, "ha assopito", "assopire"},
+    {"sso_e_ato_dentro_la_parola", inf, "ha dissotterrato", "dissotterrare"},
+    {"sso_prima_di_lto_2", inf, "ha assolto[2]", "assolvere"},
+    {"rto_2_dopo_ito_dentro", inf, "ha ritorto[2]", "ritorcere"},
+    {"riga_prima_di_un_altro_tag", inf, "ha scritto[1][tr][ogg:og]", "scrivere[tr][ogg:og]"},
     {"marcatore_minuscolo_non_basta", "infinito", "ha scritto[1]", "ha scritto[1]"},
 };
 TABELLA_RISCRITTURA(Infinito, Correggi_Passato_Prossimo_in_Infinito, infiniti);
