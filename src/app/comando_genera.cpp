@@ -18,6 +18,7 @@ struct ArgomentiGenera {
   long long quanti = 1;
   std::optional<std::string> tipo_nomi, min, max, opzioni, nome_pers;
   std::optional<bool> aggettivi;
+  const CLI::Option* opzione_aggettivi = nullptr;  // absent: the window's default, adjectives on
   bool json = false;
 };
 
@@ -53,7 +54,9 @@ std::optional<std::string> Prepara_Opzioni(const ArgomentiGenera& a, Opzioni& op
     }
     opzioni.ComboOpzioni = *a.opzioni;
   }
-  if (a.aggettivi) opzioni.Aggettivi = *a.aggettivi;
+  if (a.aggettivi && a.opzione_aggettivi != nullptr && a.opzione_aggettivi->count() > 0) {
+    opzioni.Aggettivi = *a.aggettivi;
+  }
   if (a.nome_pers) opzioni.NomePers = *a.nome_pers;
   return std::nullopt;
 }
@@ -100,7 +103,8 @@ void Registra_Genera(CLI::App& app, Globali& globali) {
   genera->add_option("--tipo-nomi", argomenti->tipo_nomi, "Il popolo dei nomi");
   genera->add_option("--min", argomenti->min, "Sillabe minime");
   genera->add_option("--max", argomenti->max, "Sillabe massime");
-  genera->add_flag("--aggettivi,!--no-aggettivi", argomenti->aggettivi, "Usa anche gli aggettivi");
+  argomenti->opzione_aggettivi =
+      genera->add_flag("--aggettivi,!--no-aggettivi", argomenti->aggettivi, "Usa anche gli aggettivi");
   genera->add_option("--opzioni", argomenti->opzioni, "Quali oggetti generare");
   genera->add_option("--nome-pers", argomenti->nome_pers, "Il nome dell'edificio");
   genera->add_flag("--json", argomenti->json, "Stampa un array JSON");

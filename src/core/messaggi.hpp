@@ -95,6 +95,11 @@ inline std::string Tag_Assente(std::string_view percorso, std::string_view tag) 
   return "Nel file di parole \"" + std::string(percorso) + "\" nessuna voce contiene il tag \"" + std::string(tag) +
          "\".";
 }
+inline std::string Nessun_Participio_Aggettivo(std::string_view percorso) {
+  return "Nel file di parole \"" + std::string(percorso) +
+         "\" nessun verbo ha un participio che possa accompagnare un nome: serve almeno un verbo che cominci con "
+         "\"è \" o che abbia il tag \"[tr]\" senza \"[intr]\".";
+}
 inline std::string Titolo_Senza_Categoria(std::string_view percorso, std::string_view voce) {
   return "Nel file di parole \"" + std::string(percorso) + "\" la voce \"" + std::string(voce) +
          "\" non ha un tag di categoria ([an], [al], [og], [um], [lu], [ci], [co], [ar], [as] o [na]).";

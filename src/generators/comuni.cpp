@@ -2,6 +2,7 @@
 
 #include "core/nomi_personaggi.hpp"
 #include "grammar/correzione.hpp"
+#include "wordstore/sostantivi.hpp"
 #include "wordstore/tag.hpp"
 
 namespace talewick::generatori {
@@ -32,6 +33,18 @@ void Imposta_Qualificativo(Dato& dato, std::int64_t q, std::string_view genere, 
     dato.nome_file_dato = verbi;
     Componi(dato.forma_dato, {"Participio", genere, numero});
   }
+}
+
+void Carica_Qualificativo(Contesto& contesto, int valore_posizione_dato) {
+  if (contesto[valore_posizione_dato].forma_dato.starts_with("Participio")) {
+    Carica_Participio(contesto, valore_posizione_dato);
+  } else {
+    Carica(contesto, valore_posizione_dato);
+  }
+}
+
+void Ramo_Qualificativo(const Stato& stato, std::int64_t q) {
+  stato.Ramo(q == 1 ? "qualificativo: aggettivo" : "qualificativo: participio");
 }
 
 std::string_view Famiglia_Oggetto(const Opzioni& opzioni, std::int64_t w) {

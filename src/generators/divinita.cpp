@@ -26,10 +26,11 @@ void Carica_Dio_Casuale(Stato& stato) {
   const auto q = casuale.Estrai(2);
   Carica_Genere_Sostantivo(contesto, 0);
   Imposta_Qualificativo(qualificativo, q, Genere(dominio), plurale);
+  Ramo_Qualificativo(stato, q);
   Carica_Categoria_Sostantivo(contesto, 0);
   Carica(contesto, 0);
   dominio.forma_dato += "PlurPart";
-  Carica(contesto, 1);
+  Carica_Qualificativo(contesto, 1);
 
   Carica_Nome_Proprio(stato, 2);
 
@@ -38,6 +39,7 @@ void Carica_Dio_Casuale(Stato& stato) {
   Iniziale_Stringa_Minuscola(dominio);
 
   const auto titolo = titoli_divini[static_cast<std::size_t>(casuale.Estrai(3) - 1)];
+  stato.Ramo(titolo.substr(2, titolo.size() - 3));
   Componi(stato.slot_nome.testo, {stato[2].valore_dato, titolo, dominio.valore_dato, " ", qualificativo.valore_dato});
 }
 

@@ -1,3 +1,5 @@
+#include <array>
+
 #include "generators/comuni.hpp"
 #include "generators/generatori.hpp"
 #include "wordstore/casuale.hpp"
@@ -25,15 +27,42 @@ void Sostantivo(Contesto& contesto, int slot, std::string_view genere, std::stri
   Componi(dato.forma_dato, {genere, numero, articolo});
 }
 
+constexpr std::array<std::string_view, 5> schemi = {
+    "schema 1: nome femminile e seguito", "schema 2: nome maschile e seguito",
+    "schema 3: edificio, nome maschile e seguito", "schema 4: edificio, nome femminile e seguito",
+    "schema 5: edificio e due nomi"};
+
+// The branch of the second slot, read from what it was set up and drawn as.
+std::string_view Ramo_Seguito(const Dato& dato, std::int64_t forma) {
+  switch (forma) {
+    case 1:
+      return "seguito: nome maschile";
+    case 2:
+      return "seguito: nome femminile";
+    case 3:
+      return "seguito: aggettivo";
+    case 4:
+      if (dato.nome_file_dato == "Come") return "seguito: frase di Come";
+      if (dato.nome_file_dato == "Dove") return "seguito: luogo di Dove";
+      if (dato.forma_dato.ends_with("SingIn")) return "seguito: luogo con «in»";
+      if (dato.forma_dato.ends_with("SingSu")) return "seguito: luogo con «su»";
+      return dato.forma_dato.ends_with("Senza") ? "seguito: nome con «senza»" : "seguito: nome con «con»";
+    default:
+      return "seguito: participio";
+  }
+}
+
 }  // namespace
 
 void Carica_Nome_Locanda_Casuale(Stato& stato) {
   Contesto& contesto = stato.contesto;
   Casuale& casuale = contesto.casuale;
   const auto p = casuale.Estrai(5);
+  stato.Ramo(schemi[static_cast<std::size_t>(p - 1)]);
   const auto n0 = Numero(casuale.Estrai(2));
   const auto n1 = Numero(casuale.Estrai(2));
 
+  std::int64_t forma_1 = 0;
   if (p == 5) {
     const auto g0 = casuale.Estrai(2) == 1 ? maschile : femminile;
     const auto g1 = casuale.Estrai(2) == 1 ? maschile : femminile;
@@ -43,7 +72,7 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
     // Map the three slot-1 forms of patterns 3 and 4 onto the last three of patterns 1 and 2.
     const auto genere = p == 1 || p == 4 ? femminile : maschile;
     Sostantivo(contesto, 0, genere, n0, p <= 2 ? "Det" : "Part");
-    const auto forma_1 = p <= 2 ? casuale.Estrai(5) : casuale.Estrai(3) + 2;
+    forma_1 = p <= 2 ? casuale.Estrai(5) : casuale.Estrai(3) + 2;
     switch (forma_1) {
       case 1:
         Sostantivo(contesto, 1, maschile, n1, "Part");
@@ -63,10 +92,13 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
     }
   }
 
-  for (const int slot : {0, 1}) {
-    Carica(contesto, slot);
-    Pulisci_Dato(stato[slot]);
-  }
+  Carica(contesto, 0);
+  Pulisci_Dato(stato[0]);
+  // The place noun drawn last decides between "in" and "su".
+  Carica_Qualificativo(contesto, 1);
+  Scegli_In_o_Su(stato[1]);
+  if (forma_1 != 0) stato.Ramo(Ramo_Seguito(stato[1], forma_1));
+  Pulisci_Dato(stato[1]);
 
   const std::string_view v0 = stato[0].valore_dato;
   const std::string_view v1 = stato[1].valore_dato;

@@ -25,6 +25,9 @@ void Carica_Gruppo_Casuale(Stato& stato) {
   const auto numero = Numero(casuale.Estrai(2));
   const auto parola = parole_gruppo[static_cast<std::size_t>(casuale.Estrai(5) - 1)];
   Dato& membri = stato[0];
+  stato.Ramo(parola.substr(0, parola.size() - 1));
+  stato.Ramo(forma_lunga ? "forma lunga" : "forma breve");
+  Ramo_Qualificativo(stato, q);
 
   Carica_Genere_Sostantivo(contesto, 0);
   if (!forma_lunga) {
@@ -37,10 +40,12 @@ void Carica_Gruppo_Casuale(Stato& stato) {
   membri.nome_file_dato += "Umani";
   Carica(contesto, 0);
   membri.forma_dato += "PlurPart";
-  Carica(contesto, 1);
   if (forma_lunga) {
+    Carica(contesto, 1);
     Accoda(stato[1].forma_dato, {numero, "Da"});
-    Carica(contesto, 2);
+    Carica_Qualificativo(contesto, 2);
+  } else {
+    Carica_Qualificativo(contesto, 1);
   }
 
   const int ultimo = forma_lunga ? 2 : 1;

@@ -18,11 +18,13 @@ void Carica_Oggetto_Casuale(Stato& stato) {
   const auto a = casuale.Estrai(2);
   Carica_Genere_Sostantivo(contesto, 0);
   Imposta_Qualificativo(qualificativo, a, Genere(oggetto), singolare);
+  Ramo_Qualificativo(stato, a);
   const auto w = casuale.Estrai(2);
   oggetto.nome_file_dato += Famiglia_Oggetto(stato.opzioni, w);
+  stato.Ramo(oggetto.nome_file_dato.ends_with("Armi") ? "oggetto: arma" : "oggetto: oggetto");
   Carica(contesto, 0);
   oggetto.forma_dato += "SingDet";
-  Carica(contesto, 1);
+  Carica_Qualificativo(contesto, 1);
 
   Carica_Nome_Proprio(stato, 2);
 

@@ -17,10 +17,12 @@ void Carica_Oggetto_Magico_Casuale(Stato& stato) {
   Carica_Genere_Sostantivo(contesto, 0);
   const auto w = casuale.Estrai(2);
   oggetto.nome_file_dato += Famiglia_Oggetto(stato.opzioni, w);
+  stato.Ramo(oggetto.nome_file_dato.ends_with("Armi") ? "oggetto: arma" : "oggetto: oggetto");
   oggetto.forma_dato += "SingDet";
 
   const auto t = casuale.Estrai(3);
   Carica_Genere_Sostantivo(contesto, 1);
+  stato.Ramo(t == 1 ? "complemento: astratto" : t == 2 ? "complemento: naturale [mag]" : "complemento: altro [mag]");
   if (t == 1) {
     complemento.nome_file_dato += "Astratto";
     Carica(contesto, 1);
@@ -31,11 +33,13 @@ void Carica_Oggetto_Magico_Casuale(Stato& stato) {
   }
 
   // Read the complement's gender before its marker gets "SingPart": the qualifier agrees with it.
-  Imposta_Qualificativo(qualificativo, casuale.Estrai(2), Genere(complemento), singolare);
+  const auto u = casuale.Estrai(2);
+  Imposta_Qualificativo(qualificativo, u, Genere(complemento), singolare);
+  Ramo_Qualificativo(stato, u);
   complemento.forma_dato += "SingPart";
 
   Carica(contesto, 0);
-  Carica(contesto, 2);
+  Carica_Qualificativo(contesto, 2);
   for (Dato* dato : {&oggetto, &complemento, &qualificativo}) Pulisci_Dato(*dato);
 
   Componi(stato.slot_nome.testo, {oggetto.valore_dato, " ", complemento.valore_dato, " ", qualificativo.valore_dato});

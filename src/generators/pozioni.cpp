@@ -71,6 +71,7 @@ void Carica_Descrizione_Fluidi_Casuale(Stato& stato) {
     forma_colore = "AggFemPlur";
   }
   const bool con_colore = !forma_colore.empty();
+  stato.Ramo(con_colore ? "con colore" : "senza colore");
   if (con_colore) {
     Aggettivo_con_Tag(contesto, 3, "[col]");
     stato[3].forma_dato = forma_colore;
@@ -78,6 +79,8 @@ void Carica_Descrizione_Fluidi_Casuale(Stato& stato) {
 
   const bool cibo_odore = Aggettivo_Sensoriale(contesto, 4, "[o]", 5);
   const bool cibo_sapore = Aggettivo_Sensoriale(contesto, 6, "[s]", 7);
+  stato.Ramo(cibo_odore ? "odore di un cibo" : "odore senza cibo");
+  stato.Ramo(cibo_sapore ? "sapore di un cibo" : "sapore senza cibo");
 
   // Strip "[col]", which would hide the colour's ending from the plural rewrite.
   if (con_colore) Cancella_Tag_Categoria(stato[3]);

@@ -1,6 +1,7 @@
 #include "generators/comuni.hpp"
 #include "generators/generatori.hpp"
 #include "wordstore/casuale.hpp"
+#include "wordstore/liste.hpp"
 #include "wordstore/sostantivi.hpp"
 #include "wordstore/tag.hpp"
 #include "wordstore/testo.hpp"
@@ -14,9 +15,9 @@ namespace {
 // Draws the number of a noun: 1 gives the plural, 2 the singular.
 std::string_view Numero_Spunto(Casuale& casuale) { return casuale.Estrai(2) == 1 ? plurale : singolare; }
 
-// Sets up and draws a noun of random gender and weighted category with an indefinite article,
-// and sets the marker of the adjective that agrees with it.
-void Oggetto_Indeterminato(Contesto& contesto, int slot, int slot_aggettivo) {
+// Sets up and draws a noun of random gender and of a weighted category among those the verb allows
+// (its "[ogg:…]"), with an indefinite article, and sets the marker of the adjective that agrees with it.
+void Oggetto_Indeterminato(Contesto& contesto, int slot, int slot_aggettivo, const Dato& verbo) {
   Carica_Genere_Sostantivo(contesto, slot);
   Dato& dato = contesto[slot];
   Dato& aggettivo = contesto[slot_aggettivo];
@@ -24,12 +25,12 @@ void Oggetto_Indeterminato(Contesto& contesto, int slot, int slot_aggettivo) {
   const auto numero = Numero_Spunto(contesto.casuale);
   Accoda(dato.forma_dato, {numero, "Indet"});
   aggettivo.forma_dato += numero;
-  Carica_Categoria_Sostantivo(contesto, slot);
+  Carica_Categoria_Sostantivo(contesto, slot, Categorie_Ammesse(verbo.valore_dato, Lista::oggetto));
   Carica(contesto, slot);
 }
 
-// Likewise for a complement, whose article the verb's tags decide: "di" for "[spec]", else "a"
-// for "[term]".
+// Likewise for a complement (categories from "[compl:…]"), whose article the verb's tags decide:
+// "di" for "[spec]", else "a" for "[term]".
 void Complemento(Contesto& contesto, int slot, int slot_aggettivo, const Dato& verbo) {
   Carica_Genere_Sostantivo(contesto, slot);
   Dato& dato = contesto[slot];
@@ -38,7 +39,7 @@ void Complemento(Contesto& contesto, int slot, int slot_aggettivo, const Dato& v
   const auto numero = Numero_Spunto(contesto.casuale);
   dato.forma_dato += numero;
   aggettivo.forma_dato += numero;
-  Carica_Categoria_Sostantivo(contesto, slot);
+  Carica_Categoria_Sostantivo(contesto, slot, Categorie_Ammesse(verbo.valore_dato, Lista::complemento));
   Carica(contesto, slot);
   if (verbo.ha_spec_dato) {
     dato.forma_dato += "IndetDi";
@@ -53,26 +54,56 @@ void Verbo(Contesto& contesto, int slot) {
   Controlla_Complemento(contesto, slot);
 }
 
+constexpr Categorie umani = static_cast<Categorie>(1U << 4U);  // "Umani" in categorie_sostantivi
+
+bool Ammette_Umani(std::string_view verbo) { return (Categorie_Ammesse(verbo, Lista::soggetto) & umani) != 0; }
+bool Ammette_Animali(std::string_view verbo) { return (Categorie_Ammesse(verbo, Lista::soggetto) & ~umani) != 0; }
+
+// The purpose verb: any verb whose "[sogg:…]" admits the subject's file.
+void Verbo_Scopo(Contesto& contesto, int slot, bool soggetto_umano) {
+  contesto[slot].nome_file_dato = verbi;
+  const bool trovato = soggetto_umano ? Carica_Filtrata(contesto, slot, "soggetto umano", Ammette_Umani)
+                                      : Carica_Filtrata(contesto, slot, "soggetto animale", Ammette_Animali);
+  // The main verb admits the subject, so some verb always does; draw any should the file change.
+  if (!trovato) Carica(contesto, slot);
+  Controlla_Complemento(contesto, slot);
+}
+
+// The hook's words in lower case; in a phrase used unchanged, a word tagged "[np]" keeps its capitals.
+void In_Minuscolo_Tranne_Nomi_Propri(Dato& dato) {
+  if (dato.forma_dato == nessuna_forma && dato.valore_dato.find("[np]") != std::string::npos) {
+    dato.valore_dato = Minuscolo_Tranne_Nomi_Propri(dato.valore_dato);
+    Pulisci_Dato(dato);
+    return;
+  }
+  Pulisci_Dato(dato);
+  dato.valore_dato = In_Minuscolo(dato.valore_dato);
+}
+
 }  // namespace
 
 void Carica_Spunto_Avventura_Casuale(Stato& stato) {
   Contesto& contesto = stato.contesto;
   Casuale& casuale = contesto.casuale;
 
-  // Set up the subject with the markers of its verb and adjective.
+  // Set up the subject with the markers of its verb and adjective; the main verb, drawn first,
+  // says whether people, animals or either may be its subject.
   Carica_Genere_Sostantivo(contesto, 0);
   const auto genere_0 = Genere(stato[0]);
   Componi(stato[3].forma_dato, {"Agg", genere_0});
-  stato[0].nome_file_dato += casuale.Estrai(2) == 1 ? "Umani" : "Animali";
+  Verbo(contesto, 1);
+  const Dato& verbo = stato[1];
+  const bool umani_ammessi = Ammette_Umani(verbo.valore_dato);
+  const bool animali_ammessi = Ammette_Animali(verbo.valore_dato);
+  const bool umano = umani_ammessi && (!animali_ammessi || casuale.Estrai(2) == 1);
+  stato[0].nome_file_dato += umano ? "Umani" : "Animali";
   const auto numero_0 = Numero_Spunto(casuale);
   Accoda(stato[0].forma_dato, {numero_0, "Indet"});
   Componi(stato[1].forma_dato, {"Verbi", numero_0, genere_0});
   stato[3].forma_dato += numero_0;
   Carica(contesto, 0);
 
-  Verbo(contesto, 1);
-  const Dato& verbo = stato[1];
-  Oggetto_Indeterminato(contesto, 2, 4);
+  Oggetto_Indeterminato(contesto, 2, 4, verbo);
   stato[13].nome_file_dato = aggettivi;
   Carica(contesto, 13);
   Complemento(contesto, 5, 13, verbo);
@@ -83,20 +114,19 @@ void Carica_Spunto_Avventura_Casuale(Stato& stato) {
 
   // Set up the purpose clause.
   stato[7].forma_dato = "Infinito";
-  Verbo(contesto, 7);
+  Verbo_Scopo(contesto, 7, umano);
   const Dato& scopo = stato[7];
-  Oggetto_Indeterminato(contesto, 8, 9);
+  Oggetto_Indeterminato(contesto, 8, 9, scopo);
   Carica(contesto, 9);
   Complemento(contesto, 11, 12, scopo);
   Carica(contesto, 12);
   Carica_Luogo(contesto, 10);
 
+  const std::string_view ramo_luogo = stato[6].nome_file_dato == "Dove"        ? "luogo: frase di Dove"
+                                      : stato[6].forma_dato.ends_with("SingSu") ? "luogo: nome con «su»"
+                                                                                : "luogo: nome con «in»";
   // Write every piece in lower case; the sentence gets its capital at the end.
-  for (int slot = 0; slot <= 13; ++slot) {
-    Dato& dato = stato[slot];
-    Pulisci_Dato(dato);
-    dato.valore_dato = In_Minuscolo(dato.valore_dato);
-  }
+  for (int slot = 0; slot <= 13; ++slot) In_Minuscolo_Tranne_Nomi_Propri(stato[slot]);
 
   const bool aggettivi_si = stato.opzioni.Aggettivi;
   const auto s = [&stato](int slot) -> std::string_view { return stato[slot].valore_dato; };
@@ -104,17 +134,21 @@ void Carica_Spunto_Avventura_Casuale(Stato& stato) {
   Componi(spunto, {s(0)});
   if (aggettivi_si) Accoda(spunto, {" ", s(3)});
   Accoda(spunto, {" ", s(1)});
+  // The place is written once: after an intransitive verb, or between commas after the
+  // complement of a transitive one.
   if (verbo.transitivo_dato) {
     Accoda(spunto, {" ", s(2)});
     if (aggettivi_si) Accoda(spunto, {" ", s(4)});
   } else {
     Accoda(spunto, {" ", s(6)});
   }
-  if (verbo.ha_spec_dato || verbo.ha_term_dato) {
+  const bool complemento = verbo.ha_spec_dato || verbo.ha_term_dato;
+  if (complemento) {
     Accoda(spunto, {" ", s(5)});
     if (aggettivi_si) Accoda(spunto, {" ", s(13)});
-    Accoda(spunto, {", ", s(6), ","});
+    if (verbo.transitivo_dato) Accoda(spunto, {", ", s(6), ","});
   }
+  // The purpose verb's complement belongs to its clause: without the clause it is not written.
   if (verbo.ha_scopo_dato) {
     Accoda(spunto, {" per ", s(7)});
     if (scopo.transitivo_dato) {
@@ -123,10 +157,10 @@ void Carica_Spunto_Avventura_Casuale(Stato& stato) {
     } else {
       Accoda(spunto, {" ", s(10)});
     }
-  }
-  if (scopo.ha_spec_dato || scopo.ha_term_dato) {
-    Accoda(spunto, {" ", s(11)});
-    if (aggettivi_si) Accoda(spunto, {" ", s(12)});
+    if (scopo.ha_spec_dato || scopo.ha_term_dato) {
+      Accoda(spunto, {" ", s(11)});
+      if (aggettivi_si) Accoda(spunto, {" ", s(12)});
+    }
   }
   // Let the full stop take the place of a comma that nothing follows.
   if (spunto.ends_with(',')) {
@@ -135,6 +169,20 @@ void Carica_Spunto_Avventura_Casuale(Stato& stato) {
     spunto += '.';
   }
   Iniziale_Maiuscola(spunto);
+
+  stato.Ramo(umano ? "soggetto: umani" : "soggetto: animali");
+  stato.Ramo(verbo.transitivo_dato ? "verbo principale transitivo" : "verbo principale intransitivo");
+  stato.Ramo(verbo.ha_spec_dato   ? "complemento con «di»"
+             : verbo.ha_term_dato ? "complemento con «a»"
+                                  : "senza complemento");
+  stato.Ramo(verbo.ha_scopo_dato ? "proposizione finale" : "senza proposizione finale");
+  stato.Ramo(ramo_luogo);
+  if (verbo.ha_scopo_dato) {
+    stato.Ramo(scopo.transitivo_dato ? "finale: verbo transitivo" : "finale: verbo intransitivo");
+    stato.Ramo(scopo.ha_spec_dato   ? "finale: complemento con «di»"
+               : scopo.ha_term_dato ? "finale: complemento con «a»"
+                                    : "finale: senza complemento");
+  }
 }
 
 }  // namespace talewick

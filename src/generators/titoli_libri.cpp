@@ -21,6 +21,13 @@ constexpr std::array<std::string_view, 6> tag_tipo = {"[1]", "[1]", "[2]", "[3]"
 // Marker of the adjective of a kind-2 frame, by frame 1..4.
 constexpr std::array<std::string_view, 4> forma_cornice = {"AggMasSing", "AggFemPlur", "AggFemPlur", "AggFemSing"};
 
+constexpr std::array<std::string_view, 6> tipi_titolo = {
+    "tipo 1: [1] e un plurale partitivo", "tipo 2: [1] in una cornice con due nomi",
+    "tipo 3: [2] e un plurale determinativo", "tipo 4: [3] e «sui»",
+    "tipo 5: [4] e un nome o due nomi propri", "tipo 6: [5] e «sul»"};
+constexpr std::array<std::string_view, 4> cornici = {"cornice: Un Confronto", "cornice: Le Differenze",
+                                                     "cornice: modello in testa", "cornice: Una Esposizione"};
+
 void Correlato(Contesto& contesto, int slot, std::string_view forma) {
   contesto[slot].forma_dato = forma;
   Controlla_Categoria_e_Carica_Sostantivo_Correlato(contesto, slot);
@@ -34,6 +41,7 @@ void Carica_Titolo_Libro_Casuale(Stato& stato) {
   Dato& modello = stato[0];
 
   const auto r = casuale.Estrai(6);
+  stato.Ramo(tipi_titolo[static_cast<std::size_t>(r - 1)]);
   modello.nome_file_dato = "Libri";
   modello.tag_dato = tag_tipo[static_cast<std::size_t>(r - 1)];
   Carica_Tag(contesto, 0);
@@ -56,6 +64,7 @@ void Carica_Titolo_Libro_Casuale(Stato& stato) {
       stato[3].nome_file_dato = aggettivi;
       Carica(contesto, 3);
       cornice = casuale.Estrai(4);
+      stato.Ramo(cornici[static_cast<std::size_t>(cornice - 1)]);
       stato[3].forma_dato = forma_cornice[static_cast<std::size_t>(cornice - 1)];
       Controlla_Categoria_e_Carica_Sostantivo_Correlato(contesto, 1);
       Correlato(contesto, 2, "PlurPart");
@@ -69,6 +78,7 @@ void Carica_Titolo_Libro_Casuale(Stato& stato) {
       break;
     case 5:
       forma_5 = casuale.Estrai(2);
+      stato.Ramo(forma_5 == 1 ? "tipo 5: nome e aggettivo" : "tipo 5: due nomi propri e soprannome");
       stato[2].nome_file_dato = aggettivi;
       if (forma_5 == 1) {
         Correlato(contesto, 1, "SingPart");

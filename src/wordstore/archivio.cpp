@@ -62,6 +62,16 @@ const std::vector<std::uint32_t>& FileParole::Con_Tag(std::string_view tag) cons
   return indici_tag_.emplace(std::string(tag), std::move(indici)).first->second;
 }
 
+const std::vector<std::uint32_t>& FileParole::Filtrate(std::string_view chiave, bool (*filtro)(std::string_view)) const {
+  const auto trovato = indici_filtrati_.find(std::string(chiave));
+  if (trovato != indici_filtrati_.end()) return trovato->second;
+  std::vector<std::uint32_t> indici;
+  for (std::size_t i = 0; i < voci.size(); ++i) {
+    if (filtro(voci[i])) indici.push_back(static_cast<std::uint32_t>(i));
+  }
+  return indici_filtrati_.emplace(std::string(chiave), std::move(indici)).first->second;
+}
+
 Archivio::Archivio(std::filesystem::path cartella) : cartella_(std::move(cartella)) {}
 
 std::filesystem::path Archivio::Percorso(std::string_view nome) const {

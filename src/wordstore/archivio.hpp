@@ -36,9 +36,20 @@ class FileParole {
   bool vuoto = true;
   // Indices of the entries that contain `tag` (case-sensitive substring), computed once.
   [[nodiscard]] const std::vector<std::uint32_t>& Con_Tag(std::string_view tag) const;
+  // Indices of the entries `filtro` accepts, computed once and kept under `chiave`.
+  [[nodiscard]] const std::vector<std::uint32_t>& Filtrate(std::string_view chiave,
+                                                           bool (*filtro)(std::string_view)) const;
 
  private:
   mutable std::unordered_map<std::string, std::vector<std::uint32_t>> indici_tag_;
+  mutable std::unordered_map<std::string, std::vector<std::uint32_t>> indici_filtrati_;
+};
+
+// Told of every entry drawn into a slot (the coverage report counts them); none by default.
+class OsservatoreEstrazioni {
+ public:
+  virtual ~OsservatoreEstrazioni() = default;
+  virtual void Estratta(const FileParole& file, std::size_t indice) = 0;
 };
 
 class Archivio {
@@ -55,6 +66,11 @@ class Archivio {
   // Starts a user action: every file is checked against the disk at its next use.
   void Nuova_Azione() { ++azione_; }
   [[nodiscard]] std::uint64_t Azione() const { return azione_; }
+
+  void Osserva(OsservatoreEstrazioni* osservatore) { osservatore_ = osservatore; }
+  void Segnala_Estratta(const FileParole& file, std::size_t indice) const {
+    if (osservatore_ != nullptr) osservatore_->Estratta(file, indice);
+  }
 
   [[nodiscard]] const std::filesystem::path& Cartella() const { return cartella_; }
   [[nodiscard]] std::filesystem::path Percorso(std::string_view nome) const;
@@ -76,6 +92,7 @@ class Archivio {
   std::filesystem::path cartella_;
   std::unordered_map<std::string, Voce> cache_;
   std::uint64_t azione_ = 1;
+  OsservatoreEstrazioni* osservatore_ = nullptr;
 };
 
 // Reads and decodes one word file from disk (no cache); throws ErroreGenerazione.

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "core/messaggi.hpp"
 #include "wordstore/archivio.hpp"
 #include "wordstore/casuale.hpp"
 #include "wordstore/tag.hpp"
@@ -39,21 +40,25 @@ const CategoriaSostantivo* Categoria_da_Tag(std::string_view valore) {
   return nullptr;
 }
 
-void Carica_Categoria_Sostantivo(Contesto& contesto, int valore_posizione_dato) {
+void Carica_Categoria_Sostantivo(Contesto& contesto, int valore_posizione_dato, Categorie ammesse) {
   Carica_Tutti_File(contesto.archivio);
+  if ((ammesse & tutte_le_categorie) == 0) ammesse = tutte_le_categorie;
   const auto& conte = contesto.archivio.numero_vocaboli;
+  const auto peso = [&](std::size_t i) -> std::int64_t {
+    if ((ammesse & (1U << i)) == 0) return 0;
+    const auto maschile_i = categorie_sostantivi[i].indice_maschile;
+    return conte[maschile_i] + conte[maschile_i + 1];
+  };
   std::int64_t totale = 0;
-  for (const auto& categoria : categorie_sostantivi) {
-    totale += conte[categoria.indice_maschile] + conte[categoria.indice_maschile + 1];
-  }
+  for (std::size_t i = 0; i < categorie_sostantivi.size(); ++i) totale += peso(i);
   auto r = contesto.casuale.Estrai(totale);
-  for (const auto& categoria : categorie_sostantivi) {
-    const auto peso = conte[categoria.indice_maschile] + conte[categoria.indice_maschile + 1];
-    if (r <= peso) {
+  for (std::size_t i = 0; i < categorie_sostantivi.size(); ++i) {
+    const auto& categoria = categorie_sostantivi[i];
+    if (r <= peso(i)) {
       contesto[valore_posizione_dato].nome_file_dato += categoria.nome;
       return;
     }
-    r -= peso;
+    r -= peso(i);
   }
 }
 
@@ -68,6 +73,13 @@ void Carica_Luogo(Contesto& contesto, int valore_posizione_dato) {
     dato.forma_dato += "SingIn";
   }
   Carica(contesto, valore_posizione_dato);
+  Scegli_In_o_Su(dato);
+}
+
+void Scegli_In_o_Su(Dato& dato) {
+  std::string& forma = dato.forma_dato;
+  if (!forma.ends_with("SingIn") && !forma.ends_with("SingSu")) return;
+  forma.replace(forma.size() - 2, 2, dato.valore_dato.find("[su]") != std::string::npos ? "Su" : "In");
 }
 
 void Carica_Categoria_SulNel(Contesto& contesto, int valore_posizione_dato) {
@@ -115,7 +127,20 @@ void Controlla_Complemento(Contesto& contesto, int valore_posizione_dato) {
   dato.ha_spec_dato = ha("[spec]");
   dato.ha_term_dato = ha("[term]");
   dato.ha_scopo_dato = ha("[scopo]");
-  dato.transitivo_dato = ha("[tr]") && !ha("[intr]");
+  dato.transitivo_dato = E_Transitivo(valore);
+}
+
+bool E_Transitivo(std::string_view verbo) {
+  return verbo.find("[tr]") != std::string_view::npos && verbo.find("[intr]") == std::string_view::npos;
+}
+
+bool Participio_Aggettivo(std::string_view verbo) { return verbo.starts_with("è ") || E_Transitivo(verbo); }
+
+void Carica_Participio(Contesto& contesto, int valore_posizione_dato) {
+  if (!Carica_Filtrata(contesto, valore_posizione_dato, "participio aggettivo", Participio_Aggettivo)) {
+    const auto& nome = contesto[valore_posizione_dato].nome_file_dato;
+    throw ErroreGenerazione(messaggi::Nessun_Participio_Aggettivo(contesto.archivio.Percorso(nome).string()));
+  }
 }
 
 }  // namespace talewick

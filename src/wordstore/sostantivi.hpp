@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "wordstore/dati.hpp"
+#include "wordstore/liste.hpp"
 
 namespace talewick {
 
@@ -22,10 +23,15 @@ extern const std::array<CategoriaSostantivo, 10> categorie_sostantivi;
 // draw looks for them), or nullptr when it holds none.
 const CategoriaSostantivo* Categoria_da_Tag(std::string_view valore);
 
-// Appends a category to `nome_file_dato` ("Mas" or "Fem"), weighted by the current entry counts.
-void Carica_Categoria_Sostantivo(Contesto& contesto, int valore_posizione_dato);
-// Draws a "Dove" phrase (marker "No") or a singular place noun with "in".
+// Appends a category to `nome_file_dato` ("Mas" or "Fem"), weighted by the current entry counts,
+// among the `ammesse` categories only (walked in the same order).
+void Carica_Categoria_Sostantivo(Contesto& contesto, int valore_posizione_dato,
+                                 Categorie ammesse = tutte_le_categorie);
+// Draws a "Dove" phrase (marker "No") or a singular place noun with "in" ("su" for one tagged "[su]").
 void Carica_Luogo(Contesto& contesto, int valore_posizione_dato);
+// For a place noun with "in" or "su" (marker ending in "SingIn" or "SingSu"): makes the marker
+// agree with the "[su]" tag of the entry now in the slot.
+void Scegli_In_o_Su(Dato& dato);
 // Sets up a "Come" phrase, a noun with "con"/"senza", or draws a place; the caller draws next.
 void Carica_Categoria_SulNel(Contesto& contesto, int valore_posizione_dato);
 // Draws a noun of random gender of the category tagged in slot 0 and puts the gender in front of
@@ -33,5 +39,12 @@ void Carica_Categoria_SulNel(Contesto& contesto, int valore_posizione_dato);
 void Controlla_Categoria_e_Carica_Sostantivo_Correlato(Contesto& contesto, int valore_posizione_dato);
 // Reads "[spec]", "[term]", "[scopo]", "[tr]", "[intr]" of the slot's entry into its four flags.
 void Controlla_Complemento(Contesto& contesto, int valore_posizione_dato);
+// What the complement check finds: "[tr]" and no "[intr]".
+bool E_Transitivo(std::string_view verbo);
+// Whether a verb's participle can qualify a noun: it begins with "è " or is transitive.
+bool Participio_Aggettivo(std::string_view verbo);
+// Draws into the slot a verb of `nome_file_dato` whose participle can qualify a noun; throws
+// naming the file when there is none.
+void Carica_Participio(Contesto& contesto, int valore_posizione_dato);
 
 }  // namespace talewick

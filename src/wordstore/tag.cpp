@@ -1,26 +1,32 @@
 #include "wordstore/tag.hpp"
 
+#include <algorithm>
+
 #include "core/messaggi.hpp"
 #include "wordstore/archivio.hpp"
 #include "wordstore/casuale.hpp"
+#include "wordstore/liste.hpp"
 #include "wordstore/testo.hpp"
 
 namespace talewick {
 
-const std::array<std::string_view, 35> tag_vocabolario = {
+const std::array<std::string_view, 37> tag_vocabolario = {
     "[f]",  "[fm]", "[m]",  "[v]",  "[o]",  "[s]",  "[t]",  "[u]",  "[+]",  "[-]",    "[an]",   "[al]",
     "[ci]", "[og]", "[um]", "[lu]", "[co]", "[ar]", "[na]", "[as]", "[1]",  "[2]",    "[3]",    "[4]",
-    "[5]",  "[6]",  "[tr]", "[intr]", "[spec]", "[term]", "[scopo]", "[causa]", "[liq]", "[col]", "[mag]"};
+    "[5]",  "[6]",  "[tr]", "[intr]", "[spec]", "[term]", "[scopo]", "[causa]", "[liq]", "[col]", "[mag]",
+    "[su]", "[np]"};
 
-const std::array<std::string_view, 19> tag_categoria = {
-    "[v]",  "[o]",  "[s]",  "[t]",  "[u]",  "[+]",  "[an]", "[al]",  "[ci]", "[og]",
-    "[um]", "[lu]", "[co]", "[ar]", "[na]", "[as]", "[liq]", "[col]", "[mag]"};
+const std::array<std::string_view, 21> tag_categoria = {
+    "[v]",  "[o]",  "[s]",  "[t]",  "[u]",  "[+]",  "[an]", "[al]",  "[ci]", "[og]", "[um]",
+    "[lu]", "[co]", "[ar]", "[na]", "[as]", "[liq]", "[col]", "[mag]", "[su]", "[np]"};
 
 void Carica(Contesto& contesto, int valore_posizione_dato) {
   Dato& dato = contesto[valore_posizione_dato];
   const FileParole& file = contesto.archivio.File(dato.nome_file_dato);
   const auto r = contesto.casuale.Estrai(static_cast<std::int64_t>(file.voci.size()));
-  dato.valore_dato = file.voci[static_cast<std::size_t>(r - 1)];
+  const auto indice = static_cast<std::size_t>(r - 1);
+  contesto.archivio.Segnala_Estratta(file, indice);
+  dato.valore_dato = file.voci[indice];
 }
 
 void Carica_Tag(Contesto& contesto, int valore_posizione_dato) {
@@ -29,7 +35,22 @@ void Carica_Tag(Contesto& contesto, int valore_posizione_dato) {
   const auto& indici = file.Con_Tag(dato.tag_dato);
   if (indici.empty()) throw ErroreGenerazione(messaggi::Tag_Assente(file.percorso.string(), dato.tag_dato));
   const auto r = contesto.casuale.Estrai(static_cast<std::int64_t>(indici.size()));
-  dato.valore_dato = file.voci[indici[static_cast<std::size_t>(r - 1)]];
+  const auto indice = indici[static_cast<std::size_t>(r - 1)];
+  contesto.archivio.Segnala_Estratta(file, indice);
+  dato.valore_dato = file.voci[indice];
+}
+
+bool Carica_Filtrata(Contesto& contesto, int valore_posizione_dato, std::string_view chiave,
+                     bool (*filtro)(std::string_view)) {
+  Dato& dato = contesto[valore_posizione_dato];
+  const FileParole& file = contesto.archivio.File(dato.nome_file_dato);
+  const auto& indici = file.Filtrate(chiave, filtro);
+  if (indici.empty()) return false;
+  const auto r = contesto.casuale.Estrai(static_cast<std::int64_t>(indici.size()));
+  const auto indice = indici[static_cast<std::size_t>(r - 1)];
+  contesto.archivio.Segnala_Estratta(file, indice);
+  dato.valore_dato = file.voci[indice];
+  return true;
 }
 
 void Carica_Genere_Sostantivo(Contesto& contesto, int valore_posizione_dato) {
@@ -42,11 +63,40 @@ void Carica_Genere_Sostantivo(Contesto& contesto, int valore_posizione_dato) {
 void Cancella_Tag_Categoria(Dato& dato) {
   if (dato.valore_dato.find('[') == std::string::npos) return;
   for (const auto tag : tag_categoria) Sostituisci_Tutto(dato.valore_dato, tag, "");
+  Cancella_Tag_Lista(dato.valore_dato);
+}
+
+std::string Minuscolo_Tranne_Nomi_Propri(std::string_view testo) {
+  std::vector<bool> resta(testo.size(), false);
+  for (auto pos = testo.find('['); pos != std::string_view::npos; pos = testo.find('[', pos + 1)) {
+    const auto chiusa = testo.find(']', pos);
+    if (chiusa == std::string_view::npos) break;
+    std::fill(resta.begin() + static_cast<std::ptrdiff_t>(pos), resta.begin() + static_cast<std::ptrdiff_t>(chiusa + 1),
+              true);
+    if (testo.substr(pos, chiusa + 1 - pos) == "[np]" && pos > 0) {
+      const auto confine = testo.find_last_of(" ']", pos - 1);
+      const auto inizio = confine == std::string_view::npos ? 0 : confine + 1;
+      std::fill(resta.begin() + static_cast<std::ptrdiff_t>(inizio), resta.begin() + static_cast<std::ptrdiff_t>(pos),
+                true);
+    }
+    pos = chiusa;
+  }
+  std::string uscita;
+  uscita.reserve(testo.size());
+  for (std::size_t da = 0; da < testo.size();) {
+    auto a = da;
+    while (a < testo.size() && resta[a] == resta[da]) ++a;
+    const auto pezzo = testo.substr(da, a - da);
+    uscita += resta[da] ? std::string(pezzo) : In_Minuscolo(pezzo);
+    da = a;
+  }
+  return uscita;
 }
 
 void Cancella_Info_Programma(Dato& dato) {
   if (dato.valore_dato.find('[') != std::string::npos) {
     for (const auto tag : tag_vocabolario) Sostituisci_Tutto(dato.valore_dato, tag, "");
+    Cancella_Tag_Lista(dato.valore_dato);
   }
   const auto plurale = Individua_Plurali_Irregolari(dato);
   if (plurale.posizione_barra != 0) dato.valore_dato = plurale.parti_plurale[0];

@@ -9,19 +9,27 @@
 
 namespace talewick {
 
-// Every tag the engine knows, in the order the full strip removes them.
-extern const std::array<std::string_view, 35> tag_vocabolario;
+// Every tag the engine knows, in the order the full strip removes them; both strips also remove
+// the list tags of wordstore/liste.hpp.
+extern const std::array<std::string_view, 37> tag_vocabolario;
 // The category and use tags, removed before the correction pass.
-extern const std::array<std::string_view, 19> tag_categoria;
+extern const std::array<std::string_view, 21> tag_categoria;
 
 // Draws one entry of `nome_file_dato`, uniformly.
 void Carica(Contesto& contesto, int valore_posizione_dato);
 // Draws uniformly among the entries holding `tag_dato`; throws naming file and tag when none does.
 void Carica_Tag(Contesto& contesto, int valore_posizione_dato);
+// Draws uniformly among the entries `filtro` accepts (its answers are kept under `chiave` for as
+// long as the file is unchanged); false, drawing nothing, when it accepts none.
+bool Carica_Filtrata(Contesto& contesto, int valore_posizione_dato, std::string_view chiave,
+                     bool (*filtro)(std::string_view));
 // Sets `nome_file_dato` and `forma_dato` of the slot both to "Mas" or "Fem".
 void Carica_Genere_Sostantivo(Contesto& contesto, int valore_posizione_dato);
 
 void Cancella_Tag_Categoria(Dato& dato);
+// The text in lower case except the tags and the words tagged "[np]" (proper names, from the
+// last blank or apostrophe before the tag), which stay as written.
+std::string Minuscolo_Tranne_Nomi_Propri(std::string_view testo);
 void Cancella_Info_Programma(Dato& dato);
 
 struct PluraleIrregolare {

@@ -1,0 +1,101 @@
+#include "wordstore/liste.hpp"
+
+#include "wordstore/sostantivi.hpp"
+
+namespace talewick {
+namespace {
+
+constexpr Categorie umani = 1U << 4U;    // index of "Umani" in `categorie_sostantivi`
+constexpr Categorie animali = 1U << 1U;  // index of "Animali"
+
+// The tag at `inizio` when one starts there, or nullptr; `fine` is then the position after "]".
+const TipoLista* Tag_A(std::string_view voce, std::size_t inizio, std::size_t& fine) {
+  for (const auto& tipo : tipi_lista) {
+    if (voce.substr(inizio).starts_with(tipo.apertura)) {
+      const auto chiusa = voce.find(']', inizio);
+      if (chiusa == std::string_view::npos) return nullptr;
+      fine = chiusa + 1;
+      return &tipo;
+    }
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+const std::array<TipoLista, 3> tipi_lista = {{
+    {Lista::oggetto, "[ogg:", "[ogg:…]", tutte_le_categorie},
+    {Lista::complemento, "[compl:", "[compl:…]", tutte_le_categorie},
+    {Lista::soggetto, "[sogg:", "[sogg:…]", static_cast<Categorie>(umani | animali)},
+}};
+
+const TipoLista& Tipo_Lista(Lista lista) { return tipi_lista[static_cast<std::size_t>(lista)]; }
+
+std::string_view Codice_Categoria(std::size_t indice) {
+  const auto tag = categorie_sostantivi[indice].tag;
+  return tag.substr(1, tag.size() - 2);
+}
+
+Categorie Categoria_Del_Codice(std::string_view codice) {
+  for (std::size_t i = 0; i < categorie_sostantivi.size(); ++i) {
+    if (Codice_Categoria(i) == codice) return static_cast<Categorie>(1U << i);
+  }
+  return 0;
+}
+
+std::vector<TagLista> Leggi_Tag_Lista(std::string_view voce) {
+  std::vector<TagLista> trovati;
+  for (auto pos = voce.find('['); pos != std::string_view::npos; pos = voce.find('[', pos + 1)) {
+    std::size_t fine = 0;
+    const TipoLista* tipo = Tag_A(voce, pos, fine);
+    if (tipo == nullptr) continue;
+    TagLista tag;
+    tag.tipo = tipo;
+    tag.inizio = pos;
+    tag.lunghezza = fine - pos;
+    std::string_view codici = voce.substr(pos + tipo->apertura.size(), fine - 1 - pos - tipo->apertura.size());
+    tag.vuota = codici.empty();
+    while (!tag.vuota) {
+      const auto barra = codici.find('/');
+      const auto codice = codici.substr(0, barra);
+      const Categorie bit = Categoria_Del_Codice(codice);
+      if ((bit & tipo->ammesse) != 0) {
+        tag.categorie |= bit;
+      } else {
+        tag.codici_ignoti.emplace_back(codice);
+      }
+      if (barra == std::string_view::npos) break;
+      codici.remove_prefix(barra + 1);
+    }
+    trovati.push_back(std::move(tag));
+    pos = fine - 1;
+  }
+  return trovati;
+}
+
+Categorie Categorie_Ammesse(std::string_view voce, Lista lista) {
+  const TipoLista& tipo = Tipo_Lista(lista);
+  if (voce.find(tipo.apertura) == std::string_view::npos) return tipo.ammesse;
+  for (const auto& tag : Leggi_Tag_Lista(voce)) {
+    if (tag.tipo == &tipo) return tag.categorie != 0 ? tag.categorie : tipo.ammesse;
+  }
+  return tipo.ammesse;
+}
+
+void Cancella_Tag_Lista(std::string& testo) {
+  if (testo.find(':') == std::string::npos) return;
+  std::string uscita;
+  uscita.reserve(testo.size());
+  std::size_t da = 0;
+  for (auto pos = testo.find('['); pos != std::string::npos; pos = testo.find('[', pos + 1)) {
+    std::size_t fine = 0;
+    if (Tag_A(testo, pos, fine) == nullptr) continue;
+    uscita.append(testo, da, pos - da);
+    da = fine;
+    pos = fine - 1;
+  }
+  uscita.append(testo, da, std::string::npos);
+  testo = std::move(uscita);
+}
+
+}  // namespace talewick

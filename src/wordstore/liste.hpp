@@ -1,0 +1,55 @@
+#pragma once
+// List tags: a verb names the categories its partners in an adventure hook may come from,
+// as codes separated by "/": "[ogg:og/ar]" its direct object, "[compl:um]" its complement,
+// "[sogg:um/an]" its subject. This is the one parser of them; drawing, stripping and the
+// checker all read entries through it.
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace talewick {
+
+// A set of noun categories, one bit per index of `categorie_sostantivi`.
+using Categorie = std::uint16_t;
+inline constexpr Categorie tutte_le_categorie = 0x3FF;
+
+enum class Lista { oggetto, complemento, soggetto };
+
+struct TipoLista {
+  Lista lista;
+  std::string_view apertura;  // "[ogg:"
+  std::string_view nome;      // "[ogg:…]", as messages show it
+  Categorie ammesse;          // the codes this kind accepts; also what an entry without the tag allows
+};
+
+extern const std::array<TipoLista, 3> tipi_lista;
+const TipoLista& Tipo_Lista(Lista lista);
+
+// The category code of a category index: "al", "an", ...
+std::string_view Codice_Categoria(std::size_t indice);
+// The bit of the category with this code, 0 for an unknown code.
+Categorie Categoria_Del_Codice(std::string_view codice);
+
+struct TagLista {
+  const TipoLista* tipo = nullptr;
+  std::size_t inizio = 0;     // byte position of "[" in the entry
+  std::size_t lunghezza = 0;  // up to and including "]"
+  Categorie categorie = 0;    // the valid codes
+  std::vector<std::string> codici_ignoti;  // codes the kind does not accept, as written
+  bool vuota = false;                      // no code at all: "[ogg:]"
+};
+
+// Every list tag of the entry, in order.
+std::vector<TagLista> Leggi_Tag_Lista(std::string_view voce);
+
+// The categories the first tag of this kind allows; without one, or when it holds no valid code,
+// everything the kind accepts.
+Categorie Categorie_Ammesse(std::string_view voce, Lista lista);
+
+// Removes every list tag.
+void Cancella_Tag_Lista(std::string& testo);
+
+}  // namespace talewick
