@@ -254,6 +254,63 @@ inline std::string Infinito_Non_Valido(std::string_view voce, std::string_view i
          std::string(consiglio);
 }
 
+// Tags that choose a verb's partners, place nouns with «su», proper names.
+inline std::string Lista_Fuori_Posto(std::string_view voce, std::string_view tag) {
+  return "in " + C(voce) + " il tag " + C(tag) + " non ha effetto: vale solo per i verbi di VerbiPassatoProssimo.txt";
+}
+inline std::string Lista_Ripetuta(std::string_view voce, std::string_view tag) {
+  return C(voce) + " ha più di un tag " + C(tag) + ": conta solo il primo";
+}
+inline std::string Lista_Vuota(std::string_view voce, std::string_view tag) {
+  return "in " + C(voce) + " il tag " + C(tag) + " non elenca nessun codice: conta come se non ci fosse";
+}
+inline std::string Codice_Ignoto(std::string_view voce, std::string_view codice, std::string_view tag,
+                                 std::string_view ammessi) {
+  return "in " + C(voce) + " il codice " + C(codice) + " di " + C(tag) +
+         " non è tra i codici di questo tag e viene ignorato: i codici sono " + std::string(ammessi) + ", separati da «/»";
+}
+inline std::string Np_Non_Dopo_Parola(std::string_view voce) {
+  return "in " + C(voce) +
+         " «[np]» deve stare subito dopo la parola che è un nome proprio, senza spazi: «oltre i Monti di Tharnak[np]»";
+}
+inline std::string Np_Fuori_Da_Dove(std::string_view voce) {
+  return "in " + C(voce) + " «[np]» non ha effetto: conta solo nelle frasi di Dove.txt";
+}
+inline std::string Su_Fuori_Dai_Luoghi(std::string_view voce) {
+  return "in " + C(voce) + " «[su]» non ha effetto: conta solo nei nomi di MasLuoghi.txt e FemLuoghi.txt";
+}
+inline constexpr std::string_view nessun_participio_aggettivo =
+    "nessun verbo ha un participio che possa accompagnare un nome (un verbo che cominci con «è » o che abbia «[tr]» "
+    "senza «[intr]»): senza non si possono generare i nomi con un participio";
+inline std::string Transitivo_Senza_Oggetto(std::string_view voce) {
+  return C(voce) +
+         " è transitivo ma non ha «[ogg:…]»: negli spunti d'avventura il suo oggetto può essere un nome di qualsiasi "
+         "categoria; elenca quelle adatte, per esempio «ha rubato[tr][ogg:og/ar]»";
+}
+inline std::string Complemento_Senza_Categorie(std::string_view voce) {
+  return C(voce) +
+         " ha «[spec]» o «[term]» ma non «[compl:…]»: negli spunti d'avventura il suo complemento può essere un nome "
+         "di qualsiasi categoria; elenca quelle adatte, per esempio «ha venduto[tr][ogg:og][term][compl:um]»";
+}
+inline std::string Nome_In_Due_File(std::string_view voce, std::string_view nome, std::string_view altro_file,
+                                    int riga, std::string_view altra_voce) {
+  return "il nome " + C(nome) + " di " + C(voce) + " è anche in " + std::string(altro_file) + " alla riga " +
+         std::to_string(riga) + " (" + C(altra_voce) + "): tienilo in un solo file";
+}
+inline std::string Categoria_Squilibrata(std::size_t voci, std::string_view altro_file, std::size_t altre_voci) {
+  return "il file ha " + std::to_string(voci) + " voci, meno dell'80% delle " + std::to_string(altre_voci) + " di " +
+         std::string(altro_file) +
+         ": il genere si estrae a metà, quindi ogni sua voce esce più spesso; aggiungine o togline dall'altro file";
+}
+inline std::string Inglese_In_Due_File(std::string_view voce, std::string_view altro_file, int riga) {
+  return C(voce) + " è anche in " + std::string(altro_file) + " alla riga " + std::to_string(riga) +
+         ": tienila in un solo file";
+}
+inline std::string Modello_Senza_Articolo(std::string_view voce, std::string_view letto) {
+  return "il modello " + C(voce) + " ha «[1]» ma non comincia con l'articolo: nei confronti si legge " + C(letto) +
+         "; scrivilo con il suo articolo, per esempio «La Tassonomia[1][an]»";
+}
+
 // Book-title templates and fluid specifications.
 inline std::string Modello_Senza_Categoria(std::string_view voce) {
   return "il modello " + C(voce) +

@@ -19,6 +19,8 @@
 #include "grammar/correzione.hpp"
 #include "wordstore/archivio.hpp"
 #include "wordstore/dati.hpp"
+#include "wordstore/liste.hpp"
+#include "wordstore/sostantivi.hpp"
 #include "wordstore/tag.hpp"
 #include "wordstore/testo.hpp"
 
@@ -37,19 +39,24 @@ struct Descrizione {
   Tipo tipo = Tipo::esente;
   std::string_view genere;  // "Mas" or "Fem" for a noun file
   bool luoghi = false;      // place nouns also take "SingIn"
+  bool dove = false;        // place phrases, where "[np]" works
 };
 
 Descrizione Descrivi(std::string_view nome) {
-  if (nome == "VerbiPassatoProssimo") return {Tipo::verbo, {}, false};
-  if (nome == "Aggettivi") return {Tipo::aggettivo, {}, false};
-  if (nome == "Libri") return {Tipo::libro, {}, false};
-  if (nome == "FluidiSpecificazioni") return {Tipo::fluido, {}, false};
-  if (nome == "Dove" || nome == "Come") return {Tipo::frase, {}, false};
+  if (nome == "VerbiPassatoProssimo") return {Tipo::verbo, {}, false, false};
+  if (nome == "Aggettivi") return {Tipo::aggettivo, {}, false, false};
+  if (nome == "Libri") return {Tipo::libro, {}, false, false};
+  if (nome == "FluidiSpecificazioni") return {Tipo::fluido, {}, false, false};
+  if (nome == "Dove" || nome == "Come") return {Tipo::frase, {}, false, nome == "Dove"};
   if (nome.starts_with("Mas") || nome.starts_with("Fem")) {
-    return {Tipo::sostantivo, nome.substr(0, 3), nome.ends_with("Luoghi")};
+    return {Tipo::sostantivo, nome.substr(0, 3), nome.ends_with("Luoghi"), false};
   }
   return {};  // syllables and English words
 }
+
+// A category whose feminine file holds fewer than this share of the masculine one's entries, or
+// the other way round, is out of balance.
+constexpr double equilibrio_minimo = 0.8;
 
 // The tagged entries some generator draws with no way round.
 struct TagRichiesto {
@@ -180,7 +187,43 @@ std::string Senza_Tag(std::string_view voce) {
   Dato dato;
   dato.valore_dato = std::string(voce);
   for (const auto tag : tag_vocabolario) Sostituisci_Tutto(dato.valore_dato, tag, "");
+  Cancella_Tag_Lista(dato.valore_dato);
   return dato.valore_dato;
+}
+
+// A noun as two noun files could both hold it: no tags, no plural, no article, lower case.
+std::string Nome_Nudo(std::string_view voce) {
+  std::string nome = Senza_Tag(voce.substr(0, voce.find('|')));
+  for (const std::string_view articolo : {"Il ", "Lo ", "La ", "L'", "I ", "Gli ", "Le "}) {
+    if (nome.starts_with(articolo)) {
+      nome.erase(0, articolo.size());
+      break;
+    }
+  }
+  return In_Minuscolo(nome);
+}
+
+bool Comincia_Con_Articolo(std::string_view testo) {
+  constexpr std::array<std::string_view, 11> articoli = {"Il ", "Lo ", "La ", "L'",  "I ",  "Gli ",
+                                                         "Le ", "Un ", "Uno ", "Una ", "Un'"};
+  return std::any_of(articoli.begin(), articoli.end(), [&](std::string_view a) { return testo.starts_with(a); });
+}
+
+bool E_Tag_Lista(std::string_view gruppo) {
+  return std::any_of(tipi_lista.begin(), tipi_lista.end(),
+                     [&](const TipoLista& tipo) { return gruppo.starts_with(tipo.apertura); });
+}
+
+// The codes a list tag accepts, in the order the guide lists them.
+std::string Codici_Ammessi(const TipoLista& tipo) {
+  constexpr std::array<std::string_view, 10> ordine = {"an", "al", "ci", "og", "um", "lu", "co", "ar", "na", "as"};
+  std::string codici;
+  for (const auto codice : ordine) {
+    if ((tipo.ammesse & Categoria_Del_Codice(codice)) == 0) continue;
+    if (!codici.empty()) codici += ' ';
+    codici += codice;
+  }
+  return codici;
 }
 
 // The last word of a form: after its last blank or apostrophe.
@@ -296,10 +339,20 @@ class Controllore {
   void Errore(int riga, std::string messaggio) { Segnala(riga, Gravita::errore, std::move(messaggio)); }
   void Avviso(int riga, std::string messaggio) { Segnala(riga, Gravita::avviso, std::move(messaggio)); }
   void Segnala(int riga, Gravita gravita, std::string messaggio) {
-    del_file_.push_back({mostrato_, riga, gravita, std::move(messaggio)});
+    per_file_[indice_].push_back({Mostrato(indice_), riga, gravita, std::move(messaggio)});
+  }
+  [[nodiscard]] std::string Mostrato(std::size_t indice) const {
+    return (cartella_ / (std::string(nome_file[indice]) + ".txt")).string();
   }
 
   void Controlla_File(std::string_view nome);
+  void Controlla_Tag_Di_Uso(const std::string& voce, int riga, const Descrizione& descrizione);
+  // The findings that compare files: a noun in two noun files, a category out of balance, an
+  // English word in both English files.
+  void Controlla_Tra_File();
+  void Nomi_In_Due_File();
+  void Equilibrio_Categorie();
+  void Inglese_In_Due_File();
   void Controlla_Voce(const std::string& voce, int riga, const Descrizione& descrizione);
   void Controlla_Tag(const std::string& voce, int riga);
   void Controlla_Sostantivo(const std::string& voce, int riga, const Descrizione& descrizione);
@@ -315,8 +368,9 @@ class Controllore {
 
   std::filesystem::path cartella_;
   Dizionario* dizionario_;
-  std::string mostrato_;
-  std::vector<Segnalazione> del_file_;
+  std::size_t indice_ = 0;  // the word file being checked, an index of `nome_file`
+  std::array<std::vector<Segnalazione>, numero_file> per_file_;
+  std::array<std::unique_ptr<FileParole>, numero_file> letti_;
 };
 
 std::vector<Segnalazione> Controllore::Esegui() {
@@ -325,13 +379,12 @@ std::vector<Segnalazione> Controllore::Esegui() {
   if (!std::filesystem::is_directory(cartella_, errore)) {
     return {{cartella_.string(), 0, Gravita::errore, std::string(m::cartella_mancante)}};
   }
-  for (const auto nome : nome_file) {
-    mostrato_ = (cartella_ / (std::string(nome) + ".txt")).string();
-    del_file_.clear();
-    Controlla_File(nome);
-    std::stable_sort(del_file_.begin(), del_file_.end(),
+  for (indice_ = 0; indice_ < numero_file; ++indice_) Controlla_File(nome_file[indice_]);
+  Controlla_Tra_File();
+  for (auto& del_file : per_file_) {
+    std::stable_sort(del_file.begin(), del_file.end(),
                      [](const Segnalazione& a, const Segnalazione& b) { return a.riga < b.riga; });
-    tutte.insert(tutte.end(), del_file_.begin(), del_file_.end());
+    tutte.insert(tutte.end(), del_file.begin(), del_file.end());
   }
   std::set<std::string> estranei;
   for (const auto& voce : std::filesystem::directory_iterator(cartella_, errore)) {
@@ -394,6 +447,120 @@ void Controllore::Controlla_File(std::string_view nome) {
                                      [&](const std::string& voce) { return Contiene(voce, richiesto.tag); });
     if (!trovato) Errore(0, m::Tag_Richiesto_Mancante(richiesto.tag, richiesto.uso));
   }
+  if (descrizione.tipo == Tipo::verbo && !file->Vuoto() &&
+      std::none_of(file->voci.begin(), file->voci.end(), [](const std::string& v) { return Participio_Aggettivo(v); })) {
+    Errore(0, std::string(m::nessun_participio_aggettivo));
+  }
+  letti_[indice_] = std::move(file);
+}
+
+void Controllore::Controlla_Tra_File() {
+  Nomi_In_Due_File();
+  Equilibrio_Categorie();
+  Inglese_In_Due_File();
+}
+
+void Controllore::Nomi_In_Due_File() {
+  struct Primo {
+    std::size_t file;
+    int riga;
+    std::string voce;
+  };
+  std::map<std::string, Primo, std::less<>> visti;
+  for (std::size_t i = 0; i < numero_file; ++i) {
+    if (Descrivi(nome_file[i]).tipo != Tipo::sostantivo || !letti_[i]) continue;
+    const FileParole& file = *letti_[i];
+    indice_ = i;
+    for (std::size_t v = 0; v < file.voci.size(); ++v) {
+      const std::string nome = Nome_Nudo(file.voci[v]);
+      if (nome.empty()) continue;
+      const auto [visto, nuovo] = visti.try_emplace(nome, Primo{i, file.righe[v], file.voci[v]});
+      if (nuovo || visto->second.file == i) continue;
+      Avviso(file.righe[v], m::Nome_In_Due_File(file.voci[v], nome, Mostrato(visto->second.file), visto->second.riga,
+                                                visto->second.voce));
+    }
+  }
+}
+
+void Controllore::Equilibrio_Categorie() {
+  for (const auto& categoria : categorie_sostantivi) {
+    const std::size_t maschile = categoria.indice_maschile;
+    const std::size_t femminile = maschile + 1;
+    if (!letti_[maschile] || !letti_[femminile]) continue;
+    const auto voci_m = letti_[maschile]->voci.size();
+    const auto voci_f = letti_[femminile]->voci.size();
+    const bool meno_femminili = voci_f < voci_m;
+    const std::size_t piccolo = meno_femminili ? femminile : maschile;
+    const std::size_t grande = meno_femminili ? maschile : femminile;
+    const auto n_piccolo = std::min(voci_m, voci_f);
+    const auto n_grande = std::max(voci_m, voci_f);
+    if (static_cast<double>(n_piccolo) >= equilibrio_minimo * static_cast<double>(n_grande)) continue;
+    indice_ = piccolo;
+    Avviso(0, m::Categoria_Squilibrata(n_piccolo, Mostrato(grande), n_grande));
+  }
+}
+
+void Controllore::Inglese_In_Due_File() {
+  const auto indice = [](std::string_view nome) {
+    return static_cast<std::size_t>(std::find(nome_file.begin(), nome_file.end(), nome) - nome_file.begin());
+  };
+  const std::size_t vocaboli = indice("IngleseVocaboli");
+  const std::size_t soggetti = indice("IngleseSoggetti");
+  if (!letti_[vocaboli] || !letti_[soggetti]) return;
+  std::map<std::string, int, std::less<>> parole;
+  const FileParole& primo = *letti_[vocaboli];
+  for (std::size_t v = 0; v < primo.voci.size(); ++v) parole.try_emplace(In_Minuscolo(Senza_Tag(primo.voci[v])), primo.righe[v]);
+  const FileParole& secondo = *letti_[soggetti];
+  indice_ = soggetti;
+  for (std::size_t v = 0; v < secondo.voci.size(); ++v) {
+    const auto trovata = parole.find(In_Minuscolo(Senza_Tag(secondo.voci[v])));
+    if (trovata == parole.end() || trovata->first.empty()) continue;
+    Avviso(secondo.righe[v], m::Inglese_In_Due_File(secondo.voci[v], Mostrato(vocaboli), trovata->second));
+  }
+}
+
+// The tags that work in one file only, and the list tags' codes.
+void Controllore::Controlla_Tag_Di_Uso(const std::string& voce, int riga, const Descrizione& descrizione) {
+  const auto liste = Leggi_Tag_Lista(voce);
+  std::set<const TipoLista*> viste;
+  for (const auto& tag : liste) {
+    const std::string testo = voce.substr(tag.inizio, tag.lunghezza);
+    if (descrizione.tipo != Tipo::verbo) {
+      Errore(riga, m::Lista_Fuori_Posto(voce, testo));
+      continue;
+    }
+    if (!viste.insert(tag.tipo).second) {
+      Errore(riga, m::Lista_Ripetuta(voce, tag.tipo->nome));
+      continue;
+    }
+    if (tag.vuota) Errore(riga, m::Lista_Vuota(voce, testo));
+    for (const auto& codice : tag.codici_ignoti) {
+      Errore(riga, m::Codice_Ignoto(voce, codice, testo, Codici_Ammessi(*tag.tipo)));
+    }
+  }
+  for (auto pos = voce.find("[np]"); pos != std::string::npos; pos = voce.find("[np]", pos + 1)) {
+    const auto prima = Punti_Codice(voce.substr(pos >= 4 ? pos - 4 : 0, pos >= 4 ? 4 : pos));
+    if (prima.empty() || !E_Lettera(prima.back())) {
+      Errore(riga, m::Np_Non_Dopo_Parola(voce));
+    } else if (!descrizione.dove) {
+      Avviso(riga, m::Np_Fuori_Da_Dove(voce));
+    }
+  }
+  if (Contiene(voce, "[su]") && !descrizione.luoghi) Avviso(riga, m::Su_Fuori_Dai_Luoghi(voce));
+  if (descrizione.tipo == Tipo::verbo) {
+    const auto ha = [&](Lista lista) {
+      return std::any_of(liste.begin(), liste.end(), [&](const TagLista& t) { return t.tipo->lista == lista; });
+    };
+    if (E_Transitivo(voce) && !ha(Lista::oggetto)) Avviso(riga, m::Transitivo_Senza_Oggetto(voce));
+    if ((Contiene(voce, "[spec]") || Contiene(voce, "[term]")) && !ha(Lista::complemento)) {
+      Avviso(riga, m::Complemento_Senza_Categorie(voce));
+    }
+  }
+  if (descrizione.tipo == Tipo::libro && Contiene(voce, "[1]") && !Comincia_Con_Articolo(voce)) {
+    std::string letto = Senza_Tag(voce);
+    Iniziale_Minuscola(letto);
+    Avviso(riga, m::Modello_Senza_Articolo(voce, "tra " + letto));
+  }
 }
 
 void Controllore::Controlla_Tag(const std::string& voce, int riga) {
@@ -401,9 +568,9 @@ void Controllore::Controlla_Tag(const std::string& voce, int riga) {
   if (!parentesi.bilanciate) Errore(riga, m::Parentesi_Sbilanciate(voce));
   std::set<std::string> visti;
   for (const auto& gruppo : parentesi.gruppi) {
-    if (Nel_Vocabolario(gruppo) || !visti.insert(gruppo).second) continue;
+    if (Nel_Vocabolario(gruppo) || E_Tag_Lista(gruppo) || !visti.insert(gruppo).second) continue;
     const std::string minuscolo = In_Minuscolo(gruppo);
-    if (Nel_Vocabolario(minuscolo)) {
+    if (Nel_Vocabolario(minuscolo) || E_Tag_Lista(minuscolo)) {
       Errore(riga, m::Tag_Maiuscolo(voce, gruppo, minuscolo));
     } else {
       Errore(riga, m::Tag_Sconosciuto(voce, gruppo));
@@ -414,6 +581,7 @@ void Controllore::Controlla_Tag(const std::string& voce, int riga) {
 
 void Controllore::Controlla_Voce(const std::string& voce, int riga, const Descrizione& descrizione) {
   Controlla_Tag(voce, riga);
+  Controlla_Tag_Di_Uso(voce, riga, descrizione);
   const bool ha_barra = Contiene(voce, "|");
   if (ha_barra && descrizione.tipo != Tipo::sostantivo && descrizione.tipo != Tipo::aggettivo) {
     Avviso(riga, m::Barra_Inutile(voce));
