@@ -11,8 +11,8 @@
 namespace talewick::cli {
 namespace {
 
-constexpr std::array<Registrazione, 4> comandi = {Registra_Genera, Registra_Forma, Registra_Controlla,
-                                                  Registra_Riepilogo};
+constexpr std::array<Registrazione, 5> comandi = {Registra_Genera, Registra_Forma, Registra_Controlla,
+                                                  Registra_Riepilogo, Registra_Copertura};
 
 // Commands that read no word file.
 constexpr std::array<std::string_view, 1> senza_parole = {"forma"};

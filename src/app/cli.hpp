@@ -1,6 +1,6 @@
 #pragma once
 // The command line: global options, then one command (genera, forma, controlla,
-// riepilogo). Each command lives in its own file and registers itself on the app.
+// riepilogo, copertura). Each command lives in its own file and registers itself on the app.
 #include <cstdint>
 #include <functional>
 #include <iosfwd>
@@ -38,6 +38,7 @@ void Registra_Genera(CLI::App& app, Globali& globali);
 void Registra_Controlla(CLI::App& app, Globali& globali);
 void Registra_Forma(CLI::App& app, Globali& globali);
 void Registra_Riepilogo(CLI::App& app, Globali& globali);
+void Registra_Copertura(CLI::App& app, Globali& globali);
 
 // Says on standard error which word-file folder the command reads.
 void Annuncia_Cartella(const Globali& globali);

@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "app/cli.hpp"
+#include "app/genera.hpp"
 #include "app/json.hpp"
 #include "core/dispatcher.hpp"
 #include "core/messaggi.hpp"
@@ -12,15 +13,6 @@
 
 namespace talewick::cli {
 namespace {
-
-struct ArgomentiGenera {
-  std::string tipo;
-  long long quanti = 1;
-  std::optional<std::string> tipo_nomi, min, max, opzioni, nome_pers;
-  std::optional<bool> aggettivi;
-  const CLI::Option* opzione_aggettivi = nullptr;  // absent: the window's default, adjectives on
-  bool json = false;
-};
 
 template <std::size_t N>
 std::string Elenco(const std::array<std::string_view, N>& voci) {
@@ -35,8 +27,8 @@ std::string Elenco_Popoli() {
   return Elenco(nomi);
 }
 
-// Builds the option set the window would hold for these arguments; a usage error when a text
-// is not one the window could show.
+}  // namespace
+
 std::optional<std::string> Prepara_Opzioni(const ArgomentiGenera& a, Opzioni& opzioni) {
   if (Cerca_Tipo(a.tipo) == nullptr) return messaggi::Tipo_Sconosciuto(a.tipo, Elenco(tipi_generazione));
   opzioni.CosaGenerare = a.tipo;
@@ -60,6 +52,18 @@ std::optional<std::string> Prepara_Opzioni(const ArgomentiGenera& a, Opzioni& op
   if (a.nome_pers) opzioni.NomePers = *a.nome_pers;
   return std::nullopt;
 }
+
+void Aggiungi_Opzioni_Genera(CLI::App* comando, ArgomentiGenera& argomenti) {
+  comando->add_option("--tipo-nomi", argomenti.tipo_nomi, "Il popolo dei nomi");
+  comando->add_option("--min", argomenti.min, "Sillabe minime");
+  comando->add_option("--max", argomenti.max, "Sillabe massime");
+  argomenti.opzione_aggettivi =
+      comando->add_flag("--aggettivi,!--no-aggettivi", argomenti.aggettivi, "Usa anche gli aggettivi");
+  comando->add_option("--opzioni", argomenti.opzioni, "Quali oggetti generare");
+  comando->add_option("--nome-pers", argomenti.nome_pers, "Il nome dell'edificio");
+}
+
+namespace {
 
 int Esegui_Genera(const ArgomentiGenera& a, Globali& g) {
   Archivio archivio(g.database);
@@ -100,13 +104,7 @@ void Registra_Genera(CLI::App& app, Globali& globali) {
   auto* genera = app.add_subcommand("genera", "Genera uno o più risultati di un tipo");
   genera->add_option("tipo", argomenti->tipo, "Il tipo di generazione, per esempio \"Nomi Personaggi\"")->required();
   genera->add_option("-n", argomenti->quanti, "Quanti risultati")->check(CLI::PositiveNumber)->capture_default_str();
-  genera->add_option("--tipo-nomi", argomenti->tipo_nomi, "Il popolo dei nomi");
-  genera->add_option("--min", argomenti->min, "Sillabe minime");
-  genera->add_option("--max", argomenti->max, "Sillabe massime");
-  argomenti->opzione_aggettivi =
-      genera->add_flag("--aggettivi,!--no-aggettivi", argomenti->aggettivi, "Usa anche gli aggettivi");
-  genera->add_option("--opzioni", argomenti->opzioni, "Quali oggetti generare");
-  genera->add_option("--nome-pers", argomenti->nome_pers, "Il nome dell'edificio");
+  Aggiungi_Opzioni_Genera(genera, *argomenti);
   genera->add_flag("--json", argomenti->json, "Stampa un array JSON");
   genera->callback([argomenti, &globali] { globali.codice = Esegui_Genera(*argomenti, globali); });
 }

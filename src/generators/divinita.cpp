@@ -14,6 +14,7 @@ using namespace generatori;
 namespace {
 
 constexpr std::array<std::string_view, 3> titoli_divini = {", Dio ", ", Dea ", ", Divinità "};
+constexpr std::array<std::string_view, 3> rami_titolo = {"titolo: Dio", "titolo: Dea", "titolo: Divinità"};
 
 }  // namespace
 
@@ -38,8 +39,9 @@ void Carica_Dio_Casuale(Stato& stato) {
   Pulisci_Dato(qualificativo);
   Iniziale_Stringa_Minuscola(dominio);
 
-  const auto titolo = titoli_divini[static_cast<std::size_t>(casuale.Estrai(3) - 1)];
-  stato.Ramo(titolo.substr(2, titolo.size() - 3));
+  const auto d = static_cast<std::size_t>(casuale.Estrai(3) - 1);
+  const auto titolo = titoli_divini[d];
+  stato.Ramo(rami_titolo[d]);
   Componi(stato.slot_nome.testo, {stato[2].valore_dato, titolo, dominio.valore_dato, " ", qualificativo.valore_dato});
 }
 

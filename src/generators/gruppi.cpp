@@ -14,6 +14,8 @@ using namespace generatori;
 namespace {
 
 constexpr std::array<std::string_view, 5> parole_gruppo = {"Clan ", "Gilda ", "Accademia ", "Corporazione ", "Tribù "};
+constexpr std::array<std::string_view, 5> rami_gruppo = {"gruppo: Clan", "gruppo: Gilda", "gruppo: Accademia",
+                                                         "gruppo: Corporazione", "gruppo: Tribù"};
 
 }  // namespace
 
@@ -23,9 +25,10 @@ void Carica_Gruppo_Casuale(Stato& stato) {
   const auto q = casuale.Estrai(2);
   const bool forma_lunga = casuale.Estrai(2) == 2;
   const auto numero = Numero(casuale.Estrai(2));
-  const auto parola = parole_gruppo[static_cast<std::size_t>(casuale.Estrai(5) - 1)];
+  const auto g = static_cast<std::size_t>(casuale.Estrai(5) - 1);
+  const auto parola = parole_gruppo[g];
   Dato& membri = stato[0];
-  stato.Ramo(parola.substr(0, parola.size() - 1));
+  stato.Ramo(rami_gruppo[g]);
   stato.Ramo(forma_lunga ? "forma lunga" : "forma breve");
   Ramo_Qualificativo(stato, q);
 
