@@ -10,9 +10,10 @@ using prova::ProvaGeneratore;
 
 const prova::Voci voci_edifici = {{"MasAltro", "Il Drago[m]"},  {"FemAltro", "La Fenice"},
                                   {"MasAnimali", "Il Lupo"},    {"FemAnimali", "La Volpe"},
-                                  {"Aggettivi", "Rosso"},       {"VerbiPassatoProssimo", "ha dimenticato[tr]"},
-                                  {"Come", "senza Paura"},      {"Dove", "nel Bosco"},
-                                  {"MasLuoghi", "Il Castello"}, {"FemLuoghi", "La Torre"}};
+                                  {"Aggettivi", "Rosso"},
+                                  {"VerbiPassatoProssimo", "ha dormito[intr]\nha dimenticato[tr]\nè caduto[intr]"},
+                                  {"Come", "senza Paura"},      {"Dove", "nel Bosco\noltre i Monti di Tharnak[np]"},
+                                  {"MasLuoghi", "Il Castello"}, {"FemLuoghi", "La Torre\nLa Vetta[su]"}};
 
 class Edifici : public testing::TestWithParam<CasoGenerato> {
  protected:
@@ -20,7 +21,8 @@ class Edifici : public testing::TestWithParam<CasoGenerato> {
 };
 
 // Draws: pattern, number of slot 0, number of slot 1, category of slot 0 (1-2 "Altro",
-// 3-4 "Animali"), the form of slot 1 and its own draws; the entry draws give 1.
+// 3-4 "Animali"), the form of slot 1 and its own draws, then the entries of slot 0 and slot 1;
+// draws past the script give 1. A place drawn for slot 1 is drawn again, and the second decides.
 TEST_P(Edifici, SchemaEForma) { EXPECT_EQ(prova.Genera(GetParam().estrazioni), GetParam().risultato); }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -39,6 +41,13 @@ INSTANTIATE_TEST_SUITE_P(
         CasoGenerato{"s3_senza_sostantivo", {3, 2, 1, 1, 2, 2, 2, 1, 2, 3}, "La Locanda dei Draghi senza Lupo"},
         CasoGenerato{"s3_luogo", {3, 1, 1, 1, 2, 3, 1, 1, 1, 2, 2}, "La Locanda del Drago nella Torre"},
         CasoGenerato{"s3_participio", {3, 2, 1, 1, 3}, "La Locanda dei Draghi Dimenticati"},
+        CasoGenerato{"s3_participio_con_essere", {3, 2, 1, 1, 3, 1, 2}, "La Locanda dei Draghi Caduti"},
+        CasoGenerato{"s3_luogo_ridisegnato_con_su", {3, 1, 1, 1, 2, 3, 1, 1, 1, 2, 2, 1, 1, 2},
+                     "La Locanda del Drago sulla Vetta"},
+        CasoGenerato{"s3_luogo_ridisegnato_senza_su", {3, 1, 1, 1, 2, 3, 1, 1, 1, 2, 2, 2, 1, 1},
+                     "La Locanda del Drago nella Torre"},
+        CasoGenerato{"s3_nome_proprio_resta_e_il_tag_sparisce", {3, 1, 1, 1, 2, 3, 1, 1, 1, 1, 1, 1, 2},
+                     "La Locanda del Drago oltre i Monti di Tharnak"},
         CasoGenerato{"s4_aggettivo", {4, 1, 1, 1, 1}, "La Locanda della Fenice Rossa"},
         CasoGenerato{"s4_modo", {4, 1, 1, 1, 2, 1, 1, 1, 1}, "La Locanda della Fenice senza Paura"},
         CasoGenerato{"s4_participio", {4, 2, 1, 1, 3}, "La Locanda delle Fenici Dimenticate"},

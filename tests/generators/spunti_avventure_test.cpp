@@ -12,22 +12,33 @@ const prova::Voci voci_spunti = {{"MasUmani", "Il Nano"},
                                  {"MasAnimali", "Il Drago[m]"},
                                  {"MasAltro", "Il Tesoro"},
                                  {"FemAltro", "La Spada"},
+                                 {"MasOggetti", "Il Forziere"},
+                                 {"FemOggetti", "La Corona"},
+                                 {"MasArmi", "Il Pugnale"},
+                                 {"FemArmi", "L'Ascia"},
+                                 {"FemAstratto", "La Paura"},
                                  {"MasLuoghi", "Il Castello"},
-                                 {"FemLuoghi", "La Torre"},
-                                 {"Dove", "nel Bosco"},
+                                 {"FemLuoghi", "La Torre\nLa Vetta[su]"},
+                                 {"Dove", "nel Bosco\noltre i Monti di Tharnak[np]"},
                                  {"Aggettivi", "Antico[fm]"},
                                  {"VerbiPassatoProssimo",
-                                  "ha rubato[tr][spec][scopo]\n"   // 1
-                                  "è fuggito[intr]\n"              // 2
-                                  "ha parlato[intr][term]\n"       // 3
-                                  "ha salvato[tr]\n"               // 4
-                                  "ha offerto[tr][spec][term]\n"   // 5
-                                  "ha portato[tr][term][scopo]\n"  // 6
-                                  "è partito[intr][scopo]"}};      // 7
+                                  "ha rubato[tr][spec][scopo]\n"                 // 1
+                                  "è fuggito[intr]\n"                            // 2
+                                  "ha parlato[intr][term]\n"                     // 3
+                                  "ha salvato[tr]\n"                             // 4
+                                  "ha offerto[tr][spec][term]\n"                 // 5
+                                  "ha portato[tr][term][scopo]\n"                // 6
+                                  "è partito[intr][scopo]\n"                     // 7
+                                  "ha venduto[tr][ogg:og/ar][term][compl:um]\n"  // 8
+                                  "ha pregato[intr][sogg:um][scopo]\n"           // 9
+                                  "ha ululato[intr][sogg:an][scopo]"}};          // 10
 
 // The choices of one hook. Genders: 1 masculine, 2 feminine; numbers: 1 plural, 2 singular;
-// categories as the weighted draw walks them with one entry per file (1 "Altro", 3 "Animali",
-// 9 "Umani"); a place is {1, 1} for the "Dove" phrase or {2, gender, 1} for a place noun.
+// people or animals: 0 when the verb's "[sogg:…]" leaves no choice; categories as the weighted
+// draw walks them with one entry per file but three place nouns (1 "Altro", 3 "Animali",
+// 9 "Umani", 20 "Astratto"), or among the categories a verb lists; a place is {1, 1} for the
+// first "Dove" phrase or {2, gender, 1} for a place noun. The purpose verb is numbered among the
+// verbs that admit the subject.
 struct Scelte {
   std::int64_t genere_soggetto = 1, umani_o_animali = 1, numero_soggetto = 2, verbo = 4;
   std::int64_t genere_oggetto = 2, numero_oggetto = 2, categoria_oggetto = 1;
@@ -40,11 +51,10 @@ struct Scelte {
 };
 
 std::vector<std::int64_t> Estrazioni(const Scelte& s) {
-  std::vector<std::int64_t> e = {s.genere_soggetto,
-                                 s.umani_o_animali,
-                                 s.numero_soggetto,
+  std::vector<std::int64_t> e = {s.genere_soggetto, s.verbo};
+  if (s.umani_o_animali != 0) e.push_back(s.umani_o_animali);
+  e.insert(e.end(), {s.numero_soggetto,
                                  1,
-                                 s.verbo,
                                  s.genere_oggetto,
                                  s.numero_oggetto,
                                  s.categoria_oggetto,
@@ -55,7 +65,7 @@ std::vector<std::int64_t> Estrazioni(const Scelte& s) {
                                  s.categoria_complemento,
                                  1,
                                  1,
-                                 1};  // adjectives of subject and object
+                                 1});  // adjectives of subject and object
   e.insert(e.end(), s.luogo.begin(), s.luogo.end());
   e.insert(e.end(), {s.verbo_scopo, s.genere_oggetto_scopo, s.numero_oggetto_scopo, s.categoria_oggetto_scopo, 1, 1,
                      s.genere_complemento_scopo, s.numero_complemento_scopo, s.categoria_complemento_scopo, 1, 1});
@@ -107,14 +117,18 @@ INSTANTIATE_TEST_SUITE_P(
                    true,
                    "Dei draghi antichi sono fuggiti nel bosco."},
         CasoSpunto{"transitivo_senza_luogo", {.verbo = 4}, true, "Un nano antico ha salvato una spada antica."},
-        CasoSpunto{"termine_il_luogo_due_volte_e_punto_al_posto_della_virgola",
+        CasoSpunto{"intransitivo_con_complemento_luogo_una_volta",
                    {.verbo = 3},
                    true,
-                   "Un nano antico ha parlato nel bosco ad un drago antico, nel bosco."},
-        CasoSpunto{"termine_con_luogo_sostantivo",
+                   "Un nano antico ha parlato nel bosco ad un drago antico."},
+        CasoSpunto{"intransitivo_con_complemento_e_luogo_sostantivo",
                    {.verbo = 3, .luogo = {2, 2, 1}},
                    false,
-                   "Un nano ha parlato nella torre ad un drago, nella torre."},
+                   "Un nano ha parlato nella torre ad un drago."},
+        CasoSpunto{"transitivo_con_complemento_luogo_tra_virgole_e_punto",
+                   {.verbo = 5},
+                   false,
+                   "Un nano ha offerto una spada di un drago, nel bosco."},
         CasoSpunto{"specificazione_e_termine_vale_di",
                    {.verbo = 5, .numero_complemento = 1},
                    true,
@@ -124,10 +138,14 @@ INSTANTIATE_TEST_SUITE_P(
                    true,
                    "Un nano antico ha portato una spada antica ad un drago antico, nel bosco, per fuggire nel "
                    "castello."},
-        CasoSpunto{"complemento_dello_scopo_anche_senza_scopo",
+        CasoSpunto{"senza_scopo_niente_complemento_dello_scopo",
                    {.verbo = 4, .verbo_scopo = 3},
                    true,
-                   "Un nano antico ha salvato una spada antica ad un tesoro antico."},
+                   "Un nano antico ha salvato una spada antica."},
+        CasoSpunto{"senza_scopo_con_complemento_dello_scopo_di",
+                   {.verbo = 3, .verbo_scopo = 1},
+                   false,
+                   "Un nano ha parlato nel bosco ad un drago."},
         CasoSpunto{"scopo_con_oggetto_e_specificazione",
                    {.verbo = 1, .verbo_scopo = 1},
                    false,
@@ -135,8 +153,44 @@ INSTANTIATE_TEST_SUITE_P(
         CasoSpunto{"intransitivo_con_scopo_senza_virgole",
                    {.verbo = 7},
                    true,
-                   "Un nano antico è partito nel bosco per salvare una principessa antica."}),
+                   "Un nano antico è partito nel bosco per salvare una principessa antica."},
+        CasoSpunto{"oggetto_e_complemento_dalle_categorie_del_verbo",
+                   {.verbo = 8, .categoria_oggetto = 3, .categoria_complemento = 1},
+                   true,
+                   "Un nano antico ha venduto un'ascia antica ad un nano antico, nel bosco."},
+        CasoSpunto{"oggetto_dalla_prima_categoria_elencata",
+                   {.verbo = 8, .genere_oggetto = 1, .categoria_oggetto = 2, .categoria_complemento = 2},
+                   false,
+                   "Un nano ha venduto un forziere ad un nano, nel bosco."},
+        CasoSpunto{"verbo_senza_lista_tutte_le_dieci_categorie",
+                   {.verbo = 4, .categoria_oggetto = 20},
+                   false,
+                   "Un nano ha salvato una paura."},
+        CasoSpunto{"soggetto_umano_dal_verbo_e_scopo_che_lo_ammette",
+                   {.umani_o_animali = 0, .verbo = 9, .verbo_scopo = 9},
+                   false,
+                   "Un nano ha pregato nel bosco per pregare nel bosco."},
+        CasoSpunto{"soggetto_animale_dal_verbo_scopo_senza_i_verbi_per_umani",
+                   {.umani_o_animali = 0, .verbo = 10, .verbo_scopo = 9},
+                   false,
+                   "Un drago ha ululato nel bosco per ululare nel bosco."},
+        CasoSpunto{"luogo_con_su",
+                   {.verbo = 2, .luogo = {2, 2, 2}},
+                   false,
+                   "Un nano è fuggito sulla vetta."},
+        CasoSpunto{"nome_proprio_del_luogo_resta_maiuscolo",
+                   {.verbo = 2, .luogo = {1, 2}},
+                   false,
+                   "Un nano è fuggito oltre i monti di Tharnak."}),
     [](const testing::TestParamInfo<CasoSpunto>& info) { return std::string(info.param.nome); });
+
+// An animal subject leaves nine of the ten verbs for the purpose clause: the tenth is refused.
+TEST(SpuntoAvventura, LoScopoSiEstraeSoloTraIVerbiAmmessi) {
+  ProvaGeneratore prova(Carica_Spunto_Avventura_Casuale, voci_spunti);
+  Scelte scelte{.umani_o_animali = 0, .verbo = 10, .verbo_scopo = 10};
+  for (const auto e : Estrazioni(scelte)) prova.casuale.Aggiungi({e});
+  EXPECT_THROW(Carica_Spunto_Avventura_Casuale(prova.stato), std::logic_error);
+}
 
 TEST(SpuntoAvventura, MaiVirgolaPrimaDelPunto) {
   ProvaGeneratore prova(Carica_Spunto_Avventura_Casuale, voci_spunti);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/messaggi.hpp"
 #include "support/casuale_scriptato.hpp"
 #include "support/database_prova.hpp"
 #include "wordstore/archivio.hpp"
@@ -65,6 +66,70 @@ INSTANTIATE_TEST_SUITE_P(Tabella, PercorsoCategorie,
                                          CasoPercorso{"naturale_prima_di_astratto", 17, "Naturale"},
                                          CasoPercorso{"ultimo_astratto", 20, "Astratto"}),
                          [](const testing::TestParamInfo<CasoPercorso>& info) { return std::string(info.param.nome); });
+
+// The categories a verb allows: the walk skips the others, in the same order and weights.
+struct CasoRistretto {
+  const char* nome;
+  Categorie ammesse;
+  std::int64_t totale;  // the draw is 1..totale
+  std::int64_t estratto;
+  const char* categoria;
+};
+
+void PrintTo(const CasoRistretto& caso, std::ostream* uscita) { *uscita << caso.nome; }
+
+class CategorieRistrette : public testing::TestWithParam<CasoRistretto> {};
+
+TEST_P(CategorieRistrette, SoloLeCategorieElencate) {
+  DatabaseProva db;
+  db.Completa({{"MasArmi", "La Spada\nL'Ascia"}});
+  Archivio archivio(db.Cartella());
+  CasualeScriptato casuale{GetParam().estratto};
+  Contesto contesto(archivio, casuale);
+  contesto[2].nome_file_dato = "Mas";
+  Carica_Categoria_Sostantivo(contesto, 2, GetParam().ammesse);
+  EXPECT_EQ(contesto[2].nome_file_dato, "Mas" + std::string(GetParam().categoria));
+  // A number past the total would have been refused by the scripted source.
+  CasualeScriptato oltre{GetParam().totale + 1};
+  Contesto fuori(archivio, oltre);
+  fuori[2].nome_file_dato = "Mas";
+  EXPECT_THROW(Carica_Categoria_Sostantivo(fuori, 2, GetParam().ammesse), std::logic_error);
+}
+
+constexpr Categorie og = 1U << 5U, ar = 1U << 7U, an = 1U << 1U, as = 1U << 9U;
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabella, CategorieRistrette,
+    testing::Values(CasoRistretto{"oggetti_prima_di_armi", og | ar, 5, 2, "Oggetti"},
+                    CasoRistretto{"armi_col_loro_peso", og | ar, 5, 3, "Armi"},
+                    CasoRistretto{"armi_ultima", og | ar, 5, 5, "Armi"},
+                    CasoRistretto{"una_sola_categoria", as, 2, 1, "Astratto"},
+                    CasoRistretto{"animali_e_astratto", an | as, 4, 3, "Astratto"},
+                    CasoRistretto{"nessuna_categoria_vale_tutte", 0, 21, 21, "Astratto"},
+                    CasoRistretto{"tutte", tutte_le_categorie, 21, 3, "Animali"}),
+    [](const testing::TestParamInfo<CasoRistretto>& info) { return std::string(info.param.nome); });
+
+TEST(CategoriaSostantivo, LaRestrizioneTieneIPesiDeiConteggi) {
+  std::string cibi;
+  for (int i = 0; i < 7; ++i) cibi += "Il Cibo" + std::to_string(i) + "\n";
+  cibi += "Il Pane";
+  DatabaseProva db;
+  db.Completa({{"MasCibi", cibi}});  // Cibi 9 entries, Armi 2, Animali 2, the rest excluded
+  Archivio archivio(db.Cartella());
+  Motore_Casuale casuale(5);
+  Contesto contesto(archivio, casuale);
+  std::map<std::string, int> conta;
+  constexpr int volte = 13000;
+  for (int i = 0; i < volte; ++i) {
+    contesto[0].nome_file_dato = "Fem";
+    Carica_Categoria_Sostantivo(contesto, 0, static_cast<Categorie>((1U << 2U) | ar | an));
+    ++conta[contesto[0].nome_file_dato];
+  }
+  EXPECT_EQ(conta.size(), 3U);
+  EXPECT_NEAR(conta["FemCibi"], 9000, 300);
+  EXPECT_NEAR(conta["FemArmi"], 2000, 200);
+  EXPECT_NEAR(conta["FemAnimali"], 2000, 200);
+}
 
 TEST(CategoriaSostantivo, IPesiSonoIConteggiDiOra) {
   DatabaseProva db;
@@ -124,7 +189,7 @@ class Luogo : public testing::TestWithParam<CasoLuogo> {};
 
 TEST_P(Luogo, FraseOSostantivoConIn) {
   DatabaseProva db;
-  db.Completa({{"Dove", "nel Bosco"}, {"MasLuoghi", "Il Castello"}, {"FemLuoghi", "La Torre"}});
+  db.Completa({{"Dove", "nel Bosco"}, {"MasLuoghi", "Il Castello"}, {"FemLuoghi", "La Torre\nLa Vetta[su]"}});
   Archivio archivio(db.Cartella());
   CasualeScriptato casuale = Scriptato(GetParam().estrazioni);
   Contesto contesto(archivio, casuale);
@@ -140,7 +205,8 @@ INSTANTIATE_TEST_SUITE_P(Tabella, Luogo,
                          testing::Values(CasoLuogo{"frase_di_dove", {1, 1}, "Dove", "No", "nel Bosco"},
                                          CasoLuogo{
                                              "luogo_maschile", {2, 1, 1}, "MasLuoghi", "MasSingIn", "Il Castello"},
-                                         CasoLuogo{"luogo_femminile", {2, 2, 1}, "FemLuoghi", "FemSingIn", "La Torre"}),
+                                         CasoLuogo{"luogo_femminile", {2, 2, 1}, "FemLuoghi", "FemSingIn", "La Torre"},
+                                         CasoLuogo{"luogo_con_su", {2, 2, 2}, "FemLuoghi", "FemSingSu", "La Vetta[su]"}),
                          [](const testing::TestParamInfo<CasoLuogo>& info) { return std::string(info.param.nome); });
 
 struct CasoSulNel {
@@ -221,6 +287,55 @@ INSTANTIATE_TEST_SUITE_P(
         CasoCorrelato{"umani_dopo_oggetti", "Cronache[um][og][3]", 2, "FemUmani", "FemPlurPart", "La Regina"},
         CasoCorrelato{"senza_tag_di_categoria_niente_cambia", "Trattato[1]", 1, "", "PlurPart", "prima"}),
     [](const testing::TestParamInfo<CasoCorrelato>& info) { return std::string(info.param.nome); });
+
+TEST(InOSu, DecideLaVoceNelDato) {
+  Dato dato;
+  dato.forma_dato = "FemSingSu";
+  dato.valore_dato = "La Torre";
+  Scegli_In_o_Su(dato);
+  EXPECT_EQ(dato.forma_dato, "FemSingIn");
+  dato.valore_dato = "La Vetta[su]";
+  Scegli_In_o_Su(dato);
+  EXPECT_EQ(dato.forma_dato, "FemSingSu");
+  dato.forma_dato = "FemPlurPart";  // not a place: left alone
+  Scegli_In_o_Su(dato);
+  EXPECT_EQ(dato.forma_dato, "FemPlurPart");
+}
+
+// Only a verb beginning with "è " or one the complement check finds transitive qualifies a noun.
+TEST(Participio, SoloQuelliCheFannoDaAggettivo) {
+  DatabaseProva db;
+  db.Completa({{"VerbiPassatoProssimo", "ha dormito[intr]\nè caduto[intr]\nha mosso[tr][intr]\nha rubato[tr]"}});
+  Archivio archivio(db.Cartella());
+  CasualeScriptato casuale{1, 2};
+  Contesto contesto(archivio, casuale);
+  contesto[1].nome_file_dato = "VerbiPassatoProssimo";
+  Carica_Participio(contesto, 1);
+  EXPECT_EQ(contesto[1].valore_dato, "è caduto[intr]");
+  Carica_Participio(contesto, 1);
+  EXPECT_EQ(contesto[1].valore_dato, "ha rubato[tr]");
+  CasualeScriptato oltre{3};
+  Contesto fuori(archivio, oltre);
+  fuori[1].nome_file_dato = "VerbiPassatoProssimo";
+  EXPECT_THROW(Carica_Participio(fuori, 1), std::logic_error);
+}
+
+TEST(Participio, NessunVerboAdattoFermaConIlNomeDelFile) {
+  DatabaseProva db;
+  db.Completa({{"VerbiPassatoProssimo", "ha dormito[intr]\nha mosso[tr][intr]"}});
+  Archivio archivio(db.Cartella());
+  CasualeScriptato casuale{};
+  Contesto contesto(archivio, casuale);
+  contesto[1].nome_file_dato = "VerbiPassatoProssimo";
+  try {
+    Carica_Participio(contesto, 1);
+    FAIL() << "no error";
+  } catch (const ErroreGenerazione& errore) {
+    EXPECT_EQ(errore.what(),
+              messaggi::Nessun_Participio_Aggettivo((db.Cartella() / "VerbiPassatoProssimo.txt").string()));
+  }
+  EXPECT_EQ(casuale.Chiamate(), 0U);
+}
 
 TEST(CategoriaDaTag, NessunTagNessunaCategoria) {
   EXPECT_EQ(Categoria_da_Tag("Trattato[1][AN]"), nullptr);

@@ -45,8 +45,39 @@ INSTANTIATE_TEST_SUITE_P(
         CasoPulizia{"tag_in_maiuscolo_resta", "Il Drago[M][Mag]", "Il Drago[M][Mag]", "Il Drago[M][Mag]"},
         CasoPulizia{"parola_ignota_tra_parentesi_resta", "Il Drago[xx]", "Il Drago[xx]", "Il Drago[xx]"},
         CasoPulizia{"spazi_attorno_al_tag_restano", "Il [an] Lupo", "Il  Lupo", "Il  Lupo"},
-        CasoPulizia{"ogni_occorrenza", "[m]a[m]b[m]", "[m]a[m]b[m]", "ab"}),
+        CasoPulizia{"ogni_occorrenza", "[m]a[m]b[m]", "[m]a[m]b[m]", "ab"},
+        CasoPulizia{"su_e_np_vanno_con_le_categorie", "La Vetta[su][lu]", "La Vetta", "La Vetta"},
+        CasoPulizia{"nome_proprio", "oltre i Monti di Tharnak[np]", "oltre i Monti di Tharnak",
+                    "oltre i Monti di Tharnak"},
+        CasoPulizia{"liste_da_entrambe", "ha venduto[tr][ogg:og/ar/ci][term][compl:um][sogg:um]",
+                    "ha venduto[tr][term]", "ha venduto"},
+        CasoPulizia{"lista_con_codice_ignoto_va_via_lo_stesso", "ha visto[tr][ogg:zz]", "ha visto[tr]", "ha visto"},
+        CasoPulizia{"lista_in_maiuscolo_resta", "ha visto[OGG:og]", "ha visto[OGG:og]", "ha visto[OGG:og]"},
+        CasoPulizia{"lista_non_chiusa_resta", "ha visto[ogg:og", "ha visto[ogg:og", "ha visto[ogg:og"}),
     [](const testing::TestParamInfo<CasoPulizia>& info) { return std::string(info.param.nome); });
+
+struct CasoNomiPropri {
+  const char* nome;
+  const char* voce;
+  const char* minuscolo;
+};
+
+class NomiPropri : public testing::TestWithParam<CasoNomiPropri> {};
+
+TEST_P(NomiPropri, RestanoComeScritti) {
+  EXPECT_EQ(Minuscolo_Tranne_Nomi_Propri(GetParam().voce), GetParam().minuscolo);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabella, NomiPropri,
+    testing::Values(CasoNomiPropri{"senza_tag_tutto_minuscolo", "Oltre il Fiume Nero", "oltre il fiume nero"},
+                    CasoNomiPropri{"parola_prima_del_tag", "oltre i Monti di Tharnak[np]", "oltre i monti di Tharnak[np]"},
+                    CasoNomiPropri{"due_nomi", "tra Ulm[np] e Vask[np]", "tra Ulm[np] e Vask[np]"},
+                    CasoNomiPropri{"dopo_l_apostrofo_solo_il_nome", "nell'Isola di Ëlda[np]", "nell'isola di Ëlda[np]"},
+                    CasoNomiPropri{"maiuscole_interne_restano", "presso McDuff[np] il Vecchio",
+                                   "presso McDuff[np] il vecchio"},
+                    CasoNomiPropri{"gli_altri_tag_restano", "nel Regno[lu] di Oth[np]", "nel regno[lu] di Oth[np]"}),
+    [](const testing::TestParamInfo<CasoNomiPropri>& info) { return std::string(info.param.nome); });
 
 TEST(IndividuaPluraliIrregolari, PosizioneEParti) {
   Dato dato;

@@ -1,0 +1,75 @@
+// Participles that qualify a noun come only from verbs whose participle can be an adjective,
+// in every generator that uses them.
+#include <gtest/gtest.h>
+
+#include "core/dispatcher.hpp"
+#include "core/messaggi.hpp"
+#include "prova_generatore.hpp"
+
+namespace talewick {
+namespace {
+
+using prova::ProvaGeneratore;
+
+struct CasoParticipio {
+  const char* nome;
+  ProvaGeneratore::Generatore generatore;
+  const char* tipo;
+};
+
+void PrintTo(const CasoParticipio& caso, std::ostream* uscita) { *uscita << caso.nome; }
+
+class Participi : public testing::TestWithParam<CasoParticipio> {
+ protected:
+  static prova::Voci Voci(const char* verbi) {
+    return {{"VerbiPassatoProssimo", verbi}, {"Aggettivi", "Rosso"},       {"SillabeGenerico", "ka"},
+            {"MasNaturale", "Il Fuoco[mag]"},  {"FemNaturale", "La Luna[mag]"}, {"MasAltro", "Il Segno[mag]"},
+            {"FemAltro", "L'Ombra[mag]"}};
+  }
+};
+
+TEST_P(Participi, MaiUnIntransitivoConAvere) {
+  ProvaGeneratore prova(GetParam().generatore, Voci("ha dormito[intr]\nè caduto[intr]\nha rubato[tr]"));
+  const auto conta = prova.Frequenze(3, 400, [](const std::string& r) -> std::string {
+    if (r.find("ormit") != std::string::npos) return "dormito";
+    if (r.find("adut") != std::string::npos) return "caduto";
+    if (r.find("ubat") != std::string::npos) return "rubato";
+    return "altro";
+  });
+  EXPECT_EQ(conta.count("dormito"), 0U);
+  EXPECT_GT(conta.count("caduto"), 0U);
+  EXPECT_GT(conta.count("rubato"), 0U);
+}
+
+TEST_P(Participi, NessunVerboAdattoFermaConUnMessaggio) {
+  ProvaGeneratore prova(GetParam().generatore, Voci("ha dormito[intr]\nha mosso[tr][intr]"));
+  Motore_Casuale motore(8);
+  Stato stato(prova.archivio, motore);
+  stato.opzioni.CosaGenerare = GetParam().tipo;
+  std::optional<std::string> errore;
+  for (int i = 0; i < 200 && !errore; ++i) errore = Genera_Altro_Valore(stato);
+  ASSERT_TRUE(errore.has_value());
+  EXPECT_EQ(*errore,
+            messaggi::Nessun_Participio_Aggettivo((prova.db.Cartella() / "VerbiPassatoProssimo.txt").string()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabella, Participi,
+    testing::Values(CasoParticipio{"edifici", Carica_Nome_Locanda_Casuale, "Nomi Edifici"},
+                    CasoParticipio{"oggetti_magici", Carica_Oggetto_Magico_Casuale, "Nomi Oggetti Magici"},
+                    CasoParticipio{"oggetti_intelligenti", Carica_Oggetto_Casuale, "Nomi Oggetti Intelligenti"},
+                    CasoParticipio{"gruppi", Carica_Gruppo_Casuale, "Nomi Gruppi"},
+                    CasoParticipio{"divinita", Carica_Dio_Casuale, "Nomi Divinità"}),
+    [](const testing::TestParamInfo<CasoParticipio>& info) { return std::string(info.param.nome); });
+
+// Hooks still draw every verb, "ha dormito" included.
+TEST(SpuntiConParticipi, OgniVerbo) {
+  ProvaGeneratore prova(Carica_Spunto_Avventura_Casuale, {{"VerbiPassatoProssimo", "ha dormito[intr]"}});
+  const auto conta = prova.Frequenze(3, 20, [](const std::string& r) {
+    return r.find(" dormit") != std::string::npos ? "dormito" : "altro";
+  });
+  EXPECT_EQ(conta.at("dormito"), 20);
+}
+
+}  // namespace
+}  // namespace talewick
