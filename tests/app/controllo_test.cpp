@@ -37,14 +37,33 @@ Voci Con_Maschili(Voci voci) {
 }
 
 // Also the tagged entries the generators need: a fixture with these has nothing to report.
-const Voci voci_valide = Con_Maschili({
+// Every noun file holds a noun of its own, every verb lists its partners.
+const Voci voci_valide = {
     {"MasNaturale", "Il Vento[mag]"},
     {"FemNaturale", "La Luna[mag]"},
     {"MasAltro", "Il Sigillo[mag]"},
     {"FemAltro", "La Runa[mag]"},
+    {"MasAnimali", "Il Lupo"},
+    {"FemAnimali", "La Volpe"},
+    {"MasCibi", "Il Pane"},
+    {"FemCibi", "La Mela"},
+    {"MasCorpo", "Il Dente"},
+    {"FemCorpo", "La Spalla"},
+    {"MasLuoghi", "Il Castello"},
+    {"FemLuoghi", "La Torre"},
+    {"MasOggetti", "Il Martello"},
+    {"FemOggetti", "La Corona"},
+    {"MasUmani", "Il Guerriero"},
+    {"FemUmani", "La Regina"},
+    {"MasArmi", "Il Pugnale"},
+    {"FemArmi", "La Spada"},
+    {"MasAstratto", "Il Destino"},
+    {"FemAstratto", "La Paura"},
+    {"VerbiPassatoProssimo", "ha rubato[tr][ogg:og]"},
+    {"IngleseSoggetti", "Wolf"},
     {"Aggettivi", "Rosso[col]\nDenso[liq]\nAcre[o]\nDolce[s]"},
-    {"Libri", "Trattato[1][an]\nCome Addestrare[2][an]\nRiflessioni[3][as]\nIl Libro[4][og]\nDiscorso[5][lu]"},
-});
+    {"Libri", "Il Trattato[1][an]\nCome Addestrare[2][an]\nRiflessioni[3][as]\nIl Libro[4][og]\nDiscorso[5][lu]"},
+};
 
 // One dictionary for all tests, with the shipped accepted words: opening it is the slow part.
 Dizionario* Dizionario_Italiano() {
@@ -86,7 +105,13 @@ class Controllo : public testing::Test {
   [[nodiscard]] Segnalazione Avviso(std::string_view nome, int riga, std::string messaggio) const {
     return {Percorso(nome), riga, Gravita::avviso, std::move(messaggio)};
   }
+  // Without the balance warnings: the tests of other findings add one entry to a one-entry file.
   [[nodiscard]] std::vector<Segnalazione> Controlla() const {
+    auto tutte = Controlla_Con_Equilibrio();
+    std::erase_if(tutte, [](const Segnalazione& s) { return s.riga == 0 && s.messaggio.find("meno dell'80%") != std::string::npos; });
+    return tutte;
+  }
+  [[nodiscard]] std::vector<Segnalazione> Controlla_Con_Equilibrio() const {
     return Dizionario_Presente() ? Controlla_Database(db.Cartella(), *Dizionario_Italiano())
                                  : Controlla_Database(db.Cartella());
   }
@@ -110,6 +135,7 @@ TEST_F(Controllo, SenzaLeVociConTagRichiesteUnErrorePerTag) {
   const auto segnalazioni = Dizionario_Presente() ? Controlla_Database(semplice.Cartella(), *Dizionario_Italiano())
                                                   : Controlla_Database(semplice.Cartella());
   for (const auto& s : segnalazioni) {
+    if (s.gravita == Gravita::avviso) continue;  // the plain fixture repeats its nouns
     EXPECT_EQ(s.riga, 0) << Testo_Segnalazione(s);
     EXPECT_EQ(s.gravita, Gravita::errore);
     const auto inizio = s.messaggio.find('[');
@@ -299,17 +325,17 @@ TEST_F(Controllo, ParoleDelleFormeNelDizionario) {
        m::Parola_Ignota_In_Forma("Il Dargo", "Dargo", "MasSingDet", "Il Dargo", m::consiglio_correzione)},
       {"parola sbagliata in un luogo", "Dove", "nel Bsoco", Gravita::errore,
        m::Parola_Ignota("nel Bsoco", "Bsoco", m::consiglio_correzione)},
-      {"tag tolti dal modello", "Libri", "Compedio[1][an]", Gravita::errore,
-       m::Parola_Ignota("Compedio[1][an]", "Compedio", m::consiglio_correzione)},
+      {"tag tolti dal modello", "Libri", "Il Compedio[1][an]", Gravita::errore,
+       m::Parola_Ignota("Il Compedio[1][an]", "Compedio", m::consiglio_correzione)},
       {"specificazione", "FluidiSpecificazioni", "con Rifessi[m]", Gravita::errore,
        m::Parola_Ignota("con Rifessi[m]", "Rifessi", m::consiglio_correzione)},
       {"plurale che il dizionario non conosce e nessun suggerimento cambia", "FemAstratto", "La Specie",
        Gravita::avviso,
        m::Parola_Ignota_In_Forma("La Specie", "Specii", "FemPlurDet", "Le Specii",
                                  m::Consiglio_Plurale_Dubbio("La Specie"))},
-      {"numero dell'infinito sbagliato", "VerbiPassatoProssimo", "ha scritto[2][tr]", Gravita::errore,
-       m::Parola_Ignota_In_Forma("ha scritto[2][tr]", "scriggere", "Infinito", "scriggere",
-                                 m::Consiglio_Numero(m::Prova("ha scritto[1][tr]", "«scrivere»")))},
+      {"numero dell'infinito sbagliato", "VerbiPassatoProssimo", "ha scritto[2][tr][ogg:og]", Gravita::errore,
+       m::Parola_Ignota_In_Forma("ha scritto[2][tr][ogg:og]", "scriggere", "Infinito", "scriggere",
+                                 m::Consiglio_Numero(m::Prova("ha scritto[1][tr][ogg:og]", "«scrivere»")))},
   };
   for (const auto& caso : casi) {
     SCOPED_TRACE(caso.nome);
@@ -336,12 +362,13 @@ TEST_F(Controllo, ParoleAccettateDelControllo) {
 TEST_F(Controllo, Verbi) {
   const CasoTag casi[] = {
       {"senza transitivita", "è fuggito", m::Verbo_Senza_Transitivita("è fuggito")},
-      {"ausiliare maiuscolo", "Ha rubato[tr]", m::Verbo_Senza_Ausiliare("Ha rubato[tr]")},
-      {"participio femminile", "ha rubata[tr]", m::Participio_Non_In_O("ha rubata[tr]", "rubata")},
-      {"parole dopo i tag", "ha preso[2][tr] di mira", m::Participio_Di_Piu_Parole("ha preso[2][tr] di mira")},
-      {"infinito senza numero", "ha scritto[tr]",
-       m::Infinito_Non_Valido("ha scritto[tr]", "scritto",
-                              m::Consiglio_Numero(m::Prova("ha scritto[1][tr]", "«scrivere»")))},
+      {"ausiliare maiuscolo", "Ha rubato[tr][ogg:og]", m::Verbo_Senza_Ausiliare("Ha rubato[tr][ogg:og]")},
+      {"participio femminile", "ha rubata[tr][ogg:og]", m::Participio_Non_In_O("ha rubata[tr][ogg:og]", "rubata")},
+      {"parole dopo i tag", "ha preso[2][tr][ogg:og] di mira",
+       m::Participio_Di_Piu_Parole("ha preso[2][tr][ogg:og] di mira")},
+      {"infinito senza numero", "ha scritto[tr][ogg:og]",
+       m::Infinito_Non_Valido("ha scritto[tr][ogg:og]", "scritto",
+                              m::Consiglio_Numero(m::Prova("ha scritto[1][tr][ogg:og]", "«scrivere»")))},
   };
   for (const auto& caso : casi) {
     SCOPED_TRACE(caso.nome);
@@ -356,12 +383,114 @@ TEST_F(Controllo, Verbi) {
                                               m::Verbo_Transitivo_E_Intransitivo("è fuggito[tr][intr]"))));
 }
 
+struct CasoTagNuovo {
+  const char* nome;
+  const char* file;
+  const char* voce;
+  Gravita gravita;
+  std::string messaggio;
+};
+
+// The tags that choose a verb's partners, "[su]" and "[np]": each finding on the entry's line.
+TEST_F(Controllo, TagDegliSpuntiDeiLuoghiEDeiNomiPropri) {
+  const std::string tutti = "an al ci og um lu co ar na as";
+  const CasoTagNuovo casi[] = {
+      {"codice ignoto", "VerbiPassatoProssimo", "ha cercato[tr][ogg:og/zz]", Gravita::errore,
+       m::Codice_Ignoto("ha cercato[tr][ogg:og/zz]", "zz", "[ogg:og/zz]", tutti)},
+      {"soggetto solo umani o animali", "VerbiPassatoProssimo", "ha pregato[intr][sogg:og]", Gravita::errore,
+       m::Codice_Ignoto("ha pregato[intr][sogg:og]", "og", "[sogg:og]", "an um")},
+      {"due liste dello stesso tipo", "VerbiPassatoProssimo", "ha cercato[tr][ogg:og][ogg:ar]", Gravita::errore,
+       m::Lista_Ripetuta("ha cercato[tr][ogg:og][ogg:ar]", "[ogg:…]")},
+      {"lista vuota", "VerbiPassatoProssimo", "ha cercato[tr][ogg:]", Gravita::errore,
+       m::Lista_Vuota("ha cercato[tr][ogg:]", "[ogg:]")},
+      {"lista fuori dai verbi", "MasArmi", "Lo Scudo[ogg:an]", Gravita::errore,
+       m::Lista_Fuori_Posto("Lo Scudo[ogg:an]", "[ogg:an]")},
+      {"np dopo uno spazio", "Dove", "oltre il Mare [np]Nero", Gravita::errore,
+       m::Np_Non_Dopo_Parola("oltre il Mare [np]Nero")},
+      {"np all'inizio", "Dove", "[np]oltre il Mare", Gravita::errore, m::Np_Non_Dopo_Parola("[np]oltre il Mare")},
+      {"np fuori da Dove", "Come", "senza Ulm[np]", Gravita::avviso, m::Np_Fuori_Da_Dove("senza Ulm[np]")},
+      {"su fuori dai luoghi", "MasArmi", "Lo Scudo[su]", Gravita::avviso, m::Su_Fuori_Dai_Luoghi("Lo Scudo[su]")},
+      {"transitivo senza oggetto", "VerbiPassatoProssimo", "ha cercato[tr]", Gravita::avviso,
+       m::Transitivo_Senza_Oggetto("ha cercato[tr]")},
+      {"transitivo e intransitivo non chiede l'oggetto", "VerbiPassatoProssimo", "ha cercato[tr][intr]",
+       Gravita::avviso, m::Verbo_Transitivo_E_Intransitivo("ha cercato[tr][intr]")},
+      {"specificazione senza complemento", "VerbiPassatoProssimo", "ha parlato[intr][spec]", Gravita::avviso,
+       m::Complemento_Senza_Categorie("ha parlato[intr][spec]")},
+      {"termine senza complemento", "VerbiPassatoProssimo", "ha parlato[intr][term][sogg:um]", Gravita::avviso,
+       m::Complemento_Senza_Categorie("ha parlato[intr][term][sogg:um]")},
+      {"modello [1] senza articolo", "Libri", "Compendio[1][an]", Gravita::avviso,
+       m::Modello_Senza_Articolo("Compendio[1][an]", "tra compendio")},
+  };
+  for (const auto& caso : casi) {
+    SCOPED_TRACE(caso.nome);
+    db.Completa(voci_valide);
+    Aggiungi(caso.file, caso.voce);
+    EXPECT_THAT(Controlla(), testing::Contains(Segnalazione{Percorso(caso.file), Riga_Aggiunta(caso.file),
+                                                            caso.gravita, caso.messaggio}));
+  }
+  // Right: no finding about the new tags.
+  for (const auto& [file, voce] : std::vector<std::pair<std::string, std::string>>{
+           {"VerbiPassatoProssimo", "ha venduto[tr][ogg:og/ar/ci][term][compl:um][sogg:um]"},
+           {"VerbiPassatoProssimo", "è caduto[intr]"},
+           {"FemLuoghi", "La Vetta[su]"},
+           {"Dove", "oltre i Monti di Tharnak[np]"},
+           {"Libri", "L'Origine[1][an]"},
+           {"Libri", "Le Cronache[1][um]"}}) {
+    SCOPED_TRACE(voce);
+    db.Completa(voci_valide);
+    Aggiungi(file, voce);
+    for (const auto& s : Controlla()) EXPECT_NE(s.riga, Riga_Aggiunta(file)) << Testo_Segnalazione(s);
+  }
+}
+
+TEST_F(Controllo, NomeInDueFileDiNomi) {
+  Aggiungi("FemAltro", "La Volpe[mag]");
+  Aggiungi("MasUmani", "L'Alchimista|Gli Alchimisti");
+  Aggiungi("FemUmani", "L'alchimista");
+  EXPECT_THAT(Controlla(),
+              testing::IsSupersetOf(
+                  {Avviso("FemAnimali", 1, m::Nome_In_Due_File("La Volpe", "volpe", Percorso("FemAltro"), 2,
+                                                               "La Volpe[mag]")),
+                   Avviso("FemUmani", 2, m::Nome_In_Due_File("L'alchimista", "alchimista", Percorso("MasUmani"), 2,
+                                                             "L'Alchimista|Gli Alchimisti"))}));
+}
+
+TEST_F(Controllo, CategoriaSquilibrataSottoL80PerCento) {
+  Aggiungi("MasArmi", "Lo Stocco[m]\nIl Gladio\nLo Spadone\nIl Mazzafrusto");  // 5 against 1
+  Aggiungi("MasCibi", "Il Formaggio");                                           // 2 against 1: 50%
+  Aggiungi("FemOggetti", "La Lanterna\nLa Chiave\nLa Fiaccola");                 // 4 against 1
+  Aggiungi("MasOggetti", "Il Forziere\nIl Barile");                              // 3 against 4: 75%
+  Aggiungi("MasAstratto", "Il Dubbio\nIl Rimorso\nIl Timore\nIl Sospetto");    // 5
+  Aggiungi("FemAstratto", "La Gioia\nLa Speranza\nLa Gloria");                  // 4 against 5: 80%, no finding
+  const auto s = Controlla_Con_Equilibrio();
+  std::vector<Segnalazione> squilibri;
+  std::copy_if(s.begin(), s.end(), std::back_inserter(squilibri), [](const Segnalazione& x) { return x.riga == 0; });
+  EXPECT_THAT(squilibri, ElementsAre(Avviso("FemCibi", 0, m::Categoria_Squilibrata(1, Percorso("MasCibi"), 2)),
+                                     Avviso("MasOggetti", 0, m::Categoria_Squilibrata(3, Percorso("FemOggetti"), 4)),
+                                     Avviso("FemArmi", 0, m::Categoria_Squilibrata(1, Percorso("MasArmi"), 5))));
+}
+
+TEST_F(Controllo, ParolaIngleseInEntrambiIFile) {
+  db.Scrivi("IngleseVocaboli", "Storm\nRaven");
+  db.Scrivi("IngleseSoggetti", "Wolf\nraven\nStorm[v]");
+  EXPECT_THAT(Controlla(),
+              ElementsAre(Avviso("IngleseSoggetti", 2, m::Inglese_In_Due_File("raven", Percorso("IngleseVocaboli"), 2)),
+                          Avviso("IngleseSoggetti", 3,
+                                 m::Inglese_In_Due_File("Storm[v]", Percorso("IngleseVocaboli"), 1))));
+}
+
+TEST_F(Controllo, NessunParticipioCheFacciaDaAggettivo) {
+  db.Scrivi("VerbiPassatoProssimo", "ha dormito[intr]");
+  EXPECT_THAT(Controlla(), testing::Contains(Errore("VerbiPassatoProssimo", 0,
+                                                    std::string(m::nessun_participio_aggettivo))));
+}
+
 TEST_F(Controllo, ModelloSenzaCategoriaESpecificazioneSenzaGenere) {
-  Aggiungi("Libri", "Compendio[1]");
+  Aggiungi("Libri", "Il Compendio[1]");
   Aggiungi("FluidiSpecificazioni", "con Venature");
   EXPECT_THAT(Controlla(),
               ElementsAre(Errore("FluidiSpecificazioni", 2, m::Specificazione_Senza_Genere("con Venature")),
-                          Errore("Libri", 6, m::Modello_Senza_Categoria("Compendio[1]"))));
+                          Errore("Libri", 6, m::Modello_Senza_Categoria("Il Compendio[1]"))));
 }
 
 TEST_F(Controllo, AggettivoMinuscoloEBarraInutileSonoAvvisi) {
@@ -444,6 +573,7 @@ TEST_F(Controllo, ComandoControlla) {
   const std::string cartella = db.Cartella().string();
   EXPECT_EQ(Esegui_Cli({"--database", cartella, "controlla"}).out, "Nessun problema trovato.\n");
   Aggiungi("MasArmi", "Il Scudo");
+  Aggiungi("FemArmi", "La Lancia[f]");
   Aggiungi("Aggettivi", "verde");
   const auto u = Esegui_Cli({"controlla", "--database", cartella});
   EXPECT_EQ(u.codice, cli::esito_fallito);
