@@ -137,6 +137,19 @@ TEST(FormaTutte, UnaRigaPerParolaChiaveNellOrdine) {
   EXPECT_EQ(u.out.rfind("FemSingPart\tdella spada\n", 0), 0U) << u.out;
 }
 
+// The tags of hooks, places and proper names never reach a form.
+TEST(FormaTutte, ITagNuoviNonRestano) {
+  for (const char* voce : {"ha venduto[tr][ogg:og/ar][term][compl:um][sogg:um]", "La Vetta[su]",
+                           "oltre i Monti di Tharnak[np]"}) {
+    SCOPED_TRACE(voce);
+    const auto u = Esegui_Con({"forma", "--tutte", voce});
+    ASSERT_EQ(u.codice, esito_ok) << u.err;
+    EXPECT_EQ(u.out.find('['), std::string::npos) << u.out;
+  }
+  EXPECT_EQ(Esegui_Con({"forma", "Infinito", "ha venduto[tr][ogg:og/ar][term][compl:um]"}).out, "vendere\n");
+  EXPECT_EQ(Esegui_Con({"forma", "FemSingSu", "La Vetta[su]"}).out, "sulla Vetta\n");
+}
+
 TEST(FormaUso, ArgomentiMancantiOInPiuSonoErroriDUso) {
   const std::vector<std::vector<std::string>> sbagliati = {
       {"forma"},

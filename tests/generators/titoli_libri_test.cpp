@@ -51,6 +51,23 @@ INSTANTIATE_TEST_SUITE_P(
         CasoGenerato{"k6_su_singolare", {6, 1, 2}, "Racconti sulla Volpe"}),
     prova::Nome_Caso);
 
+// A "[1]" template written with its article reads right in every frame: "tra la Tassonomia".
+TEST(TitoloLibro, ModelloConArticoloInOgniCornice) {
+  ProvaGeneratore prova(Carica_Titolo_Libro_Casuale, voci_libri);
+  prova.db.Scrivi("Libri", "La Tassonomia[1][an]");
+  const CasoGenerato casi[] = {
+      {"k1", {1, 1, 1}, "La Tassonomia dei Lupi"},
+      {"confronto", {2, 1, 1, 1, 1, 1, 2}, "Un Confronto Oscuro tra la Tassonomia dei Lupi e delle Volpi"},
+      {"differenze", {2, 1, 1, 2, 1, 1, 2}, "Le Oscure Differenze tra la Tassonomia dei Lupi e delle Volpi"},
+      {"modello_in_testa", {2, 1, 1, 3, 2, 1, 1}, "La Tassonomia delle Volpi e dei Lupi: Oscure Differenze"},
+      {"esposizione", {2, 1, 1, 4, 1, 1, 2}, "Una Esposizione Oscura tra la Tassonomia dei Lupi e delle Volpi"},
+  };
+  for (const auto& caso : casi) {
+    SCOPED_TRACE(caso.nome);
+    EXPECT_EQ(prova.Genera(caso.estrazioni), caso.risultato);
+  }
+}
+
 std::string Percorso_Libri(const ProvaGeneratore& prova) { return (prova.db.Cartella() / "Libri.txt").string(); }
 
 TEST(TitoloLibro, ModelloSenzaCategoriaFermaLaGenerazione) {
