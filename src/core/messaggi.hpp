@@ -267,7 +267,8 @@ inline std::string Lista_Vuota(std::string_view voce, std::string_view tag) {
 inline std::string Codice_Ignoto(std::string_view voce, std::string_view codice, std::string_view tag,
                                  std::string_view ammessi) {
   return "in " + C(voce) + " il codice " + C(codice) + " di " + C(tag) +
-         " non è tra i codici di questo tag e viene ignorato: i codici sono " + std::string(ammessi) + ", separati da «/»";
+         " non è tra i codici di questo tag e viene ignorato: i codici sono " + std::string(ammessi) +
+         ", separati da «/»";
 }
 inline std::string Np_Non_Dopo_Parola(std::string_view voce) {
   return "in " + C(voce) +
@@ -292,8 +293,8 @@ inline std::string Complemento_Senza_Categorie(std::string_view voce) {
          " ha «[spec]» o «[term]» ma non «[compl:…]»: negli spunti d'avventura il suo complemento può essere un nome "
          "di qualsiasi categoria; elenca quelle adatte, per esempio «ha venduto[tr][ogg:og][term][compl:um]»";
 }
-inline std::string Nome_In_Due_File(std::string_view voce, std::string_view nome, std::string_view altro_file,
-                                    int riga, std::string_view altra_voce) {
+inline std::string Nome_In_Due_File(std::string_view voce, std::string_view nome, std::string_view altro_file, int riga,
+                                    std::string_view altra_voce) {
   return "il nome " + C(nome) + " di " + C(voce) + " è anche in " + std::string(altro_file) + " alla riga " +
          std::to_string(riga) + " (" + C(altra_voce) + "): tienilo in un solo file";
 }

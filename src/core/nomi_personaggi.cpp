@@ -34,9 +34,10 @@ void Carica_Nome_Persona_Casuale(Stato& stato, int valore_posizione_dato) {
   const long long mx = Leggi_Lunghezza("Max", stato.opzioni.Max);
   // mn + floor(u * (mx - mn + 1)); with Min above Max that gives a count from Max + 1 to Min.
   const long long ampiezza = mx - mn + 1;
-  const long long n = ampiezza >= 1 ? mn + stato.contesto.casuale.Estrai(ampiezza) - 1
-                                    : mn + static_cast<long long>(std::floor(stato.contesto.casuale.Uniforme() *
-                                                                             static_cast<double>(ampiezza)));
+  const long long n =
+      ampiezza >= 1
+          ? mn + stato.contesto.casuale.Estrai(ampiezza) - 1
+          : mn + static_cast<long long>(std::floor(stato.contesto.casuale.Uniforme() * static_cast<double>(ampiezza)));
   stato.Ramo("nome di " + std::to_string(n) + (n == 1 ? " sillaba" : " sillabe"));
   std::string& testo = stato.slot_nome.testo;
   for (long long i = 0; i < n; ++i) {

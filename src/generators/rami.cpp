@@ -37,15 +37,18 @@ constexpr std::array<std::string_view, 15> rami_edifici = {"schema 1: nome femmi
                                                            "seguito: luogo di Dove",
                                                            "seguito: luogo con «in»",
                                                            "seguito: luogo con «su»"};
-constexpr std::array<std::string_view, 7> rami_oggetti_magici = {
-    "oggetto: arma",           "oggetto: oggetto",         "complemento: astratto",    "complemento: naturale [mag]",
-    "complemento: altro [mag]", "qualificativo: aggettivo", "qualificativo: participio"};
-constexpr std::array<std::string_view, 4> rami_oggetti_intelligenti = {"oggetto: arma", "oggetto: oggetto",
-                                                                       "qualificativo: aggettivo",
-                                                                       "qualificativo: participio"};
+constexpr std::array<std::string_view, 7> rami_oggetti_magici = {"oggetto: arma",
+                                                                 "oggetto: oggetto",
+                                                                 "complemento: astratto",
+                                                                 "complemento: naturale [mag]",
+                                                                 "complemento: altro [mag]",
+                                                                 "qualificativo: aggettivo",
+                                                                 "qualificativo: participio"};
+constexpr std::array<std::string_view, 4> rami_oggetti_intelligenti = {
+    "oggetto: arma", "oggetto: oggetto", "qualificativo: aggettivo", "qualificativo: participio"};
 constexpr std::array<std::string_view, 9> rami_gruppi = {
-    "gruppo: Clan", "gruppo: Gilda",          "gruppo: Accademia",        "gruppo: Corporazione",     "gruppo: Tribù",
-    "forma breve",  "forma lunga",            "qualificativo: aggettivo", "qualificativo: participio"};
+    "gruppo: Clan", "gruppo: Gilda", "gruppo: Accademia",        "gruppo: Corporazione",     "gruppo: Tribù",
+    "forma breve",  "forma lunga",   "qualificativo: aggettivo", "qualificativo: participio"};
 constexpr std::array<std::string_view, 5> rami_divinita = {"titolo: Dio", "titolo: Dea", "titolo: Divinità",
                                                            "qualificativo: aggettivo", "qualificativo: participio"};
 constexpr std::array<std::string_view, 12> rami_titoli = {"tipo 1: [1] e un plurale partitivo",

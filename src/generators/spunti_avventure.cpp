@@ -122,7 +122,7 @@ void Carica_Spunto_Avventura_Casuale(Stato& stato) {
   Carica(contesto, 12);
   Carica_Luogo(contesto, 10);
 
-  const std::string_view ramo_luogo = stato[6].nome_file_dato == "Dove"        ? "luogo: frase di Dove"
+  const std::string_view ramo_luogo = stato[6].nome_file_dato == "Dove"         ? "luogo: frase di Dove"
                                       : stato[6].forma_dato.ends_with("SingSu") ? "luogo: nome con «su»"
                                                                                 : "luogo: nome con «in»";
   // Write every piece in lower case; the sentence gets its capital at the end.

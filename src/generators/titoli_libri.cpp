@@ -22,8 +22,8 @@ constexpr std::array<std::string_view, 6> tag_tipo = {"[1]", "[1]", "[2]", "[3]"
 constexpr std::array<std::string_view, 4> forma_cornice = {"AggMasSing", "AggFemPlur", "AggFemPlur", "AggFemSing"};
 
 constexpr std::array<std::string_view, 6> tipi_titolo = {
-    "tipo 1: [1] e un plurale partitivo", "tipo 2: [1] in una cornice con due nomi",
-    "tipo 3: [2] e un plurale determinativo", "tipo 4: [3] e «sui»",
+    "tipo 1: [1] e un plurale partitivo",      "tipo 2: [1] in una cornice con due nomi",
+    "tipo 3: [2] e un plurale determinativo",  "tipo 4: [3] e «sui»",
     "tipo 5: [4] e un nome o due nomi propri", "tipo 6: [5] e «sul»"};
 constexpr std::array<std::string_view, 4> cornici = {"cornice: Un Confronto", "cornice: Le Differenze",
                                                      "cornice: modello in testa", "cornice: Una Esposizione"};

@@ -35,9 +35,9 @@ Categorie Categoria_Del_Codice(std::string_view codice);
 
 struct TagLista {
   const TipoLista* tipo = nullptr;
-  std::size_t inizio = 0;     // byte position of "[" in the entry
-  std::size_t lunghezza = 0;  // up to and including "]"
-  Categorie categorie = 0;    // the valid codes
+  std::size_t inizio = 0;                  // byte position of "[" in the entry
+  std::size_t lunghezza = 0;               // up to and including "]"
+  Categorie categorie = 0;                 // the valid codes
   std::vector<std::string> codici_ignoti;  // codes the kind does not accept, as written
   bool vuota = false;                      // no code at all: "[ogg:]"
 };

@@ -25,8 +25,7 @@ const CategoriaSostantivo* Categoria_da_Tag(std::string_view valore);
 
 // Appends a category to `nome_file_dato` ("Mas" or "Fem"), weighted by the current entry counts,
 // among the `ammesse` categories only (walked in the same order).
-void Carica_Categoria_Sostantivo(Contesto& contesto, int valore_posizione_dato,
-                                 Categorie ammesse = tutte_le_categorie);
+void Carica_Categoria_Sostantivo(Contesto& contesto, int valore_posizione_dato, Categorie ammesse = tutte_le_categorie);
 // Draws a "Dove" phrase (marker "No") or a singular place noun with "in" ("su" for one tagged "[su]").
 void Carica_Luogo(Contesto& contesto, int valore_posizione_dato);
 // For a place noun with "in" or "su" (marker ending in "SingIn" or "SingSu"): makes the marker

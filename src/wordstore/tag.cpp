@@ -11,14 +11,14 @@
 namespace talewick {
 
 const std::array<std::string_view, 37> tag_vocabolario = {
-    "[f]",  "[fm]", "[m]",  "[v]",  "[o]",  "[s]",  "[t]",  "[u]",  "[+]",  "[-]",    "[an]",   "[al]",
-    "[ci]", "[og]", "[um]", "[lu]", "[co]", "[ar]", "[na]", "[as]", "[1]",  "[2]",    "[3]",    "[4]",
-    "[5]",  "[6]",  "[tr]", "[intr]", "[spec]", "[term]", "[scopo]", "[causa]", "[liq]", "[col]", "[mag]",
-    "[su]", "[np]"};
+    "[f]",     "[fm]",    "[m]",   "[v]",   "[o]",   "[s]",  "[t]",  "[u]",    "[+]",    "[-]",
+    "[an]",    "[al]",    "[ci]",  "[og]",  "[um]",  "[lu]", "[co]", "[ar]",   "[na]",   "[as]",
+    "[1]",     "[2]",     "[3]",   "[4]",   "[5]",   "[6]",  "[tr]", "[intr]", "[spec]", "[term]",
+    "[scopo]", "[causa]", "[liq]", "[col]", "[mag]", "[su]", "[np]"};
 
-const std::array<std::string_view, 21> tag_categoria = {
-    "[v]",  "[o]",  "[s]",  "[t]",  "[u]",  "[+]",  "[an]", "[al]",  "[ci]", "[og]", "[um]",
-    "[lu]", "[co]", "[ar]", "[na]", "[as]", "[liq]", "[col]", "[mag]", "[su]", "[np]"};
+const std::array<std::string_view, 21> tag_categoria = {"[v]",  "[o]",  "[s]",   "[t]",   "[u]",   "[+]",  "[an]",
+                                                        "[al]", "[ci]", "[og]",  "[um]",  "[lu]",  "[co]", "[ar]",
+                                                        "[na]", "[as]", "[liq]", "[col]", "[mag]", "[su]", "[np]"};
 
 void Carica(Contesto& contesto, int valore_posizione_dato) {
   Dato& dato = contesto[valore_posizione_dato];

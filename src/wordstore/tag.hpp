@@ -33,8 +33,8 @@ std::string Minuscolo_Tranne_Nomi_Propri(std::string_view testo);
 void Cancella_Info_Programma(Dato& dato);
 
 struct PluraleIrregolare {
-  std::size_t posizione_barra = 0;          // 1-based position of the first "|", 0 when none
-  std::vector<std::string> parti_plurale;   // the value split at every "|" (filled only when found)
+  std::size_t posizione_barra = 0;         // 1-based position of the first "|", 0 when none
+  std::vector<std::string> parti_plurale;  // the value split at every "|" (filled only when found)
 };
 PluraleIrregolare Individua_Plurali_Irregolari(const Dato& dato);
 

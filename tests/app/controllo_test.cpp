@@ -108,7 +108,9 @@ class Controllo : public testing::Test {
   // Without the balance warnings: the tests of other findings add one entry to a one-entry file.
   [[nodiscard]] std::vector<Segnalazione> Controlla() const {
     auto tutte = Controlla_Con_Equilibrio();
-    std::erase_if(tutte, [](const Segnalazione& s) { return s.riga == 0 && s.messaggio.find("meno dell'80%") != std::string::npos; });
+    std::erase_if(tutte, [](const Segnalazione& s) {
+      return s.riga == 0 && s.messaggio.find("meno dell'80%") != std::string::npos;
+    });
     return tutte;
   }
   [[nodiscard]] std::vector<Segnalazione> Controlla_Con_Equilibrio() const {
@@ -425,8 +427,8 @@ TEST_F(Controllo, TagDegliSpuntiDeiLuoghiEDeiNomiPropri) {
     SCOPED_TRACE(caso.nome);
     db.Completa(voci_valide);
     Aggiungi(caso.file, caso.voce);
-    EXPECT_THAT(Controlla(), testing::Contains(Segnalazione{Percorso(caso.file), Riga_Aggiunta(caso.file),
-                                                            caso.gravita, caso.messaggio}));
+    EXPECT_THAT(Controlla(), testing::Contains(Segnalazione{Percorso(caso.file), Riga_Aggiunta(caso.file), caso.gravita,
+                                                            caso.messaggio}));
   }
   // Right: no finding about the new tags.
   for (const auto& [file, voce] : std::vector<std::pair<std::string, std::string>>{
@@ -447,21 +449,22 @@ TEST_F(Controllo, NomeInDueFileDiNomi) {
   Aggiungi("FemAltro", "La Volpe[mag]");
   Aggiungi("MasUmani", "L'Alchimista|Gli Alchimisti");
   Aggiungi("FemUmani", "L'alchimista");
-  EXPECT_THAT(Controlla(),
-              testing::IsSupersetOf(
-                  {Avviso("FemAnimali", 1, m::Nome_In_Due_File("La Volpe", "volpe", Percorso("FemAltro"), 2,
-                                                               "La Volpe[mag]")),
-                   Avviso("FemUmani", 2, m::Nome_In_Due_File("L'alchimista", "alchimista", Percorso("MasUmani"), 2,
-                                                             "L'Alchimista|Gli Alchimisti"))}));
+  EXPECT_THAT(
+      Controlla(),
+      testing::IsSupersetOf(
+          {Avviso("FemAnimali", 1, m::Nome_In_Due_File("La Volpe", "volpe", Percorso("FemAltro"), 2, "La Volpe[mag]")),
+           Avviso("FemUmani", 2,
+                  m::Nome_In_Due_File("L'alchimista", "alchimista", Percorso("MasUmani"), 2,
+                                      "L'Alchimista|Gli Alchimisti"))}));
 }
 
 TEST_F(Controllo, CategoriaSquilibrataSottoL80PerCento) {
   Aggiungi("MasArmi", "Lo Stocco[m]\nIl Gladio\nLo Spadone\nIl Mazzafrusto");  // 5 against 1
-  Aggiungi("MasCibi", "Il Formaggio");                                           // 2 against 1: 50%
-  Aggiungi("FemOggetti", "La Lanterna\nLa Chiave\nLa Fiaccola");                 // 4 against 1
-  Aggiungi("MasOggetti", "Il Forziere\nIl Barile");                              // 3 against 4: 75%
+  Aggiungi("MasCibi", "Il Formaggio");                                         // 2 against 1: 50%
+  Aggiungi("FemOggetti", "La Lanterna\nLa Chiave\nLa Fiaccola");               // 4 against 1
+  Aggiungi("MasOggetti", "Il Forziere\nIl Barile");                            // 3 against 4: 75%
   Aggiungi("MasAstratto", "Il Dubbio\nIl Rimorso\nIl Timore\nIl Sospetto");    // 5
-  Aggiungi("FemAstratto", "La Gioia\nLa Speranza\nLa Gloria");                  // 4 against 5: 80%, no finding
+  Aggiungi("FemAstratto", "La Gioia\nLa Speranza\nLa Gloria");                 // 4 against 5: 80%, no finding
   const auto s = Controlla_Con_Equilibrio();
   std::vector<Segnalazione> squilibri;
   std::copy_if(s.begin(), s.end(), std::back_inserter(squilibri), [](const Segnalazione& x) { return x.riga == 0; });
@@ -473,16 +476,16 @@ TEST_F(Controllo, CategoriaSquilibrataSottoL80PerCento) {
 TEST_F(Controllo, ParolaIngleseInEntrambiIFile) {
   db.Scrivi("IngleseVocaboli", "Storm\nRaven");
   db.Scrivi("IngleseSoggetti", "Wolf\nraven\nStorm[v]");
-  EXPECT_THAT(Controlla(),
-              ElementsAre(Avviso("IngleseSoggetti", 2, m::Inglese_In_Due_File("raven", Percorso("IngleseVocaboli"), 2)),
-                          Avviso("IngleseSoggetti", 3,
-                                 m::Inglese_In_Due_File("Storm[v]", Percorso("IngleseVocaboli"), 1))));
+  EXPECT_THAT(
+      Controlla(),
+      ElementsAre(Avviso("IngleseSoggetti", 2, m::Inglese_In_Due_File("raven", Percorso("IngleseVocaboli"), 2)),
+                  Avviso("IngleseSoggetti", 3, m::Inglese_In_Due_File("Storm[v]", Percorso("IngleseVocaboli"), 1))));
 }
 
 TEST_F(Controllo, NessunParticipioCheFacciaDaAggettivo) {
   db.Scrivi("VerbiPassatoProssimo", "ha dormito[intr]");
-  EXPECT_THAT(Controlla(), testing::Contains(Errore("VerbiPassatoProssimo", 0,
-                                                    std::string(m::nessun_participio_aggettivo))));
+  EXPECT_THAT(Controlla(),
+              testing::Contains(Errore("VerbiPassatoProssimo", 0, std::string(m::nessun_participio_aggettivo))));
 }
 
 TEST_F(Controllo, ModelloSenzaCategoriaESpecificazioneSenzaGenere) {

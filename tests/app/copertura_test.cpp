@@ -49,17 +49,20 @@ TEST_F(Copertura, Json) {
   db.Scrivi("Aggettivi", "Rosso[col][liq][o][s]\nVerde \"Chiaro\"");
   const auto u = Esegui_Con({"--database", Db(), "copertura", "Descrizione Pozioni", "-n", "4", "--json"});
   ASSERT_EQ(u.codice, esito_ok) << u.err;
-  EXPECT_EQ(u.out, "{\n  \"tipo\": \"Descrizione Pozioni\",\n  \"risultati\": 4,\n  \"file\": [\n"
-                   "    {\"file\": \"" + File("Aggettivi") +
-                       "\", \"voci\": 2, \"mai_estratte\": 1, \"elenco\": [\"Verde \\\"Chiaro\\\"\"]},\n"
-                       "    {\"file\": \"" + File("FluidiSpecificazioni") +
-                       "\", \"voci\": 1, \"mai_estratte\": 0, \"elenco\": []}\n  ],\n  \"rami\": [\n"
-                       "    {\"ramo\": \"con colore\", \"percentuale\": 100.0},\n"
-                       "    {\"ramo\": \"senza colore\", \"percentuale\": 0.0},\n"
-                       "    {\"ramo\": \"odore di un cibo\", \"percentuale\": 0.0},\n"
-                       "    {\"ramo\": \"odore senza cibo\", \"percentuale\": 100.0},\n"
-                       "    {\"ramo\": \"sapore di un cibo\", \"percentuale\": 0.0},\n"
-                       "    {\"ramo\": \"sapore senza cibo\", \"percentuale\": 100.0}\n  ]\n}\n");
+  EXPECT_EQ(u.out,
+            "{\n  \"tipo\": \"Descrizione Pozioni\",\n  \"risultati\": 4,\n  \"file\": [\n"
+            "    {\"file\": \"" +
+                File("Aggettivi") +
+                "\", \"voci\": 2, \"mai_estratte\": 1, \"elenco\": [\"Verde \\\"Chiaro\\\"\"]},\n"
+                "    {\"file\": \"" +
+                File("FluidiSpecificazioni") +
+                "\", \"voci\": 1, \"mai_estratte\": 0, \"elenco\": []}\n  ],\n  \"rami\": [\n"
+                "    {\"ramo\": \"con colore\", \"percentuale\": 100.0},\n"
+                "    {\"ramo\": \"senza colore\", \"percentuale\": 0.0},\n"
+                "    {\"ramo\": \"odore di un cibo\", \"percentuale\": 0.0},\n"
+                "    {\"ramo\": \"odore senza cibo\", \"percentuale\": 100.0},\n"
+                "    {\"ramo\": \"sapore di un cibo\", \"percentuale\": 0.0},\n"
+                "    {\"ramo\": \"sapore senza cibo\", \"percentuale\": 100.0}\n  ]\n}\n");
 }
 
 // A hook draws its place whether or not it writes it: a transitive verb with no complement
@@ -76,9 +79,9 @@ TEST_F(Copertura, ContaAncheCioCheIlRisultatoNonMostra) {
 }
 
 TEST_F(Copertura, OgniTipoHaIlSuoRapporto) {
-  for (const char* tipo : {"Descrizione Pozioni", "Nomi Divinità", "Nomi Edifici", "Nomi Gruppi",
-                           "Nomi Oggetti Intelligenti", "Nomi Oggetti Magici", "Nomi Personaggi", "Spunti Avventure",
-                           "Titoli Libri"}) {
+  for (const char* tipo :
+       {"Descrizione Pozioni", "Nomi Divinità", "Nomi Edifici", "Nomi Gruppi", "Nomi Oggetti Intelligenti",
+        "Nomi Oggetti Magici", "Nomi Personaggi", "Spunti Avventure", "Titoli Libri"}) {
     SCOPED_TRACE(tipo);
     const auto u = Esegui_Con({"--database", Db(), "--seed", "2", "copertura", tipo, "-n", "300"});
     EXPECT_EQ(u.codice, esito_ok) << u.err;

@@ -139,8 +139,8 @@ TEST(FormaTutte, UnaRigaPerParolaChiaveNellOrdine) {
 
 // The tags of hooks, places and proper names never reach a form.
 TEST(FormaTutte, ITagNuoviNonRestano) {
-  for (const char* voce : {"ha venduto[tr][ogg:og/ar][term][compl:um][sogg:um]", "La Vetta[su]",
-                           "oltre i Monti di Tharnak[np]"}) {
+  for (const char* voce :
+       {"ha venduto[tr][ogg:og/ar][term][compl:um][sogg:um]", "La Vetta[su]", "oltre i Monti di Tharnak[np]"}) {
     SCOPED_TRACE(voce);
     const auto u = Esegui_Con({"forma", "--tutte", voce});
     ASSERT_EQ(u.codice, esito_ok) << u.err;

@@ -8,12 +8,12 @@ namespace {
 using prova::CasoGenerato;
 using prova::ProvaGeneratore;
 
-const prova::Voci voci_edifici = {{"MasAltro", "Il Drago[m]"},  {"FemAltro", "La Fenice"},
-                                  {"MasAnimali", "Il Lupo"},    {"FemAnimali", "La Volpe"},
-                                  {"Aggettivi", "Rosso"},
-                                  {"VerbiPassatoProssimo", "ha dormito[intr]\nha dimenticato[tr]\nè caduto[intr]"},
-                                  {"Come", "senza Paura"},      {"Dove", "nel Bosco\noltre i Monti di Tharnak[np]"},
-                                  {"MasLuoghi", "Il Castello"}, {"FemLuoghi", "La Torre\nLa Vetta[su]"}};
+const prova::Voci voci_edifici = {
+    {"MasAltro", "Il Drago[m]"},  {"FemAltro", "La Fenice"},
+    {"MasAnimali", "Il Lupo"},    {"FemAnimali", "La Volpe"},
+    {"Aggettivi", "Rosso"},       {"VerbiPassatoProssimo", "ha dormito[intr]\nha dimenticato[tr]\nè caduto[intr]"},
+    {"Come", "senza Paura"},      {"Dove", "nel Bosco\noltre i Monti di Tharnak[np]"},
+    {"MasLuoghi", "Il Castello"}, {"FemLuoghi", "La Torre\nLa Vetta[su]"}};
 
 class Edifici : public testing::TestWithParam<CasoGenerato> {
  protected:
@@ -42,11 +42,14 @@ INSTANTIATE_TEST_SUITE_P(
         CasoGenerato{"s3_luogo", {3, 1, 1, 1, 2, 3, 1, 1, 1, 2, 2}, "La Locanda del Drago nella Torre"},
         CasoGenerato{"s3_participio", {3, 2, 1, 1, 3}, "La Locanda dei Draghi Dimenticati"},
         CasoGenerato{"s3_participio_con_essere", {3, 2, 1, 1, 3, 1, 2}, "La Locanda dei Draghi Caduti"},
-        CasoGenerato{"s3_luogo_ridisegnato_con_su", {3, 1, 1, 1, 2, 3, 1, 1, 1, 2, 2, 1, 1, 2},
+        CasoGenerato{"s3_luogo_ridisegnato_con_su",
+                     {3, 1, 1, 1, 2, 3, 1, 1, 1, 2, 2, 1, 1, 2},
                      "La Locanda del Drago sulla Vetta"},
-        CasoGenerato{"s3_luogo_ridisegnato_senza_su", {3, 1, 1, 1, 2, 3, 1, 1, 1, 2, 2, 2, 1, 1},
+        CasoGenerato{"s3_luogo_ridisegnato_senza_su",
+                     {3, 1, 1, 1, 2, 3, 1, 1, 1, 2, 2, 2, 1, 1},
                      "La Locanda del Drago nella Torre"},
-        CasoGenerato{"s3_nome_proprio_resta_e_il_tag_sparisce", {3, 1, 1, 1, 2, 3, 1, 1, 1, 1, 1, 1, 2},
+        CasoGenerato{"s3_nome_proprio_resta_e_il_tag_sparisce",
+                     {3, 1, 1, 1, 2, 3, 1, 1, 1, 1, 1, 1, 2},
                      "La Locanda del Drago oltre i Monti di Tharnak"},
         CasoGenerato{"s4_aggettivo", {4, 1, 1, 1, 1}, "La Locanda della Fenice Rossa"},
         CasoGenerato{"s4_modo", {4, 1, 1, 1, 2, 1, 1, 1, 1}, "La Locanda della Fenice senza Paura"},

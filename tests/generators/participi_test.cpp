@@ -22,8 +22,8 @@ void PrintTo(const CasoParticipio& caso, std::ostream* uscita) { *uscita << caso
 class Participi : public testing::TestWithParam<CasoParticipio> {
  protected:
   static prova::Voci Voci(const char* verbi) {
-    return {{"VerbiPassatoProssimo", verbi}, {"Aggettivi", "Rosso"},       {"SillabeGenerico", "ka"},
-            {"MasNaturale", "Il Fuoco[mag]"},  {"FemNaturale", "La Luna[mag]"}, {"MasAltro", "Il Segno[mag]"},
+    return {{"VerbiPassatoProssimo", verbi},  {"Aggettivi", "Rosso"},          {"SillabeGenerico", "ka"},
+            {"MasNaturale", "Il Fuoco[mag]"}, {"FemNaturale", "La Luna[mag]"}, {"MasAltro", "Il Segno[mag]"},
             {"FemAltro", "L'Ombra[mag]"}};
   }
 };
@@ -65,9 +65,8 @@ INSTANTIATE_TEST_SUITE_P(
 // Hooks still draw every verb, "ha dormito" included.
 TEST(SpuntiConParticipi, OgniVerbo) {
   ProvaGeneratore prova(Carica_Spunto_Avventura_Casuale, {{"VerbiPassatoProssimo", "ha dormito[intr]"}});
-  const auto conta = prova.Frequenze(3, 20, [](const std::string& r) {
-    return r.find(" dormit") != std::string::npos ? "dormito" : "altro";
-  });
+  const auto conta = prova.Frequenze(
+      3, 20, [](const std::string& r) { return r.find(" dormit") != std::string::npos ? "dormito" : "altro"; });
   EXPECT_EQ(conta.at("dormito"), 20);
 }
 

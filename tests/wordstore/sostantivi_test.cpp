@@ -98,16 +98,17 @@ TEST_P(CategorieRistrette, SoloLeCategorieElencate) {
 
 constexpr Categorie og = 1U << 5U, ar = 1U << 7U, an = 1U << 1U, as = 1U << 9U;
 
-INSTANTIATE_TEST_SUITE_P(
-    Tabella, CategorieRistrette,
-    testing::Values(CasoRistretto{"oggetti_prima_di_armi", og | ar, 5, 2, "Oggetti"},
-                    CasoRistretto{"armi_col_loro_peso", og | ar, 5, 3, "Armi"},
-                    CasoRistretto{"armi_ultima", og | ar, 5, 5, "Armi"},
-                    CasoRistretto{"una_sola_categoria", as, 2, 1, "Astratto"},
-                    CasoRistretto{"animali_e_astratto", an | as, 4, 3, "Astratto"},
-                    CasoRistretto{"nessuna_categoria_vale_tutte", 0, 21, 21, "Astratto"},
-                    CasoRistretto{"tutte", tutte_le_categorie, 21, 3, "Animali"}),
-    [](const testing::TestParamInfo<CasoRistretto>& info) { return std::string(info.param.nome); });
+INSTANTIATE_TEST_SUITE_P(Tabella, CategorieRistrette,
+                         testing::Values(CasoRistretto{"oggetti_prima_di_armi", og | ar, 5, 2, "Oggetti"},
+                                         CasoRistretto{"armi_col_loro_peso", og | ar, 5, 3, "Armi"},
+                                         CasoRistretto{"armi_ultima", og | ar, 5, 5, "Armi"},
+                                         CasoRistretto{"una_sola_categoria", as, 2, 1, "Astratto"},
+                                         CasoRistretto{"animali_e_astratto", an | as, 4, 3, "Astratto"},
+                                         CasoRistretto{"nessuna_categoria_vale_tutte", 0, 21, 21, "Astratto"},
+                                         CasoRistretto{"tutte", tutte_le_categorie, 21, 3, "Animali"}),
+                         [](const testing::TestParamInfo<CasoRistretto>& info) {
+                           return std::string(info.param.nome);
+                         });
 
 TEST(CategoriaSostantivo, LaRestrizioneTieneIPesiDeiConteggi) {
   std::string cibi;
@@ -201,13 +202,13 @@ TEST_P(Luogo, FraseOSostantivoConIn) {
   EXPECT_EQ(casuale.Rimaste(), 0U);
 }
 
-INSTANTIATE_TEST_SUITE_P(Tabella, Luogo,
-                         testing::Values(CasoLuogo{"frase_di_dove", {1, 1}, "Dove", "No", "nel Bosco"},
-                                         CasoLuogo{
-                                             "luogo_maschile", {2, 1, 1}, "MasLuoghi", "MasSingIn", "Il Castello"},
-                                         CasoLuogo{"luogo_femminile", {2, 2, 1}, "FemLuoghi", "FemSingIn", "La Torre"},
-                                         CasoLuogo{"luogo_con_su", {2, 2, 2}, "FemLuoghi", "FemSingSu", "La Vetta[su]"}),
-                         [](const testing::TestParamInfo<CasoLuogo>& info) { return std::string(info.param.nome); });
+INSTANTIATE_TEST_SUITE_P(
+    Tabella, Luogo,
+    testing::Values(CasoLuogo{"frase_di_dove", {1, 1}, "Dove", "No", "nel Bosco"},
+                    CasoLuogo{"luogo_maschile", {2, 1, 1}, "MasLuoghi", "MasSingIn", "Il Castello"},
+                    CasoLuogo{"luogo_femminile", {2, 2, 1}, "FemLuoghi", "FemSingIn", "La Torre"},
+                    CasoLuogo{"luogo_con_su", {2, 2, 2}, "FemLuoghi", "FemSingSu", "La Vetta[su]"}),
+    [](const testing::TestParamInfo<CasoLuogo>& info) { return std::string(info.param.nome); });
 
 struct CasoSulNel {
   const char* nome;

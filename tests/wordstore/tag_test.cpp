@@ -70,13 +70,13 @@ TEST_P(NomiPropri, RestanoComeScritti) {
 
 INSTANTIATE_TEST_SUITE_P(
     Tabella, NomiPropri,
-    testing::Values(CasoNomiPropri{"senza_tag_tutto_minuscolo", "Oltre il Fiume Nero", "oltre il fiume nero"},
-                    CasoNomiPropri{"parola_prima_del_tag", "oltre i Monti di Tharnak[np]", "oltre i monti di Tharnak[np]"},
-                    CasoNomiPropri{"due_nomi", "tra Ulm[np] e Vask[np]", "tra Ulm[np] e Vask[np]"},
-                    CasoNomiPropri{"dopo_l_apostrofo_solo_il_nome", "nell'Isola di Ëlda[np]", "nell'isola di Ëlda[np]"},
-                    CasoNomiPropri{"maiuscole_interne_restano", "presso McDuff[np] il Vecchio",
-                                   "presso McDuff[np] il vecchio"},
-                    CasoNomiPropri{"gli_altri_tag_restano", "nel Regno[lu] di Oth[np]", "nel regno[lu] di Oth[np]"}),
+    testing::Values(
+        CasoNomiPropri{"senza_tag_tutto_minuscolo", "Oltre il Fiume Nero", "oltre il fiume nero"},
+        CasoNomiPropri{"parola_prima_del_tag", "oltre i Monti di Tharnak[np]", "oltre i monti di Tharnak[np]"},
+        CasoNomiPropri{"due_nomi", "tra Ulm[np] e Vask[np]", "tra Ulm[np] e Vask[np]"},
+        CasoNomiPropri{"dopo_l_apostrofo_solo_il_nome", "nell'Isola di Ëlda[np]", "nell'isola di Ëlda[np]"},
+        CasoNomiPropri{"maiuscole_interne_restano", "presso McDuff[np] il Vecchio", "presso McDuff[np] il vecchio"},
+        CasoNomiPropri{"gli_altri_tag_restano", "nel Regno[lu] di Oth[np]", "nel regno[lu] di Oth[np]"}),
     [](const testing::TestParamInfo<CasoNomiPropri>& info) { return std::string(info.param.nome); });
 
 TEST(IndividuaPluraliIrregolari, PosizioneEParti) {

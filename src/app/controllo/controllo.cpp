@@ -204,7 +204,7 @@ std::string Nome_Nudo(std::string_view voce) {
 }
 
 bool Comincia_Con_Articolo(std::string_view testo) {
-  constexpr std::array<std::string_view, 11> articoli = {"Il ", "Lo ", "La ", "L'",  "I ",  "Gli ",
+  constexpr std::array<std::string_view, 11> articoli = {"Il ", "Lo ", "La ",  "L'",   "I ", "Gli ",
                                                          "Le ", "Un ", "Uno ", "Una ", "Un'"};
   return std::any_of(articoli.begin(), articoli.end(), [&](std::string_view a) { return testo.starts_with(a); });
 }
@@ -448,7 +448,8 @@ void Controllore::Controlla_File(std::string_view nome) {
     if (!trovato) Errore(0, m::Tag_Richiesto_Mancante(richiesto.tag, richiesto.uso));
   }
   if (descrizione.tipo == Tipo::verbo && !file->Vuoto() &&
-      std::none_of(file->voci.begin(), file->voci.end(), [](const std::string& v) { return Participio_Aggettivo(v); })) {
+      std::none_of(file->voci.begin(), file->voci.end(),
+                   [](const std::string& v) { return Participio_Aggettivo(v); })) {
     Errore(0, std::string(m::nessun_participio_aggettivo));
   }
   letti_[indice_] = std::move(file);
@@ -509,7 +510,8 @@ void Controllore::Inglese_In_Due_File() {
   if (!letti_[vocaboli] || !letti_[soggetti]) return;
   std::map<std::string, int, std::less<>> parole;
   const FileParole& primo = *letti_[vocaboli];
-  for (std::size_t v = 0; v < primo.voci.size(); ++v) parole.try_emplace(In_Minuscolo(Senza_Tag(primo.voci[v])), primo.righe[v]);
+  for (std::size_t v = 0; v < primo.voci.size(); ++v)
+    parole.try_emplace(In_Minuscolo(Senza_Tag(primo.voci[v])), primo.righe[v]);
   const FileParole& secondo = *letti_[soggetti];
   indice_ = soggetti;
   for (std::size_t v = 0; v < secondo.voci.size(); ++v) {
