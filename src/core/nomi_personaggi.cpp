@@ -38,7 +38,7 @@ void Carica_Nome_Persona_Casuale(Stato& stato, int valore_posizione_dato) {
       ampiezza >= 1
           ? mn + stato.contesto.casuale.Estrai(ampiezza) - 1
           : mn + static_cast<long long>(std::floor(stato.contesto.casuale.Uniforme() * static_cast<double>(ampiezza)));
-  stato.Ramo("nome di " + std::to_string(n) + (n == 1 ? " sillaba" : " sillabe"));
+  if (stato.rami != nullptr) stato.Ramo("nome di " + std::to_string(n) + (n == 1 ? " sillaba" : " sillabe"));
   std::string& testo = stato.slot_nome.testo;
   for (long long i = 0; i < n; ++i) {
     Carica(stato.contesto, valore_posizione_dato);
@@ -51,7 +51,7 @@ void Carica_Nome_Inglese(Stato& stato) {
   stato[19].nome_file_dato = "IngleseVocaboli";
   Carica(stato.contesto, 19);
   stato[20].nome_file_dato = stato.contesto.casuale.Estrai(2) == 1 ? "IngleseVocaboli" : "IngleseSoggetti";
-  stato.Ramo("seconda parola da " + stato[20].nome_file_dato);
+  if (stato.rami != nullptr) stato.Ramo("seconda parola da " + stato[20].nome_file_dato);
   Carica(stato.contesto, 20);
   stato.slot_nome.testo = In_Caso_Proprio(In_Minuscolo(stato[19].valore_dato + stato[20].valore_dato));
 }
