@@ -54,10 +54,12 @@ void Verbo(Contesto& contesto, int slot) {
   Controlla_Complemento(contesto, slot);
 }
 
-constexpr Categorie umani = static_cast<Categorie>(1U << 4U);  // "Umani" in categorie_sostantivi
-
-bool Ammette_Umani(std::string_view verbo) { return (Categorie_Ammesse(verbo, Lista::soggetto) & umani) != 0; }
-bool Ammette_Animali(std::string_view verbo) { return (Categorie_Ammesse(verbo, Lista::soggetto) & ~umani) != 0; }
+bool Ammette_Umani(std::string_view verbo) {
+  return (Categorie_Ammesse(verbo, Lista::soggetto) & categoria_umani) != 0;
+}
+bool Ammette_Animali(std::string_view verbo) {
+  return (Categorie_Ammesse(verbo, Lista::soggetto) & categoria_animali) != 0;
+}
 
 // The purpose verb: any verb whose "[sogg:…]" admits the subject's file.
 void Verbo_Scopo(Contesto& contesto, int slot, bool soggetto_umano) {

@@ -5,9 +5,6 @@
 namespace talewick {
 namespace {
 
-constexpr Categorie umani = 1U << 4U;    // index of "Umani" in `categorie_sostantivi`
-constexpr Categorie animali = 1U << 1U;  // index of "Animali"
-
 // The tag at `inizio` when one starts there, or nullptr; `fine` is then the position after "]".
 const TipoLista* Tag_A(std::string_view voce, std::size_t inizio, std::size_t& fine) {
   for (const auto& tipo : tipi_lista) {
@@ -26,7 +23,7 @@ const TipoLista* Tag_A(std::string_view voce, std::size_t inizio, std::size_t& f
 const std::array<TipoLista, 3> tipi_lista = {{
     {Lista::oggetto, "[ogg:", "[ogg:…]", tutte_le_categorie},
     {Lista::complemento, "[compl:", "[compl:…]", tutte_le_categorie},
-    {Lista::soggetto, "[sogg:", "[sogg:…]", static_cast<Categorie>(umani | animali)},
+    {Lista::soggetto, "[sogg:", "[sogg:…]", static_cast<Categorie>(categoria_umani | categoria_animali)},
 }};
 
 const TipoLista& Tipo_Lista(Lista lista) { return tipi_lista[static_cast<std::size_t>(lista)]; }

@@ -63,6 +63,8 @@ TEST(CodiciCategoria, SonoITagSenzaParentesi) {
   EXPECT_EQ(Codice_Categoria(0), "al");
   for (std::size_t i = 0; i < 10; ++i) EXPECT_EQ(Categoria_Del_Codice(Codice_Categoria(i)), 1U << i);
   EXPECT_EQ(Categoria_Del_Codice("[an]"), 0U);
+  EXPECT_EQ(Categoria_Del_Codice("um"), categoria_umani);
+  EXPECT_EQ(Categoria_Del_Codice("an"), categoria_animali);
 }
 
 }  // namespace
