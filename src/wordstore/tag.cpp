@@ -66,6 +66,29 @@ void Cancella_Tag_Categoria(Dato& dato) {
   Cancella_Tag_Lista(dato.valore_dato);
 }
 
+namespace {
+
+// Where the word tagged by the "[np]" at `tag` begins: after the last blank, apostrophe or tag.
+std::size_t Inizio_Nome_Proprio(std::string_view testo, std::size_t tag) {
+  const auto confine = testo.find_last_of(" ']", tag - 1);
+  return confine == std::string_view::npos ? 0 : confine + 1;
+}
+
+}  // namespace
+
+std::string Senza_Nomi_Propri(std::string_view testo) {
+  constexpr std::string_view np = "[np]";
+  std::string uscita;
+  std::size_t da = 0;
+  for (auto pos = testo.find(np); pos != std::string_view::npos; pos = testo.find(np, da)) {
+    const auto inizio = pos > da ? std::max(Inizio_Nome_Proprio(testo, pos), da) : pos;
+    uscita.append(testo.substr(da, inizio - da));
+    da = pos + np.size();
+  }
+  uscita.append(testo.substr(da));
+  return uscita;
+}
+
 std::string Minuscolo_Tranne_Nomi_Propri(std::string_view testo) {
   std::vector<bool> resta(testo.size(), false);
   for (auto pos = testo.find('['); pos != std::string_view::npos; pos = testo.find('[', pos + 1)) {
@@ -74,8 +97,7 @@ std::string Minuscolo_Tranne_Nomi_Propri(std::string_view testo) {
     std::fill(resta.begin() + static_cast<std::ptrdiff_t>(pos), resta.begin() + static_cast<std::ptrdiff_t>(chiusa + 1),
               true);
     if (testo.substr(pos, chiusa + 1 - pos) == "[np]" && pos > 0) {
-      const auto confine = testo.find_last_of(" ']", pos - 1);
-      const auto inizio = confine == std::string_view::npos ? 0 : confine + 1;
+      const auto inizio = Inizio_Nome_Proprio(testo, pos);
       std::fill(resta.begin() + static_cast<std::ptrdiff_t>(inizio), resta.begin() + static_cast<std::ptrdiff_t>(pos),
                 true);
     }

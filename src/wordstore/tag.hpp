@@ -30,6 +30,8 @@ void Cancella_Tag_Categoria(Dato& dato);
 // The text in lower case except the tags and the words tagged "[np]" (proper names, from the
 // last blank or apostrophe before the tag), which stay as written.
 std::string Minuscolo_Tranne_Nomi_Propri(std::string_view testo);
+// The text without the words tagged "[np]" and their tags (a proper name is no dictionary word).
+std::string Senza_Nomi_Propri(std::string_view testo);
 void Cancella_Info_Programma(Dato& dato);
 
 struct PluraleIrregolare {

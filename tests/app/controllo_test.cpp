@@ -327,6 +327,10 @@ TEST_F(Controllo, ParoleDelleFormeNelDizionario) {
        m::Parola_Ignota_In_Forma("Il Dargo", "Dargo", "MasSingDet", "Il Dargo", m::consiglio_correzione)},
       {"parola sbagliata in un luogo", "Dove", "nel Bsoco", Gravita::errore,
        m::Parola_Ignota("nel Bsoco", "Bsoco", m::consiglio_correzione)},
+      {"nome inventato senza [np]", "Dove", "nel Bosco di Zbrelgh", Gravita::errore,
+       m::Parola_Ignota("nel Bosco di Zbrelgh", "Zbrelgh", m::consiglio_correzione)},
+      {"parola sbagliata accanto a un nome proprio", "Dove", "nel Bsoco di Zbrelgh[np]", Gravita::errore,
+       m::Parola_Ignota("nel Bsoco di Zbrelgh[np]", "Bsoco", m::consiglio_correzione)},
       {"tag tolti dal modello", "Libri", "Il Compedio[1][an]", Gravita::errore,
        m::Parola_Ignota("Il Compedio[1][an]", "Compedio", m::consiglio_correzione)},
       {"specificazione", "FluidiSpecificazioni", "con Rifessi[m]", Gravita::errore,
@@ -436,6 +440,7 @@ TEST_F(Controllo, TagDegliSpuntiDeiLuoghiEDeiNomiPropri) {
            {"VerbiPassatoProssimo", "è caduto[intr]"},
            {"FemLuoghi", "La Vetta[su]"},
            {"Dove", "oltre i Monti di Tharnak[np]"},
+           {"Dove", "presso la Rocca di Zbrelgh[np] Vuunth[np]"},
            {"Libri", "L'Origine[1][an]"},
            {"Libri", "Le Cronache[1][um]"}}) {
     SCOPED_TRACE(voce);

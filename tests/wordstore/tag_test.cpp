@@ -60,6 +60,7 @@ struct CasoNomiPropri {
   const char* nome;
   const char* voce;
   const char* minuscolo;
+  const char* senza;  // without the proper names, as the dictionary check reads it
 };
 
 class NomiPropri : public testing::TestWithParam<CasoNomiPropri> {};
@@ -68,15 +69,21 @@ TEST_P(NomiPropri, RestanoComeScritti) {
   EXPECT_EQ(Minuscolo_Tranne_Nomi_Propri(GetParam().voce), GetParam().minuscolo);
 }
 
+TEST_P(NomiPropri, SparisconoPerIlDizionario) { EXPECT_EQ(Senza_Nomi_Propri(GetParam().voce), GetParam().senza); }
+
 INSTANTIATE_TEST_SUITE_P(
     Tabella, NomiPropri,
-    testing::Values(
-        CasoNomiPropri{"senza_tag_tutto_minuscolo", "Oltre il Fiume Nero", "oltre il fiume nero"},
-        CasoNomiPropri{"parola_prima_del_tag", "oltre i Monti di Tharnak[np]", "oltre i monti di Tharnak[np]"},
-        CasoNomiPropri{"due_nomi", "tra Ulm[np] e Vask[np]", "tra Ulm[np] e Vask[np]"},
-        CasoNomiPropri{"dopo_l_apostrofo_solo_il_nome", "nell'Isola di Ëlda[np]", "nell'isola di Ëlda[np]"},
-        CasoNomiPropri{"maiuscole_interne_restano", "presso McDuff[np] il Vecchio", "presso McDuff[np] il vecchio"},
-        CasoNomiPropri{"gli_altri_tag_restano", "nel Regno[lu] di Oth[np]", "nel regno[lu] di Oth[np]"}),
+    testing::Values(CasoNomiPropri{"senza_tag_tutto_minuscolo", "Oltre il Fiume Nero", "oltre il fiume nero",
+                                   "Oltre il Fiume Nero"},
+                    CasoNomiPropri{"parola_prima_del_tag", "oltre i Monti di Tharnak[np]",
+                                   "oltre i monti di Tharnak[np]", "oltre i Monti di "},
+                    CasoNomiPropri{"due_nomi", "tra Ulm[np] e Vask[np]", "tra Ulm[np] e Vask[np]", "tra  e "},
+                    CasoNomiPropri{"dopo_l_apostrofo_solo_il_nome", "nell'Isola di Ëlda[np]", "nell'isola di Ëlda[np]",
+                                   "nell'Isola di "},
+                    CasoNomiPropri{"maiuscole_interne_restano", "presso McDuff[np] il Vecchio",
+                                   "presso McDuff[np] il vecchio", "presso  il Vecchio"},
+                    CasoNomiPropri{"gli_altri_tag_restano", "nel Regno[lu] di Oth[np]", "nel regno[lu] di Oth[np]",
+                                   "nel Regno[lu] di "}),
     [](const testing::TestParamInfo<CasoNomiPropri>& info) { return std::string(info.param.nome); });
 
 TEST(IndividuaPluraliIrregolari, PosizioneEParti) {

@@ -796,7 +796,8 @@ std::string Controllore::Consiglio_Infinito(const std::string& voce) {
 void Controllore::Controlla_Parole(const std::string& voce, int riga, const Descrizione& descrizione,
                                    bool senza_infinito) {
   const auto marcatori = Marcatori(descrizione);
-  const std::string base = Forma(voce, marcatori.front());
+  const std::string testo = Contiene(voce, "[np]") ? Senza_Nomi_Propri(voce) : voce;
+  const std::string base = Forma(testo, marcatori.front());
   const auto ignote_base = dizionario_->Parole_Ignote(base);
   if (!ignote_base.empty()) {
     for (const auto& parola : ignote_base) {
@@ -813,7 +814,7 @@ void Controllore::Controlla_Parole(const std::string& voce, int riga, const Desc
   for (std::size_t i = 1; i < marcatori.size(); ++i) {
     const std::string& marcatore = marcatori[i];
     if (senza_infinito && marcatore == "Infinito") continue;
-    const std::string forma = Forma(voce, marcatore);
+    const std::string forma = Forma(testo, marcatore);
     for (const auto& parola : dizionario_->Parole_Ignote(forma)) {
       if (!segnalate.insert(In_Minuscolo(parola)).second) continue;
       if (descrizione.tipo == Tipo::verbo) {
