@@ -157,7 +157,7 @@ class StileGiallo final : public QProxyStyle {
       case PE_IndicatorCheckBox: {
         const QRect r = o->rect;
         p->fillRect(r, Ha(o, State_Sunken) ? colore_premuto : giallo_finestre);
-        Bordo(p, r, o, false);
+        Bordo(p, r, o, Ha(o, State_HasFocus));
         if (Ha(o, State_On) || Ha(o, State_NoChange)) {
           p->save();
           p->setRenderHint(QPainter::Antialiasing);
