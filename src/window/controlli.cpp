@@ -238,10 +238,10 @@ Controllo* Finestra::Pulsante_Predefinito() const {
 }
 
 bool Finestra::Premi_Invio() {
-  Controllo* pulsante = fuoco_;
-  if (pulsante != nullptr && pulsante->Tipo() == Tipo_Controllo::Casella_Testo && pulsante->Multilinea()) return false;
-  if (pulsante == nullptr || pulsante->Tipo() != Tipo_Controllo::Pulsante) pulsante = Pulsante_Predefinito();
-  if (pulsante == nullptr || !pulsante->Abilitato() || !pulsante->Visibile_Sullo_Schermo()) return false;
+  const auto usabile = [](const Controllo* c) { return c != nullptr && c->Abilitato() && c->Visibile_Sullo_Schermo(); };
+  if (usabile(fuoco_) && fuoco_->Tipo() == Tipo_Controllo::Casella_Testo && fuoco_->Multilinea()) return false;
+  Controllo* pulsante = usabile(fuoco_) && fuoco_->Tipo() == Tipo_Controllo::Pulsante ? fuoco_ : Pulsante_Predefinito();
+  if (pulsante == nullptr) return false;
   pulsante->Scatena(Evento::Click);
   return true;
 }

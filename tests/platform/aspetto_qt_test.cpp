@@ -13,6 +13,7 @@
 
 #include <functional>
 #include <memory>
+#include <ostream>
 
 #include "qt_prova.hpp"
 
@@ -27,6 +28,8 @@ struct RigaContrasto {
   QColor sfondo;
   double minimo;
 };
+
+void PrintTo(const RigaContrasto& riga, std::ostream* uscita) { *uscita << riga.nome; }
 
 const RigaContrasto righe_contrasto[] = {
     {"Testo", colore_testo, giallo_finestre, 4.5},
@@ -63,6 +66,8 @@ struct RigaDisegno {
   std::function<QWidget*()> crea;
   QColor bordo;
 };
+
+void PrintTo(const RigaDisegno& riga, std::ostream* uscita) { *uscita << riga.nome; }
 
 const RigaDisegno righe_disegno[] = {
     {"CasellaDiTesto", [] { return new QLineEdit(QStringLiteral("ab")); }, colore_bordo},

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,8 @@ struct RigaDigitazione {
   const char* uscita_messaggio;   // shown on leaving; nullptr: none
   const char* uscita_didascalia;  // Command7's caption after leaving; nullptr: not checked
 };
+
+void PrintTo(const RigaDigitazione& riga, std::ostream* uscita) { *uscita << riga.nome; }
 
 const RigaDigitazione righe_digitazione[] = {
     {"Conteggio25", "NumeroNomi", "Generico", nullptr, nullptr, "|2|25", "25", "2", nullptr, "Genera 25 nomi"},
