@@ -198,14 +198,17 @@ TEST_F(Programma, TastieraFuocoSulPulsanteCheGenera_InvioTabEsc) {
   auto* genera = Di<QPushButton>("Command1");
   EXPECT_EQ(QApplication::focusWidget(), genera);
   EXPECT_TRUE(genera->isDefault());
-  const QString primo = Testo("SlotNome");
   QTest::keyClick(genera, Qt::Key_Return);
   EXPECT_TRUE(programma.Generatore().cronologia.annulla_disponibile[0]);
-  // Return from a list presses the default button too.
-  programma.Generatore().cronologia.annulla_disponibile[0] = false;
-  Metti_Fuoco(Di<QComboBox>("CosaGenerare"));
-  QTest::keyClick(Di<QComboBox>("CosaGenerare"), Qt::Key_Return);
-  EXPECT_TRUE(programma.Generatore().cronologia.annulla_disponibile[0]);
+  // Return from a list or a text box inside a group presses the default button too.
+  for (QWidget* w :
+       {static_cast<QWidget*>(Di<QComboBox>("CosaGenerare")), static_cast<QWidget*>(Di<QLineEdit>("NomePers"))}) {
+    SCOPED_TRACE(w->objectName().toStdString());
+    programma.Generatore().cronologia.annulla_disponibile[0] = false;
+    Metti_Fuoco(w);
+    QTest::keyClick(w, Qt::Key_Return);
+    EXPECT_TRUE(programma.Generatore().cronologia.annulla_disponibile[0]);
+  }
   EXPECT_TRUE(risponditore.visti.empty());
 
   Metti_Fuoco(genera);

@@ -206,7 +206,8 @@ class StileGiallo final : public QProxyStyle {
     for (const auto& [parte, freccia] :
          {std::pair{SC_ScrollBarSubLine, verticale ? PE_IndicatorArrowUp : PE_IndicatorArrowLeft},
           std::pair{SC_ScrollBarAddLine, verticale ? PE_IndicatorArrowDown : PE_IndicatorArrowRight}}) {
-      QStyleOption pulsante = o;
+      QStyleOptionButton pulsante;
+      pulsante.QStyleOption::operator=(o);
       pulsante.rect = subControlRect(CC_ScrollBar, &o, parte, w);
       if (!pulsante.rect.isValid()) continue;
       pulsante.state &= ~(State_HasFocus | State_On);
