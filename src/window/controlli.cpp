@@ -28,6 +28,10 @@ Controllo::Controllo(Finestra& finestra, const DescrizioneControllo& d, Controll
       solo_cifre_(d.solo_cifre),
       lunghezza_massima_(d.lunghezza_massima),
       immagine_(d.immagine),
+      predefinito_(d.predefinito),
+      annullamento_(d.annullamento),
+      ordine_tab_(d.ordine_tab),
+      nome_accessibile_(d.nome_accessibile),
       visibile_(d.visibile),
       abilitato_(d.abilitato),
       testo_(d.testo),
@@ -50,6 +54,17 @@ bool Controllo::Visibile_Sullo_Schermo() const {
     if (c->collocazione_ != Collocazione::Dentro) return true;
   }
 }
+
+std::string Controllo::Nome_Accessibile() const {
+  if (!nome_accessibile_.empty()) return nome_accessibile_;
+  if (tipo_ == Tipo_Controllo::Casella_Testo || tipo_ == Tipo_Controllo::Elenco) return {};
+  std::string nome = testo_;
+  std::replace(nome.begin(), nome.end(), '\n', ' ');
+  std::erase(nome, '\r');
+  return nome;
+}
+
+bool Controllo::Ha_Fuoco() const { return finestra_.Fuoco() == this; }
 
 const std::string& Controllo::Testo() const {
   if (tipo_ != Tipo_Controllo::Elenco) return testo_;
@@ -204,6 +219,51 @@ void Finestra::Chiudi_Dal_Bordo() {
 
 void Finestra::Collega(Evento_Finestra evento, std::function<void()> gestore) {
   (evento == Evento_Finestra::Load ? su_load_ : su_chiusura_) = std::move(gestore);
+}
+
+void Finestra::Imposta_Fuoco(Controllo* controllo) {
+  if (controllo == fuoco_) return;
+  Controllo* lasciato = fuoco_;
+  fuoco_ = controllo;
+  ++revisione_;
+  if (su_finestra_) su_finestra_(Proprieta_Finestra::Fuoco);
+  if (lasciato != nullptr) lasciato->Scatena(Evento::LostFocus);
+}
+
+Controllo* Finestra::Pulsante_Predefinito() const {
+  for (const auto& c : controlli_) {
+    if (c->Predefinito() && c->Abilitato() && c->Visibile_Sullo_Schermo()) return c.get();
+  }
+  return nullptr;
+}
+
+bool Finestra::Premi_Invio() {
+  const auto usabile = [](const Controllo* c) { return c != nullptr && c->Abilitato() && c->Visibile_Sullo_Schermo(); };
+  if (usabile(fuoco_) && fuoco_->Tipo() == Tipo_Controllo::Casella_Testo && fuoco_->Multilinea()) return false;
+  Controllo* pulsante = usabile(fuoco_) && fuoco_->Tipo() == Tipo_Controllo::Pulsante ? fuoco_ : Pulsante_Predefinito();
+  if (pulsante == nullptr) return false;
+  pulsante->Scatena(Evento::Click);
+  return true;
+}
+
+bool Finestra::Premi_Esc() {
+  for (const auto& c : controlli_) {
+    if (c->Annullamento() && c->Abilitato() && c->Visibile_Sullo_Schermo()) {
+      c->Scatena(Evento::Click);
+      return true;
+    }
+  }
+  return false;
+}
+
+std::vector<Controllo*> Finestra::Ordine_Tab() const {
+  std::vector<Controllo*> ordine;
+  for (const auto& c : controlli_) {
+    if (c->Ordine_Tab() >= 0) ordine.push_back(c.get());
+  }
+  std::stable_sort(ordine.begin(), ordine.end(),
+                   [](const Controllo* a, const Controllo* b) { return a->Ordine_Tab() < b->Ordine_Tab(); });
+  return ordine;
 }
 
 void Finestra::Osserva(std::function<void(Controllo&, Proprieta)> su_controllo,

@@ -17,7 +17,11 @@
 // - `Carica` runs the window's `Load` event once; `Mostra` loads first if needed; hiding keeps
 //   everything as it was;
 // - on screen, rows later in the layout table lie above earlier ones, and a control placed over
-//   a group lies above that group.
+//   a group lies above that group;
+// - one control of a window has the keyboard focus; when it moves, the control that had it
+//   receives `LostFocus` (after the new one holds it). Return presses the focused button, or
+//   else the visible default button (none from a multi-line text box, where it breaks the
+//   line); Esc presses the window's cancel button.
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -55,8 +59,8 @@ enum class Forma_Puntatore : std::uint8_t { Predefinita, Personalizzata };
 
 enum class Immagine : std::uint8_t { Nessuna, Annulla, Ripeti };
 
-enum class Evento : std::uint8_t { Click, Change, Timer, MouseMove };
-inline constexpr std::size_t numero_eventi = 4;
+enum class Evento : std::uint8_t { Click, Change, Timer, MouseMove, LostFocus };
+inline constexpr std::size_t numero_eventi = 5;
 
 enum class Evento_Finestra : std::uint8_t { Load, Chiusura };
 
@@ -81,7 +85,7 @@ enum class Proprieta : std::uint8_t {
   Intervallo,
 };
 
-enum class Proprieta_Finestra : std::uint8_t { Didascalia, Larghezza, Altezza, Condizione, Visibile };
+enum class Proprieta_Finestra : std::uint8_t { Didascalia, Larghezza, Altezza, Condizione, Visibile, Fuoco };
 
 enum class Stato_Finestra : std::uint8_t { Normale, Ridotta, Ingrandita };
 
@@ -122,7 +126,12 @@ struct DescrizioneControllo {
   bool solo_cifre = false;       // text boxes: the user may type digits only
   int lunghezza_massima = 0;     // text boxes: most characters the user may type, 0 for no limit
   Immagine immagine = Immagine::Nessuna;
-  int intervallo = 0;  // timers, milliseconds
+  int intervallo = 0;         // timers, milliseconds
+  bool predefinito = false;   // buttons: pressed by Return while shown
+  bool annullamento = false;  // buttons: pressed by Esc
+  int ordine_tab = -1;        // place in the Tab order; -1 leaves it to the layout order
+  // What a screen reader calls the control; empty for its caption (text boxes and lists need one).
+  std::string_view nome_accessibile = {};
 };
 
 class Finestra;
@@ -147,6 +156,12 @@ class Controllo {
   [[nodiscard]] bool Solo_Cifre() const { return solo_cifre_; }
   [[nodiscard]] int Lunghezza_Massima() const { return lunghezza_massima_; }
   [[nodiscard]] Immagine Figura() const { return immagine_; }
+  [[nodiscard]] bool Predefinito() const { return predefinito_; }
+  [[nodiscard]] bool Annullamento() const { return annullamento_; }
+  [[nodiscard]] int Ordine_Tab() const { return ordine_tab_; }
+  // The given accessible name, or else the caption on one line; empty for an unnamed text box or list.
+  [[nodiscard]] std::string Nome_Accessibile() const;
+  [[nodiscard]] bool Ha_Fuoco() const;
 
   [[nodiscard]] bool Visibile() const { return visibile_; }
   void Imposta_Visibile(bool v) { Scrivi(visibile_, v, Proprieta::Visibile); }
@@ -230,6 +245,10 @@ class Controllo {
   bool solo_cifre_;
   int lunghezza_massima_;
   Immagine immagine_;
+  bool predefinito_;
+  bool annullamento_;
+  int ordine_tab_;
+  std::string nome_accessibile_;
 
   bool visibile_;
   bool abilitato_;
@@ -294,6 +313,19 @@ class Finestra {
 
   void Collega(Evento_Finestra evento, std::function<void()> gestore);
 
+  // The control with the keyboard focus; none before any has it.
+  [[nodiscard]] Controllo* Fuoco() const { return fuoco_; }
+  // Moves the focus (the logic, or the mirror telling where the user put it); the control that
+  // had it then receives LostFocus.
+  void Imposta_Fuoco(Controllo* controllo);
+  // The shown, enabled button marked default; none when no such button is shown.
+  [[nodiscard]] Controllo* Pulsante_Predefinito() const;
+  // The user pressed Return or Esc. False when the key did nothing.
+  bool Premi_Invio();
+  bool Premi_Esc();
+  // The controls with a place in the Tab order, in that order.
+  [[nodiscard]] std::vector<Controllo*> Ordine_Tab() const;
+
   // One observer per window, told of every property that really changes (the toolkit mirror).
   void Osserva(std::function<void(Controllo&, Proprieta)> su_controllo,
                std::function<void(Proprieta_Finestra)> su_finestra);
@@ -322,6 +354,7 @@ class Finestra {
   Stato_Finestra condizione_ = Stato_Finestra::Normale;
   bool caricata_ = false;
   bool visibile_ = false;
+  Controllo* fuoco_ = nullptr;
   std::vector<std::unique_ptr<Controllo>> controlli_;
   std::function<void()> su_load_;
   std::function<void()> su_chiusura_;

@@ -23,6 +23,9 @@ Form1::Form1(talewick::Stato& stato, Piattaforma& piattaforma)
   Command6.Collega(Evento::Click, [this] { Command6_Click(); });
   Command7.Collega(Evento::Click, [this] { Command7_Click(); });
   NumeroNomi.Collega(Evento::Change, [this] { NumeroNomi_Change(); });
+  NumeroNomi.Collega(Evento::LostFocus, [this] { NumeroNomi_LostFocus(); });
+  Min.Collega(Evento::LostFocus, [this] { Min_LostFocus(); });
+  Max.Collega(Evento::LostFocus, [this] { Max_LostFocus(); });
   Undo.Collega(Evento::Click, [this] { Undo_Click(); });
   Redo.Collega(Evento::Click, [this] { Redo_Click(); });
 }
@@ -44,6 +47,7 @@ void Form1::Form_Load() {
     if (Controllo* versione = riepilogo->Cerca("Label8"))
       versione->Imposta_Testo(messaggi::Riga_Versione(Versione.Testo()));
   }
+  Imposta_Fuoco(&Command1);
   if (controllo_aggiornamento) controllo_aggiornamento();
 }
 
@@ -52,6 +56,7 @@ void Form1::TipoNomi_Click() { talewick::TipoNomi_Click(*this); }
 void Form1::Timer1_Timer() { pannello_.Timer1_Timer(); }
 
 void Form1::Command1_Click() {
+  Convalida_Caselle();
   Copia_Opzioni();
   stato_.slot_nome.testo = SlotNome.Testo();
   const auto esito = talewick::Command1_Click(stato_, cronologia);
@@ -72,11 +77,23 @@ void Form1::Command4_Click() { piattaforma_.Mostra_Finestra("Form4"); }
 void Form1::Command6_Click() { talewick::Command6_Click(*this, *this); }
 
 void Form1::Command7_Click() {
+  Convalida_Caselle();
   Copia_Opzioni();
   talewick::Command7_Click(*this, stato_, cronologia, piattaforma_);
 }
 
 void Form1::NumeroNomi_Change() { talewick::NumeroNomi_Change(*this, piattaforma_); }
+
+void Form1::NumeroNomi_LostFocus() { Convalida_Numero(*this, piattaforma_); }
+
+void Form1::Min_LostFocus() { pannello_.Lunghezza_LostFocus(Min); }
+
+void Form1::Max_LostFocus() { pannello_.Lunghezza_LostFocus(Max); }
+
+void Form1::Convalida_Caselle() {
+  pannello_.Convalida_Lunghezze();
+  if (NumeroNomi.Visibile()) Convalida_Numero(*this, piattaforma_);
+}
 
 void Form1::Undo_Click() { talewick::Undo_Click(SlotNome, SlotNome1, cronologia, piattaforma_); }
 

@@ -8,6 +8,10 @@
 // Other windows are reached through the platform by their form names: "Form3" (credits),
 // "Form4" (database summary, loaded hidden at start-up, its label "Label8" given the version
 // line) and "Form5" (tag statistics, opened by an access word).
+//
+// Start-up leaves the focus on the generate button, which is the window's default button
+// (Return presses it). The number boxes are checked when the focus leaves them and before
+// every generation, never while the user types in them.
 #include <functional>
 
 #include "core/azione_genera.hpp"
@@ -35,6 +39,9 @@ class Form1 : public Finestra, public ControlliForm1 {
   void Command6_Click();
   void Command7_Click();
   void NumeroNomi_Change();
+  void NumeroNomi_LostFocus();
+  void Min_LostFocus();
+  void Max_LostFocus();
   void Undo_Click();
   void Redo_Click();
 
@@ -45,6 +52,8 @@ class Form1 : public Finestra, public ControlliForm1 {
 
  private:
   void Copia_Opzioni();
+  // The checks the number boxes would get on losing the focus, before a generation.
+  void Convalida_Caselle();
 
   talewick::Stato& stato_;
   Piattaforma& piattaforma_;

@@ -106,17 +106,27 @@ void Command7_Click(ControlliForm1& c, Stato& stato, Cronologia& cronologia, Pia
 }
 
 void NumeroNomi_Change(ControlliForm1& c, Piattaforma& piattaforma) {
-  if (c.NumeroNomi.Testo().empty()) c.NumeroNomi.Imposta_Testo("1");
-  const long long n = Valore_Intero(c.NumeroNomi.Testo()).value_or(0);
-  if (c.NumeroNomi.Visibile()) Aggiorna_Command7(c);
-  if (n < 1) {
+  if (!c.NumeroNomi.Ha_Fuoco()) {
+    Convalida_Numero(c, piattaforma);
+  } else if (c.NumeroNomi.Visibile()) {
+    Aggiorna_Command7(c);
+  }
+}
+
+void Convalida_Numero(ControlliForm1& c, Piattaforma& piattaforma) {
+  const auto n = Valore_Intero(c.NumeroNomi.Testo());
+  std::string numero = "1";
+  if (n && *n < 1) {
     Avvisa(piattaforma, messaggi::almeno_un_nome);
-    c.NumeroNomi.Imposta_Testo("1");
-  }
-  if (n > massimo_multipli) {
+  } else if (n && *n > massimo_multipli) {
     Avvisa(piattaforma, messaggi::al_massimo_100);
-    c.NumeroNomi.Imposta_Testo(std::to_string(massimo_multipli));
+    numero = std::to_string(massimo_multipli);
+  } else if (n) {
+    numero = std::to_string(*n);
   }
+  // Writing raises Change once more, which finds the text in range and changes nothing.
+  c.NumeroNomi.Imposta_Testo(numero);
+  if (c.NumeroNomi.Visibile()) Aggiorna_Command7(c);
 }
 
 }  // namespace talewick

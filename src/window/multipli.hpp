@@ -24,7 +24,13 @@ void Command6_Click(ControlliForm1& c, Finestra& finestra);
 // batch: its message is shown once and both result boxes are left empty.
 void Command7_Click(ControlliForm1& c, Stato& stato, Cronologia& cronologia, Piattaforma& piattaforma);
 
-// Keeps the `NumeroNomi` text within 1..100 and the `Command7` caption in step with it.
+// Keeps the `Command7` caption in step with the `NumeroNomi` text and, unless the user is
+// typing in the box (it has the focus), the text within 1..100.
 void NumeroNomi_Change(ControlliForm1& c, Piattaforma& piattaforma);
+
+// The count box left by the focus, or a batch about to start: an empty box becomes "1", a
+// count out of 1..100 is refused with its message and clamped, and the box is written back
+// as a number ("007" as "7"), the caption following.
+void Convalida_Numero(ControlliForm1& c, Piattaforma& piattaforma);
 
 }  // namespace talewick

@@ -22,6 +22,16 @@ constexpr std::array<Pannello_Tipo, 8> pannelli = {{
     {{}, false, false, 0, Invariato, {}, 0, larghezza_stretta},
 }};
 
+// An empty box becomes "1", a number is written back without leading zeros ("007" as "7");
+// "X" and anything else stay.
+void Riscrivi_Lunghezza(Controllo& casella) {
+  if (casella.Testo().empty()) {
+    casella.Imposta_Testo("1");
+  } else if (const auto valore = Valore_Intero(casella.Testo())) {
+    casella.Imposta_Testo(std::to_string(*valore));
+  }
+}
+
 }  // namespace
 
 std::span<const Pannello_Tipo> Pannelli() { return pannelli; }
@@ -54,10 +64,10 @@ void TipoNomi_Click(ControlliForm1& c) {
 void Pannello_Opzioni::Timer1_Timer() {
   Applica(Pannello_Per_Tipo(c_.CosaGenerare.Testo()));
 
-  if (c_.Min.Testo().empty()) c_.Min.Imposta_Testo("1");
-  if (c_.Max.Testo().empty()) c_.Max.Imposta_Testo("1");
+  if (c_.Min.Testo().empty() && !c_.Min.Ha_Fuoco()) c_.Min.Imposta_Testo("1");
+  if (c_.Max.Testo().empty() && !c_.Max.Ha_Fuoco()) c_.Max.Imposta_Testo("1");
 
-  if (!messaggio_aperto_) Controlla_Lunghezze();
+  if (!c_.Min.Ha_Fuoco() && !c_.Max.Ha_Fuoco()) Controlla_Lunghezze();
 
   if (c_.EdificiPred.Testo() != edifici_predefiniti[0]) {
     c_.NomePers.Imposta_Abilitato(false);
@@ -65,6 +75,17 @@ void Pannello_Opzioni::Timer1_Timer() {
   } else {
     c_.NomePers.Imposta_Abilitato(true);
   }
+}
+
+void Pannello_Opzioni::Lunghezza_LostFocus(Controllo& casella) {
+  Riscrivi_Lunghezza(casella);
+  if (!c_.Min.Ha_Fuoco() && !c_.Max.Ha_Fuoco()) Controlla_Lunghezze();
+}
+
+void Pannello_Opzioni::Convalida_Lunghezze() {
+  Riscrivi_Lunghezza(c_.Min);
+  Riscrivi_Lunghezza(c_.Max);
+  Controlla_Lunghezze();
 }
 
 void Pannello_Opzioni::Applica(const Pannello_Tipo& p) {
@@ -83,7 +104,7 @@ void Pannello_Opzioni::Applica(const Pannello_Tipo& p) {
 }
 
 void Pannello_Opzioni::Controlla_Lunghezze() {
-  if (c_.TipoNomi.Testo() == inglese_composto) return;
+  if (messaggio_aperto_ || c_.TipoNomi.Testo() == inglese_composto) return;
   long long min = 0;
   long long max = 0;
   if (c_.Min.Testo() != "X") {

@@ -2,6 +2,9 @@
 // The option panel of the generator window: the people defaults of `TipoNomi` and the
 // polling tick that keeps the panel in step with the chosen kind, refills emptied length
 // boxes, checks the syllable range and ties `NomePers` to the preset building names.
+// The length boxes are left alone while the user types in them: a box with the focus is not
+// refilled, and the range is not checked while either box has it. Leaving a box refills it,
+// writes it back as a number, and checks the range once the focus is outside both boxes.
 #include <span>
 #include <string_view>
 
@@ -40,6 +43,12 @@ class Pannello_Opzioni {
   // One tick. Writes only the properties whose value changes, so a steady window costs a
   // comparison per property.
   void Timer1_Timer();
+
+  // The focus left `Min` or `Max`.
+  void Lunghezza_LostFocus(Controllo& casella);
+  // Before a generation: both boxes refilled, written back as numbers, and the range checked,
+  // wherever the focus is.
+  void Convalida_Lunghezze();
 
  private:
   void Applica(const Pannello_Tipo& p);

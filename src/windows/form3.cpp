@@ -62,7 +62,9 @@ const std::array<DescrizioneControllo, 8> disposizione = {{
      .alto = 2520,
      .larghezza = 1335,
      .altezza = 495,
-     .dimensione_carattere = 9.75},
+     .dimensione_carattere = 9.75,
+     .predefinito = true,
+     .annullamento = true},
 }};
 
 }  // namespace

@@ -71,7 +71,9 @@ const std::array<DescrizioneControllo, 15> disposizione = {{
      .alto = 5220,
      .larghezza = 1335,
      .altezza = 495,
-     .dimensione_carattere = 9.75},
+     .dimensione_carattere = 9.75,
+     .predefinito = true,
+     .annullamento = true},
     {.nome = "Label8", .tipo = Etichetta, .sinistra = 4560, .alto = 5340, .larghezza = 2655, .altezza = 255},
 }};
 

@@ -56,7 +56,9 @@ std::vector<DescrizioneControllo> Crea_Disposizione() {
                .alto = 6960,
                .larghezza = 1335,
                .altezza = 495,
-               .dimensione_carattere = 9.75});
+               .dimensione_carattere = 9.75,
+               .predefinito = true,
+               .annullamento = true});
   return d;
 }
 

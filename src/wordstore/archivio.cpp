@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <system_error>
 
 #include <sys/stat.h>
@@ -150,15 +151,36 @@ void Archivio::Metti_In_Memoria(std::string_view nome, std::string_view byte) {
 
 void Carica_Tutti_File(Archivio& archivio) {
   if (archivio.azione_conteggi == archivio.Azione()) return;
+  // Every file that can be read is counted; one that cannot counts 0, and the first such
+  // failure is raised once all the others are counted.
+  std::optional<ErroreGenerazione> primo_errore;
+  std::array<const FileParole*, numero_file> letti{};
   for (std::size_t i = 0; i < numero_file; ++i) {
-    archivio.numero_vocaboli[i] = static_cast<std::int64_t>(archivio.File(nome_file[i]).voci.size());
+    try {
+      letti[i] = &archivio.File(nome_file[i]);
+      archivio.numero_vocaboli[i] = static_cast<std::int64_t>(letti[i]->voci.size());
+    } catch (const ErroreGenerazione& e) {
+      archivio.numero_vocaboli[i] = 0;
+      if (!primo_errore) primo_errore = e;
+    }
   }
-  archivio.numero_vocaboli_tag[0] = Conta_Solo_Vocaboli_con_Tag_in_Tutti_File(archivio, "[mag]");
-  archivio.numero_vocaboli_tag[1] = Conta_Solo_Vocaboli_con_Tag_in_Tutti_File(archivio, "[liq]");
-  archivio.numero_vocaboli_tag[2] = Conta_Solo_Vocaboli_con_Tag_in_Tutti_File(archivio, "[col]");
-  archivio.numero_vocaboli_tag[3] = Conta_Solo_Vocaboli_con_Tag_in_un_Solo_File(archivio, "Aggettivi", "[o]");
-  archivio.numero_vocaboli_tag[4] = Conta_Solo_Vocaboli_con_Tag_in_un_Solo_File(archivio, "Aggettivi", "[s]");
+  const auto conta_tag = [&letti](std::string_view tag) {
+    std::int64_t totale = 0;
+    for (const FileParole* file : letti) {
+      if (file != nullptr) totale += static_cast<std::int64_t>(file->Con_Tag(tag).size());
+    }
+    return totale;
+  };
+  const FileParole* aggettivi = letti[1];
+  archivio.numero_vocaboli_tag[0] = conta_tag("[mag]");
+  archivio.numero_vocaboli_tag[1] = conta_tag("[liq]");
+  archivio.numero_vocaboli_tag[2] = conta_tag("[col]");
+  archivio.numero_vocaboli_tag[3] =
+      aggettivi != nullptr ? static_cast<std::int64_t>(aggettivi->Con_Tag("[o]").size()) : 0;
+  archivio.numero_vocaboli_tag[4] =
+      aggettivi != nullptr ? static_cast<std::int64_t>(aggettivi->Con_Tag("[s]").size()) : 0;
   archivio.numero_vocaboli_tag[5] = 0;
+  if (primo_errore) throw *primo_errore;
   archivio.azione_conteggi = archivio.Azione();
 }
 

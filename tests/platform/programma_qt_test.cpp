@@ -6,11 +6,15 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 #include "qt_prova.hpp"
 #include "support/database_prova.hpp"
@@ -40,6 +44,11 @@ class Programma : public ::testing::Test {
     ASSERT_GE(a, 0) << voce.toStdString();
     for (int i = da; i < a; ++i) QTest::keyClick(combo, Qt::Key_Down);
     for (int i = da; i > a; --i) QTest::keyClick(combo, Qt::Key_Up);
+  }
+  // Puts the focus where a click would, and lets the model hear of it.
+  static void Metti_Fuoco(QWidget* w) {
+    w->setFocus(Qt::MouseFocusReason);
+    QCoreApplication::processEvents();
   }
   QString Testo(std::string_view casella) { return Di<QPlainTextEdit>(casella)->toPlainText(); }
   int Px(int twips) { return programma.Specchio().Pixel(twips); }
@@ -126,13 +135,21 @@ TEST_F(Programma, IlPannelloSegueIlTipo) {
   EXPECT_FALSE(Di<QComboBox>("TipoNomi")->isVisible());
 }
 
-TEST_F(Programma, IntervalloDiSillabe_UnSoloMessaggioMentreIlTimerBatte) {
+TEST_F(Programma, IntervalloDiSillabe_ControllatoUscendo_UnSoloMessaggioMentreIlTimerBatte) {
   Scegli("CosaGenerare", "Nomi Personaggi");
   QTest::qWait(120);
   Scegli("TipoNomi", "Nano");
   auto* min = Di<QLineEdit>("Min");
+  Metti_Fuoco(min);
   min->selectAll();
   QTest::keyClicks(min, "3x");
+  QTest::qWait(300);
+  EXPECT_TRUE(risponditore.visti.empty()) << "scrivendo";
+  EXPECT_EQ(min->text(), "3");
+  QTest::keyClick(min, Qt::Key_Tab);  // to Max: still inside the pair
+  QTest::qWait(300);
+  EXPECT_TRUE(risponditore.visti.empty());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   QTest::qWait(400);
   ASSERT_EQ(risponditore.visti.size(), 1u);
   EXPECT_EQ(risponditore.visti[0].testo, "La lunghezza minima non deve essere maggiore di quella massima!");
@@ -153,8 +170,14 @@ TEST_F(Programma, PiuNomiInUnaVolta) {
   EXPECT_EQ(programma.Specchio().height(), Px(6600 - bordo_altezza));
 
   auto* numero = Di<QLineEdit>("NumeroNomi");
+  Metti_Fuoco(numero);
   numero->selectAll();
   QTest::keyClicks(numero, "1a50");
+  QTest::qWait(120);
+  EXPECT_TRUE(risponditore.visti.empty()) << "scrivendo";
+  EXPECT_EQ(Di<QPushButton>("Command7")->text(), "Genera 150 nomi");
+  QTest::keyClick(numero, Qt::Key_Tab);
+  QTest::qWait(120);
   ASSERT_EQ(risponditore.visti.size(), 1u);
   EXPECT_EQ(risponditore.visti[0].testo, "Puoi generare al massimo 100 nomi!");
   EXPECT_EQ(numero->text(), "100");
@@ -167,6 +190,84 @@ TEST_F(Programma, PiuNomiInUnaVolta) {
   EXPECT_EQ(programma.Generatore().SlotNome1.Testo(), "1) Ka Ka\r\n2) Ka Ka\r\n3) Ka Ka");
   Premi("Command6");
   EXPECT_EQ(Testo("SlotNome"), "Ka Ka");
+}
+
+TEST_F(Programma, TastieraFuocoSulPulsanteCheGenera_InvioTabEsc) {
+  auto& specchio = programma.Specchio();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&specchio));
+  auto* genera = Di<QPushButton>("Command1");
+  EXPECT_EQ(QApplication::focusWidget(), genera);
+  EXPECT_TRUE(genera->isDefault());
+  QTest::keyClick(genera, Qt::Key_Return);
+  EXPECT_TRUE(programma.Generatore().cronologia.annulla_disponibile[0]);
+  // Return from a list or a text box inside a group presses the default button too.
+  for (QWidget* w :
+       {static_cast<QWidget*>(Di<QComboBox>("CosaGenerare")), static_cast<QWidget*>(Di<QLineEdit>("NomePers"))}) {
+    SCOPED_TRACE(w->objectName().toStdString());
+    programma.Generatore().cronologia.annulla_disponibile[0] = false;
+    Metti_Fuoco(w);
+    QTest::keyClick(w, Qt::Key_Return);
+    EXPECT_TRUE(programma.Generatore().cronologia.annulla_disponibile[0]);
+  }
+  EXPECT_TRUE(risponditore.visti.empty());
+
+  Metti_Fuoco(genera);
+  QStringList giro;
+  for (int i = 0; i < 11; ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    giro << QApplication::focusWidget()->objectName();
+  }
+  const QStringList atteso = {"CosaGenerare", "NomePers", "EdificiPred", "Command6", "Undo",    "Redo",
+                              "Command2",     "Command3", "Command4",    "SlotNome", "Command1"};
+  EXPECT_EQ(giro, atteso);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(programma.Generatore().Fuoco(), &programma.Generatore().Command1);
+
+  Premi("Command4");
+  SpecchioFinestra* riepilogo = programma.Piattaforma().Specchio("Form4");
+  ASSERT_TRUE(riepilogo->isVisible());
+  QTest::keyClick(riepilogo, Qt::Key_Escape);
+  EXPECT_FALSE(riepilogo->isVisible());
+}
+
+TEST_F(Programma, NomiAccessibiliSuUnaRiga) {
+  EXPECT_EQ(Di<QPushButton>("Undo")->accessibleName(), "Annulla");
+  EXPECT_EQ(Di<QLineEdit>("Min")->accessibleName(), "Lunghezza minima del nome in sillabe");
+  auto* modo = Di<QPushButton>("Command6");
+  EXPECT_TRUE(modo->text().contains('\n'));                           // the caption wraps on screen...
+  EXPECT_EQ(modo->accessibleName(), "Genera più nomi in una volta");  // ...not in its name
+  Premi("Command6");
+  EXPECT_EQ(Di<QPushButton>("Command7")->accessibleName(), "Genera 10 nomi");
+}
+
+TEST_F(Programma, MenuDelleCaselleInItaliano_NumeriNellaLinguaDellUtente) {
+  const QLocale prima;
+  for (const char* nome : {"NomePers"}) {
+    std::unique_ptr<QMenu> menu(Di<QLineEdit>(nome)->createStandardContextMenu());
+    QStringList voci;
+    for (const QAction* azione : menu->actions()) {
+      if (!azione->isSeparator()) voci << azione->text().remove('&').section('\t', 0, 0);
+    }
+    EXPECT_TRUE(voci.contains("Annulla")) << voci.join(", ").toStdString();
+    EXPECT_TRUE(voci.contains("Incolla")) << voci.join(", ").toStdString();
+    EXPECT_FALSE(voci.contains("Paste"));
+  }
+  std::unique_ptr<QMenu> menu(Di<QPlainTextEdit>("SlotNome")->createStandardContextMenu());
+  EXPECT_FALSE(menu->actions().isEmpty());
+  for (const QAction* azione : menu->actions()) EXPECT_FALSE(azione->text().contains("Copy"));
+  EXPECT_EQ(QLocale().name(), prima.name());
+}
+
+TEST_F(Programma, UnRisultatoCheNonCiStaHaLaBarra) {
+  auto* slot = Di<QPlainTextEdit>("SlotNome");
+  programma.Generatore().SlotNome.Imposta_Testo("corto");
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(slot->verticalScrollBar()->isVisible());
+  std::string lungo;
+  for (int i = 0; i < 30; ++i) lungo += "Una pozione densa e azzurra che sa di menta ";
+  programma.Generatore().SlotNome.Imposta_Testo(lungo);
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(slot->verticalScrollBar()->isVisible());
 }
 
 TEST_F(Programma, CreditiEscieBordo) {

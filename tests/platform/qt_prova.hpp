@@ -19,6 +19,7 @@ inline QApplication& Applicazione() {
   static QApplication* applicazione = [] {
     auto* a = new QApplication(argc, argv);
     Imposta_Aspetto(*a);
+    Carica_Traduzioni(*a);
     return a;
   }();
   return *applicazione;

@@ -27,6 +27,19 @@ struct BancoForm1 {
 
   // Picks a list item by its text, as the user would.
   static void Scegli(Controllo& elenco, std::string_view voce) { elenco.Imposta_Testo(voce); }
+  // Gives `casella` the focus and types into it key by key. `passi` holds the box's whole text
+  // after each key, separated by '|' ("|2|25": cleared, then "2", then "25"); the timer
+  // ticks after every key.
+  void Digita_Tasti(Controllo& casella, std::string_view passi) {
+    form.Imposta_Fuoco(&casella);
+    for (std::size_t inizio = 0;;) {
+      const std::size_t fine = passi.find('|', inizio);
+      casella.Digita(passi.substr(inizio, fine == std::string_view::npos ? std::string_view::npos : fine - inizio));
+      form.Timer1_Timer();
+      if (fine == std::string_view::npos) break;
+      inizio = fine + 1;
+    }
+  }
   // Start-up, then one tick: the window as the user first sees it.
   void Avvia() {
     form.Carica();

@@ -139,7 +139,7 @@ TEST(Multipli, UnaGenerazioneFallitaFermaIlLotto_UnSoloMessaggio_NessunAvanzo) {
   EXPECT_EQ(f.SlotNome.Testo(), "");
 }
 
-// ---- The count box.
+// ---- The count box, written while it does not have the focus (typing into it: tastiera_test).
 
 struct RigaNumero {
   const char* nome;
@@ -152,7 +152,7 @@ struct RigaNumero {
 const RigaNumero righe_numero[] = {
     {"Dieci", "10", "10", "Genera 10 nomi", nullptr},
     {"Uno", "1", "1", "Genera 1 nome", nullptr},
-    {"ZeriDavanti", "007", "007", "Genera 007 nomi", nullptr},
+    {"ZeriDavanti", "007", "7", "Genera 7 nomi", nullptr},
     {"Cento", "100", "100", "Genera 100 nomi", nullptr},
     {"Zero", "0", "1", "Genera 1 nome", "Devi generare almeno un nome!"},
     {"TuttiZeri", "000", "1", "Genera 1 nome", "Devi generare almeno un nome!"},

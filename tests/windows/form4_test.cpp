@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
+
+#include "core/messaggi.hpp"
 
 #include "support/database_prova.hpp"
 #include "windows/riepilogo.hpp"
@@ -42,6 +45,32 @@ TEST_F(Form4Prova, ChiudiNascondeERiaprendoSiVedonoGliStessiNumeri) {
   f.Mostra();
   EXPECT_EQ(f["Label1"].Testo(), "- Per i Nomi di Locande ci sono 24 vocaboli.");
   EXPECT_EQ(f["Label8"].Testo(), "Vers. 1.12.0");
+}
+
+TEST(Form4, UnFileIlleggibileContaZero_GliAltriSiContanoTutti) {
+  for (const bool mancante : {false, true}) {
+    SCOPED_TRACE(mancante ? "Aggettivi mancante" : "Aggettivi vuoto");
+    prova::DatabaseProva db;
+    db.Completa({{"FemCibi", "La Torta [ci][liq]"}});
+    if (mancante) {
+      db.Cancella("Aggettivi");
+    } else {
+      db.Scrivi("Aggettivi", "\r\n");
+    }
+    Archivio archivio(db.Cartella());
+    try {
+      Carica_Tutti_File(archivio);
+      ADD_FAILURE() << "nessun errore";
+    } catch (const ErroreGenerazione& e) {
+      EXPECT_NE(std::string(e.what()).find("Aggettivi.txt"), std::string::npos) << e.what();
+    }
+    Form4 f(archivio);
+    f.Carica();
+    EXPECT_EQ(f["Label2"].Testo(), "- Per i Nomi di Personaggi ci sono 12 sillabe.");
+    EXPECT_EQ(f["Label1"].Testo(), "- Per i Nomi di Locande ci sono 23 vocaboli.");
+    EXPECT_EQ(f["Label3"].Testo(), "- Per le Descrizioni delle Pozioni ci sono 4 vocaboli.");  // [liq] counted
+    EXPECT_EQ(archivio.numero_vocaboli[1], 0);
+  }
 }
 
 TEST_F(Form4Prova, LeRigheDallAltoInBasso) {

@@ -13,6 +13,7 @@ int Esegui_Applicazione(int argc, char** argv, const Ambiente& ambiente) {
   QApplication::setApplicationName(QStringLiteral("Talewick"));
   QApplication::setDesktopFileName(QStringLiteral("org.talewick.Talewick"));
   Imposta_Aspetto(applicazione);
+  Carica_Traduzioni(applicazione);
   const Preparazione_Parole parole = Prepara_Cartella_Parole(ambiente);
   Impostazioni_Programma impostazioni;
   impostazioni.database = parole.cartella.percorso;

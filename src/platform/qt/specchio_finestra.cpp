@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -14,6 +15,7 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QTextDocument>
 #include <QTimer>
 #include <algorithm>
 #include <array>
@@ -124,6 +126,20 @@ SpecchioFinestra::SpecchioFinestra(Finestra& modello, QWidget* genitore)
     if (c->Posto() == Collocazione::Sopra && voci_.at(c.get()).widget != nullptr) voci_.at(c.get()).widget->raise();
   }
   Aggiorna_Finestra(Proprieta_Finestra::Larghezza);
+  const auto ordine = modello.Ordine_Tab();
+  for (std::size_t i = 1; i < ordine.size(); ++i) {
+    QWidget* prima = voci_.at(ordine[i - 1]).widget;
+    QWidget* dopo = voci_.at(ordine[i]).widget;
+    if (prima != nullptr && dopo != nullptr) setTabOrder(prima, dopo);
+  }
+  Fuoco_A_Schermo();
+  connect(qApp, &QApplication::focusChanged, this, [this] {
+    // Told to the model once the event that moved the focus is over.
+    if (fuoco_in_attesa_) return;
+    fuoco_in_attesa_ = true;
+    QMetaObject::invokeMethod(
+        this, [this] { Fuoco_Dallo_Schermo(); }, Qt::QueuedConnection);
+  });
 
   modello.Osserva(
       [this](Controllo& c, Proprieta p) {
@@ -154,9 +170,11 @@ void SpecchioFinestra::Crea(Controllo& c) {
     case Tipo_Controllo::Casella_Testo:
       if (c.Multilinea()) {
         auto* casella = new QPlainTextEdit(this);
-        casella->setVerticalScrollBarPolicy(c.Barra_Verticale() ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+        casella->setVerticalScrollBarPolicy(c.Barra_Verticale() ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
         casella->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         casella->setTabChangesFocus(true);
+        // One pixel rather than Qt's four: three lines of a result at 12 points fit the box designed for it.
+        casella->document()->setDocumentMargin(1);
         v.widget = casella;
       } else {
         auto* casella = new QLineEdit(this);
@@ -175,6 +193,7 @@ void SpecchioFinestra::Crea(Controllo& c) {
       break;
     case Tipo_Controllo::Pulsante: {
       auto* pulsante = new PulsanteACapo(this);
+      pulsante->setDefault(c.Predefinito());
       if (c.Figura() != Immagine::Nessuna) {
         pulsante->setIcon(c.Figura() == Immagine::Annulla ? Icona_Annulla() : Icona_Ripeti());
         pulsante->setIconSize(QSize(24, 24));
@@ -200,6 +219,7 @@ void SpecchioFinestra::Crea(Controllo& c) {
   }
   if (v.widget != nullptr) {
     v.widget->setObjectName(Q(c.Nome()) + (c.Indice() >= 0 ? QString::number(c.Indice()) : QString()));
+    v.widget->setAccessibleName(Q(c.Nome_Accessibile()));
     da_widget_[v.widget] = &c;
   }
   voci_.emplace(&c, v);
@@ -258,6 +278,7 @@ void SpecchioFinestra::Aggiorna(const Voce& v, Proprieta p) {
       w->setEnabled(c.Abilitato());
       break;
     case Proprieta::Testo:
+      w->setAccessibleName(Q(c.Nome_Accessibile()));
       if (auto* etichetta = qobject_cast<QLabel*>(w)) {
         etichetta->setText(Q(c.Testo()));
       } else if (auto* pulsante = dynamic_cast<PulsanteACapo*>(w)) {
@@ -363,6 +384,53 @@ void SpecchioFinestra::Aggiorna_Finestra(Proprieta_Finestra p) {
     case Proprieta_Finestra::Visibile:
       Mostra_O_Nascondi();
       break;
+    case Proprieta_Finestra::Fuoco:
+      Fuoco_A_Schermo();
+      break;
+  }
+}
+
+void SpecchioFinestra::Fuoco_A_Schermo() {
+  const Controllo* c = modello_.Fuoco();
+  if (c == nullptr) return;
+  const auto trovata = voci_.find(c);
+  if (trovata == voci_.end() || trovata->second.widget == nullptr) return;
+  QWidget* w = trovata->second.widget;
+  if (focusWidget() != w) w->setFocus(Qt::OtherFocusReason);
+}
+
+void SpecchioFinestra::Fuoco_Dallo_Schermo() {
+  fuoco_in_attesa_ = false;
+  // The window's own focus child: it stays while another window (a message box) is active.
+  if (Controllo* c = Controllo_Di(focusWidget())) modello_.Imposta_Fuoco(c);
+}
+
+Controllo* SpecchioFinestra::Controllo_Di(const QWidget* w) const {
+  for (; w != nullptr && w != this; w = w->parentWidget()) {
+    const auto trovato = da_widget_.find(w);
+    if (trovato != da_widget_.end()) return trovato->second;
+  }
+  return nullptr;
+}
+
+void SpecchioFinestra::keyPressEvent(QKeyEvent* evento) {
+  const bool fatto = [&] {
+    switch (evento->key()) {
+      case Qt::Key_Return:
+      case Qt::Key_Enter:
+        // The model must know which control the key came from before it acts.
+        Fuoco_Dallo_Schermo();
+        return modello_.Premi_Invio();
+      case Qt::Key_Escape:
+        return modello_.Premi_Esc();
+      default:
+        return false;
+    }
+  }();
+  if (fatto) {
+    evento->accept();
+  } else {
+    QWidget::keyPressEvent(evento);
   }
 }
 

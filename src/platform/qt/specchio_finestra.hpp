@@ -14,6 +14,13 @@
 // its model's outer size less the designed frame (`bordo_larghezza`, `bordo_altezza`); it is
 // centred on the screen the first time it is shown. The model must outlive its mirror, and
 // controls added to the model after the mirror is built are not mirrored.
+//
+// Keyboard: the focus is the model's (where the user puts it is told to the model once the
+// event that moved it is over, so a message shown on leaving a box never runs inside Qt's
+// focus change); Tab follows the model's Tab order; Return and Esc go to the model, except
+// where a control uses them itself (a multi-line box breaks the line, an open list closes).
+// Every widget carries the control's accessible name; a button marked default is drawn as
+// such. A multi-line box without a fixed scroll bar shows one when its text does not fit.
 #include <QWidget>
 #include <string_view>
 #include <unordered_map>
@@ -43,6 +50,7 @@ class SpecchioFinestra : public QWidget {
  protected:
   void closeEvent(QCloseEvent* evento) override;
   void changeEvent(QEvent* evento) override;
+  void keyPressEvent(QKeyEvent* evento) override;
   bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
  private:
@@ -57,6 +65,9 @@ class SpecchioFinestra : public QWidget {
   void Aggiorna(const Voce& v, Proprieta p);
   void Aggiorna_Finestra(Proprieta_Finestra p);
   void Mostra_O_Nascondi();
+  void Fuoco_A_Schermo();
+  void Fuoco_Dallo_Schermo();
+  [[nodiscard]] Controllo* Controllo_Di(const QWidget* w) const;
   [[nodiscard]] const Voce* Cerca(std::string_view nome, int indice) const;
 
   Finestra& modello_;
@@ -64,6 +75,7 @@ class SpecchioFinestra : public QWidget {
   std::unordered_map<const Controllo*, Voce> voci_;
   std::unordered_map<const QObject*, Controllo*> da_widget_;
   bool centrata_ = false;
+  bool fuoco_in_attesa_ = false;
 };
 
 }  // namespace talewick::qt
