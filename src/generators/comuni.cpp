@@ -35,9 +35,9 @@ void Imposta_Qualificativo(Dato& dato, std::int64_t q, std::string_view genere, 
   }
 }
 
-void Carica_Qualificativo(Contesto& contesto, int valore_posizione_dato) {
+void Carica_Qualificativo(Contesto& contesto, int valore_posizione_dato, int qualificato) {
   if (contesto[valore_posizione_dato].forma_dato.starts_with("Participio")) {
-    Carica_Participio(contesto, valore_posizione_dato);
+    Carica_Participio(contesto, valore_posizione_dato, Categoria_Del_File(contesto[qualificato].nome_file_dato));
   } else {
     Carica(contesto, valore_posizione_dato);
   }

@@ -37,9 +37,9 @@ void Accoda(std::string& destinazione, std::initializer_list<std::string_view> p
 // An adjective (q = 1, marker "Agg" + gender + number) or a participle (q = 2, marker
 // "Participio" + gender + number) that agrees with a noun.
 void Imposta_Qualificativo(Dato& dato, std::int64_t q, std::string_view genere, std::string_view numero);
-// Draws the slot: a participle among the verbs whose participle can qualify a noun when the
-// marker asks for one, otherwise any entry of its file.
-void Carica_Qualificativo(Contesto& contesto, int valore_posizione_dato);
+// Draws the slot: when the marker asks for a participle, one that can qualify the noun drawn in
+// slot `qualificato` (preferring verbs fit for its category), otherwise any entry of its file.
+void Carica_Qualificativo(Contesto& contesto, int valore_posizione_dato, int qualificato);
 // Tells the branch observer whether a qualifier set up by Imposta_Qualificativo is an adjective
 // or a participle.
 void Ramo_Qualificativo(const Stato& stato, std::int64_t q);

@@ -31,7 +31,7 @@ void Carica_Dio_Casuale(Stato& stato) {
   Carica_Categoria_Sostantivo(contesto, 0);
   Carica(contesto, 0);
   dominio.forma_dato += "PlurPart";
-  Carica_Qualificativo(contesto, 1);
+  Carica_Qualificativo(contesto, 1, 0);
 
   Carica_Nome_Proprio(stato, 2);
 

@@ -95,7 +95,7 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
   Carica(contesto, 0);
   Pulisci_Dato(stato[0]);
   // The place noun drawn last decides between "in" and "su".
-  Carica_Qualificativo(contesto, 1);
+  Carica_Qualificativo(contesto, 1, 0);
   Scegli_In_o_Su(stato[1]);
   if (forma_1 != 0) stato.Ramo(Ramo_Seguito(stato[1], forma_1));
   Pulisci_Dato(stato[1]);

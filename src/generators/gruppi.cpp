@@ -46,9 +46,9 @@ void Carica_Gruppo_Casuale(Stato& stato) {
   if (forma_lunga) {
     Carica(contesto, 1);
     Accoda(stato[1].forma_dato, {numero, "Da"});
-    Carica_Qualificativo(contesto, 2);
+    Carica_Qualificativo(contesto, 2, 1);
   } else {
-    Carica_Qualificativo(contesto, 1);
+    Carica_Qualificativo(contesto, 1, 0);
   }
 
   const int ultimo = forma_lunga ? 2 : 1;

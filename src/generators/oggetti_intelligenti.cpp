@@ -24,7 +24,7 @@ void Carica_Oggetto_Casuale(Stato& stato) {
   stato.Ramo(oggetto.nome_file_dato.ends_with("Armi") ? "oggetto: arma" : "oggetto: oggetto");
   Carica(contesto, 0);
   oggetto.forma_dato += "SingDet";
-  Carica_Qualificativo(contesto, 1);
+  Carica_Qualificativo(contesto, 1, 0);
 
   Carica_Nome_Proprio(stato, 2);
 

@@ -39,7 +39,7 @@ void Carica_Oggetto_Magico_Casuale(Stato& stato) {
   complemento.forma_dato += "SingPart";
 
   Carica(contesto, 0);
-  Carica_Qualificativo(contesto, 2);
+  Carica_Qualificativo(contesto, 2, 1);
   for (Dato* dato : {&oggetto, &complemento, &qualificativo}) Pulisci_Dato(*dato);
 
   Componi(stato.slot_nome.testo, {oggetto.valore_dato, " ", complemento.valore_dato, " ", qualificativo.valore_dato});

@@ -64,7 +64,7 @@ const std::vector<std::uint32_t>& FileParole::Con_Tag(std::string_view tag) cons
 }
 
 const std::vector<std::uint32_t>& FileParole::Filtrate(std::string_view chiave,
-                                                       bool (*filtro)(std::string_view)) const {
+                                                       const std::function<bool(std::string_view)>& filtro) const {
   const auto trovato = indici_filtrati_.find(std::string(chiave));
   if (trovato != indici_filtrati_.end()) return trovato->second;
   std::vector<std::uint32_t> indici;

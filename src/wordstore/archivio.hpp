@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -38,7 +39,7 @@ class FileParole {
   [[nodiscard]] const std::vector<std::uint32_t>& Con_Tag(std::string_view tag) const;
   // Indices of the entries `filtro` accepts, computed once and kept under `chiave`.
   [[nodiscard]] const std::vector<std::uint32_t>& Filtrate(std::string_view chiave,
-                                                           bool (*filtro)(std::string_view)) const;
+                                                           const std::function<bool(std::string_view)>& filtro) const;
 
  private:
   mutable std::unordered_map<std::string, std::vector<std::uint32_t>> indici_tag_;

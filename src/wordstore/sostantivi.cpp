@@ -1,6 +1,7 @@
 #include "wordstore/sostantivi.hpp"
 
 #include <cstdint>
+#include <string>
 
 #include "core/messaggi.hpp"
 #include "wordstore/archivio.hpp"
@@ -136,7 +137,28 @@ bool E_Transitivo(std::string_view verbo) {
 
 bool Participio_Aggettivo(std::string_view verbo) { return verbo.starts_with("è ") || E_Transitivo(verbo); }
 
-void Carica_Participio(Contesto& contesto, int valore_posizione_dato) {
+Categorie Categoria_Del_File(std::string_view nome) {
+  if (nome.starts_with(maschile) || nome.starts_with(femminile)) nome.remove_prefix(maschile.size());
+  for (std::size_t i = 0; i < categorie_sostantivi.size(); ++i) {
+    if (categorie_sostantivi[i].nome == nome) return static_cast<Categorie>(1U << i);
+  }
+  return tutte_le_categorie;
+}
+
+bool Participio_Adatto(std::string_view verbo, Categorie categoria) {
+  if (verbo.starts_with("è ")) {
+    const bool con_soggetto = verbo.find(Tipo_Lista(Lista::soggetto).apertura) != std::string_view::npos;
+    return !con_soggetto || (Categorie_Ammesse(verbo, Lista::soggetto) & categoria) != 0;
+  }
+  return E_Transitivo(verbo) && (Categorie_Ammesse(verbo, Lista::oggetto) & categoria) != 0;
+}
+
+void Carica_Participio(Contesto& contesto, int valore_posizione_dato, Categorie categoria) {
+  if (categoria != tutte_le_categorie) {
+    const std::string chiave = "participio aggettivo " + std::to_string(categoria);
+    const auto adatto = [categoria](std::string_view verbo) { return Participio_Adatto(verbo, categoria); };
+    if (Carica_Filtrata(contesto, valore_posizione_dato, chiave, adatto)) return;
+  }
   if (!Carica_Filtrata(contesto, valore_posizione_dato, "participio aggettivo", Participio_Aggettivo)) {
     const auto& nome = contesto[valore_posizione_dato].nome_file_dato;
     throw ErroreGenerazione(messaggi::Nessun_Participio_Aggettivo(contesto.archivio.Percorso(nome).string()));

@@ -42,8 +42,14 @@ void Controlla_Complemento(Contesto& contesto, int valore_posizione_dato);
 bool E_Transitivo(std::string_view verbo);
 // Whether a verb's participle can qualify a noun: it begins with "è " or is transitive.
 bool Participio_Aggettivo(std::string_view verbo);
-// Draws into the slot a verb of `nome_file_dato` whose participle can qualify a noun; throws
-// naming the file when there is none.
-void Carica_Participio(Contesto& contesto, int valore_posizione_dato);
+// The category of the noun file `nome` ("MasArmi" gives Armi); every category for another file.
+Categorie Categoria_Del_File(std::string_view nome);
+// Whether a participle that can qualify a noun fits a noun of `categoria`: a transitive verb
+// by its "[ogg:…]", an "è" verb by its "[sogg:…]", since that noun is what the one acts on and
+// the other tells of; a verb without the tag fits every noun.
+bool Participio_Adatto(std::string_view verbo, Categorie categoria);
+// Draws into the slot a verb of `nome_file_dato` whose participle can qualify a noun, among those
+// fit for a noun of `categoria` when there are any; throws naming the file when there is none.
+void Carica_Participio(Contesto& contesto, int valore_posizione_dato, Categorie categoria = tutte_le_categorie);
 
 }  // namespace talewick

@@ -41,7 +41,7 @@ void Carica_Tag(Contesto& contesto, int valore_posizione_dato) {
 }
 
 bool Carica_Filtrata(Contesto& contesto, int valore_posizione_dato, std::string_view chiave,
-                     bool (*filtro)(std::string_view)) {
+                     const std::function<bool(std::string_view)>& filtro) {
   Dato& dato = contesto[valore_posizione_dato];
   const FileParole& file = contesto.archivio.File(dato.nome_file_dato);
   const auto& indici = file.Filtrate(chiave, filtro);

@@ -1,6 +1,7 @@
 #pragma once
 // The tag vocabulary, the draws that need an entry's tags, and the two strip operations.
 #include <array>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,7 +23,7 @@ void Carica_Tag(Contesto& contesto, int valore_posizione_dato);
 // Draws uniformly among the entries `filtro` accepts (its answers are kept under `chiave` for as
 // long as the file is unchanged); false, drawing nothing, when it accepts none.
 bool Carica_Filtrata(Contesto& contesto, int valore_posizione_dato, std::string_view chiave,
-                     bool (*filtro)(std::string_view));
+                     const std::function<bool(std::string_view)>& filtro);
 // Sets `nome_file_dato` and `forma_dato` of the slot both to "Mas" or "Fem".
 void Carica_Genere_Sostantivo(Contesto& contesto, int valore_posizione_dato);
 

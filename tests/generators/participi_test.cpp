@@ -62,6 +62,30 @@ INSTANTIATE_TEST_SUITE_P(
                     CasoParticipio{"divinita", Carica_Dio_Casuale, "Nomi Divinità"}),
     [](const testing::TestParamInfo<CasoParticipio>& info) { return std::string(info.param.nome); });
 
+// A deity's participle suits its domain: weapons are forged, kings are slain.
+TEST(ParticipiDelDominio, SecondoLaCategoria) {
+  ProvaGeneratore prova(Carica_Dio_Casuale, {{"VerbiPassatoProssimo", "ha forgiato[tr][ogg:ar]\nha ucciso[tr][ogg:um]"},
+                                             {"SillabeGenerico", "ka"},
+                                             {"MasArmi", "Lo Stocco"},
+                                             {"FemArmi", "La Lancia"},
+                                             {"MasUmani", "Il Re"},
+                                             {"FemUmani", "La Regina"}});
+  const auto conta = prova.Frequenze(5, 600, [](const std::string& r) -> std::string {
+    const bool armi = r.find("Stocc") != std::string::npos || r.find("Lanc") != std::string::npos;
+    const bool umani = r.find(" Re ") != std::string::npos || r.find("Regine") != std::string::npos;
+    const bool forgiati = r.find("Forgiat") != std::string::npos;
+    const bool uccisi = r.find("Uccis") != std::string::npos;
+    if (!forgiati && !uccisi) return "aggettivo";
+    if (armi) return forgiati ? "armi forgiate" : "armi uccise";
+    if (umani) return uccisi ? "umani uccisi" : "umani forgiati";
+    return "altro";
+  });
+  EXPECT_EQ(conta.count("armi uccise"), 0U);
+  EXPECT_EQ(conta.count("umani forgiati"), 0U);
+  EXPECT_GT(conta.count("armi forgiate"), 0U);
+  EXPECT_GT(conta.count("umani uccisi"), 0U);
+}
+
 // Hooks still draw every verb, "ha dormito" included.
 TEST(SpuntiConParticipi, OgniVerbo) {
   ProvaGeneratore prova(Carica_Spunto_Avventura_Casuale, {{"VerbiPassatoProssimo", "ha dormito[intr]"}});

@@ -321,6 +321,51 @@ TEST(Participio, SoloQuelliCheFannoDaAggettivo) {
   EXPECT_THROW(Carica_Participio(fuori, 1), std::logic_error);
 }
 
+// A participle that qualifies a noun fits the noun's category: a transitive verb by its object
+// list, an "è" verb by its subject list; a verb without the list fits every noun.
+struct CasoAdatto {
+  const char* nome;
+  const char* file_del_nome;
+  std::int64_t estrazione;
+  const char* participio;
+};
+
+class ParticipioAdatto : public testing::TestWithParam<CasoAdatto> {};
+
+TEST_P(ParticipioAdatto, DellaCategoriaDelNome) {
+  DatabaseProva db;
+  db.Completa({{"VerbiPassatoProssimo",
+                "ha forgiato[tr][ogg:og/ar]\nha ucciso[tr][ogg:um/an]\nè fuggito[intr][sogg:um/an]\nè caduto[intr]\n"
+                "ha dormito[intr]\nha rubato[tr]"}});
+  Archivio archivio(db.Cartella());
+  CasualeScriptato casuale{GetParam().estrazione};
+  Contesto contesto(archivio, casuale);
+  contesto[1].nome_file_dato = "VerbiPassatoProssimo";
+  Carica_Participio(contesto, 1, Categoria_Del_File(GetParam().file_del_nome));
+  EXPECT_EQ(contesto[1].valore_dato, GetParam().participio);
+  EXPECT_EQ(casuale.Chiamate(), 1U);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tabella, ParticipioAdatto,
+                         testing::Values(CasoAdatto{"arma_forgiata", "MasArmi", 1, "ha forgiato[tr][ogg:og/ar]"},
+                                         CasoAdatto{"arma_caduta", "FemArmi", 2, "è caduto[intr]"},
+                                         CasoAdatto{"arma_rubata_verbo_senza_lista", "MasArmi", 3, "ha rubato[tr]"},
+                                         CasoAdatto{"umano_ucciso", "MasUmani", 1, "ha ucciso[tr][ogg:um/an]"},
+                                         CasoAdatto{"umano_fuggito", "FemUmani", 2, "è fuggito[intr][sogg:um/an]"},
+                                         CasoAdatto{"file_non_di_nomi_ogni_participio", "Dove", 5, "ha rubato[tr]"}),
+                         [](const testing::TestParamInfo<CasoAdatto>& info) { return std::string(info.param.nome); });
+
+TEST(Participio, NessunoAdattoAllaCategoriaPrendeOgniParticipio) {
+  DatabaseProva db;
+  db.Completa({{"VerbiPassatoProssimo", "ha ucciso[tr][ogg:um]\nè fuggito[intr][sogg:um]\nha dormito[intr]"}});
+  Archivio archivio(db.Cartella());
+  CasualeScriptato casuale{2};
+  Contesto contesto(archivio, casuale);
+  contesto[1].nome_file_dato = "VerbiPassatoProssimo";
+  Carica_Participio(contesto, 1, Categoria_Del_File("FemCibi"));
+  EXPECT_EQ(contesto[1].valore_dato, "è fuggito[intr][sogg:um]");
+}
+
 TEST(Participio, NessunVerboAdattoFermaConIlNomeDelFile) {
   DatabaseProva db;
   db.Completa({{"VerbiPassatoProssimo", "ha dormito[intr]\nha mosso[tr][intr]"}});
