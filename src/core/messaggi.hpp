@@ -88,6 +88,20 @@ inline std::string File_Cartella(std::string_view percorso) {
 inline std::string File_Non_Regolare(std::string_view percorso) {
   return "\"" + std::string(percorso) + "\" non è un file di parole ma un file speciale.";
 }
+inline std::string Cartella_Non_Cartella(std::string_view cartella) {
+  return "\"" + std::string(cartella) + "\" è un file, non la cartella dei file di parole.";
+}
+inline std::string Cartella_Non_Accessibile(std::string_view cartella) {
+  return "La cartella dei file di parole \"" + std::string(cartella) + "\" non si può aprire: permesso negato.";
+}
+inline std::string File_In_Ciclo(std::string_view percorso) {
+  return "Il file di parole \"" + std::string(percorso) +
+         "\" è un collegamento simbolico che non arriva a nessun file: i collegamenti formano un ciclo.";
+}
+inline std::string File_Troppo_Grande(std::string_view percorso, std::string_view limite) {
+  return "Il file di parole \"" + std::string(percorso) + "\" è troppo grande: supera il limite di " +
+         std::string(limite) + " e non viene letto.";
+}
 inline std::string File_Vuoto(std::string_view percorso) {
   return "Il file di parole \"" + std::string(percorso) + "\" non contiene nessuna voce.";
 }
@@ -137,6 +151,24 @@ inline constexpr std::string_view cartella_mancante = "la cartella dei file di p
 inline constexpr std::string_view file_mancante = "il file non esiste";
 inline constexpr std::string_view file_cartella = "è una cartella, non un file di parole";
 inline constexpr std::string_view file_illeggibile = "il file non si può leggere";
+inline constexpr std::string_view cartella_non_cartella = "è un file, non la cartella dei file di parole";
+inline constexpr std::string_view cartella_non_accessibile = "la cartella non si può aprire: permesso negato";
+inline constexpr std::string_view file_in_ciclo =
+    "il file è un collegamento simbolico che non arriva a nessun file: i collegamenti formano un ciclo";
+inline constexpr std::string_view file_speciale = "non è un file di parole ma un file speciale";
+inline std::string File_Troppo_Grande(std::string_view limite) {
+  return "il file supera il limite di " + std::string(limite) + " e non viene letto";
+}
+inline constexpr std::string_view utf16 = "il file è in UTF-16: si legge lo stesso, ma è meglio salvarlo in UTF-8";
+// `righe` as "3, 7 e 9".
+inline std::string Codifica_Mista(std::string_view righe, bool una) {
+  return "il file mescola UTF-8 e Windows-1252: " + std::string(una ? "la riga " : "le righe ") + std::string(righe) +
+         (una ? " è stata letta" : " sono state lette") + " come Windows-1252, le altre come UTF-8; salvalo tutto in UTF-8";
+}
+inline std::string Altre_Segnalazioni(std::size_t quante, bool errori) {
+  if (quante == 1) return errori ? "un altro errore in questo file non è mostrato" : "un altro avviso in questo file non è mostrato";
+  return "altri " + std::to_string(quante) + (errori ? " errori" : " avvisi") + " in questo file non sono mostrati";
+}
 inline constexpr std::string_view file_senza_voci = "il file non contiene nessuna voce";
 inline constexpr std::string_view non_utf8 =
     "il file non è in UTF-8 (da questa riga) ed è stato letto come Windows-1252: salvalo in UTF-8";
@@ -176,6 +208,11 @@ inline std::string Tag_Maiuscolo(std::string_view voce, std::string_view tag, st
 }
 inline std::string Tag_Sconosciuto(std::string_view voce, std::string_view tag) {
   return "in " + C(voce) + " il tag " + C(tag) + " non esiste e resterebbe nel testo";
+}
+inline std::string Virgolette_Nella_Voce(std::string_view voce) {
+  return "in " + C(voce) +
+         " c'è una virgoletta doppia, che resterebbe nel testo: le virgolette servono solo a racchiudere una voce "
+         "intera";
 }
 inline std::string Troppe_Barre(std::string_view voce) {
   return C(voce) + " ha più di una " + C("|") + ": ne va al massimo una, tra singolare e plurale";

@@ -1,12 +1,11 @@
 #include "wordstore/archivio.hpp"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <optional>
-#include <system_error>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 
@@ -74,17 +73,115 @@ const std::vector<std::uint32_t>& FileParole::Filtrate(std::string_view chiave,
   return indici_filtrati_.emplace(std::string(chiave), std::move(indici)).first->second;
 }
 
-Archivio::Archivio(std::filesystem::path cartella) : cartella_(std::move(cartella)) {}
+
+Archivio::Archivio(std::filesystem::path cartella, std::int64_t limite)
+    : cartella_(std::move(cartella)), limite_(limite) {}
+
+std::string Testo_Dimensione(std::int64_t byte) {
+  if (byte % (std::int64_t{1} << 20U) == 0) return std::to_string(byte >> 20U) + " MiB";
+  if (byte % 1024 == 0) return std::to_string(byte / 1024) + " KiB";
+  return std::to_string(byte) + " byte";
+}
+
+EsameFile Esamina_File(const std::filesystem::path& cartella, const std::filesystem::path& percorso,
+                       std::int64_t limite) {
+  EsameFile esame;
+  struct stat info {};
+  if (::stat(percorso.c_str(), &info) != 0) {
+    const int errore = errno;
+    if (errore == ELOOP) {
+      esame.natura = Natura_File::Ciclo;
+    } else if (errore == EACCES) {
+      esame.natura = Natura_File::Cartella_Non_Accessibile;
+    } else if (errore == ENOENT || errore == ENOTDIR) {
+      struct stat della_cartella {};
+      if (::stat(cartella.c_str(), &della_cartella) != 0) {
+        esame.natura = Natura_File::Cartella_Mancante;
+      } else if (!S_ISDIR(della_cartella.st_mode)) {
+        esame.natura = Natura_File::Cartella_Non_Cartella;
+      } else {
+        esame.natura = Natura_File::Mancante;
+      }
+    }
+    return esame;
+  }
+  esame.dimensione = info.st_size;
+  esame.modifica_ns = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec;
+  if (S_ISDIR(info.st_mode)) {
+    esame.natura = Natura_File::Cartella;
+  } else if (!S_ISREG(info.st_mode)) {
+    esame.natura = Natura_File::Speciale;
+  } else if (esame.dimensione > limite) {
+    esame.natura = Natura_File::Troppo_Grande;
+  } else {
+    esame.natura = Natura_File::Regolare;
+  }
+  return esame;
+}
+
+namespace {
+
+std::string Messaggio_Esame(Natura_File natura, const std::filesystem::path& cartella,
+                            const std::filesystem::path& percorso, std::int64_t limite) {
+  switch (natura) {
+    case Natura_File::Mancante: return messaggi::File_Mancante(percorso.string());
+    case Natura_File::Cartella_Mancante: return messaggi::Cartella_Mancante(cartella.string());
+    case Natura_File::Cartella_Non_Cartella: return messaggi::Cartella_Non_Cartella(cartella.string());
+    case Natura_File::Cartella_Non_Accessibile: return messaggi::Cartella_Non_Accessibile(cartella.string());
+    case Natura_File::Cartella: return messaggi::File_Cartella(percorso.string());
+    case Natura_File::Speciale: return messaggi::File_Non_Regolare(percorso.string());
+    case Natura_File::Ciclo: return messaggi::File_In_Ciclo(percorso.string());
+    case Natura_File::Troppo_Grande: return messaggi::File_Troppo_Grande(percorso.string(), Testo_Dimensione(limite));
+    case Natura_File::Regolare:
+    case Natura_File::Illeggibile: break;
+  }
+  return messaggi::File_Illeggibile(percorso.string());
+}
+
+// Closes the descriptor however the read ends.
+struct Descrittore {
+  int fd;
+  ~Descrittore() {
+    if (fd >= 0) ::close(fd);
+  }
+};
+
+}  // namespace
 
 std::filesystem::path Archivio::Percorso(std::string_view nome) const {
   return cartella_ / (std::string(nome) + ".txt");
 }
 
-std::unique_ptr<FileParole> Leggi_File_Parole(const std::filesystem::path& percorso, std::string nome) {
-  std::ifstream ingresso(percorso, std::ios::binary);
-  if (!ingresso) throw ErroreGenerazione(messaggi::File_Illeggibile(percorso.string()));
-  std::string byte((std::istreambuf_iterator<char>(ingresso)), std::istreambuf_iterator<char>());
-  if (ingresso.bad()) throw ErroreGenerazione(messaggi::File_Illeggibile(percorso.string()));
+std::unique_ptr<FileParole> Leggi_File_Parole(const std::filesystem::path& percorso, std::string nome,
+                                              std::int64_t limite) {
+  // Non-blocking, so that a FIFO put in the file's place meanwhile cannot hold the open.
+  const Descrittore file{::open(percorso.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
+  if (file.fd < 0) throw ErroreGenerazione(messaggi::File_Illeggibile(percorso.string()));
+  struct stat info {};
+  if (::fstat(file.fd, &info) != 0) throw ErroreGenerazione(messaggi::File_Illeggibile(percorso.string()));
+  if (!S_ISREG(info.st_mode)) {
+    throw ErroreGenerazione(S_ISDIR(info.st_mode) ? messaggi::File_Cartella(percorso.string())
+                                                  : messaggi::File_Non_Regolare(percorso.string()));
+  }
+  const auto troppo_grande = [&] {
+    return ErroreGenerazione(messaggi::File_Troppo_Grande(percorso.string(), Testo_Dimensione(limite)));
+  };
+  if (info.st_size > limite) throw troppo_grande();
+  std::string byte(static_cast<std::size_t>(info.st_size), '\0');
+  std::size_t letti = 0;
+  for (;;) {
+    // One byte more than the limit tells a file that grew past it since the stat.
+    if (letti == byte.size()) {
+      if (static_cast<std::int64_t>(letti) > limite) throw troppo_grande();
+      byte.resize(std::min<std::size_t>(byte.size() + 65536, static_cast<std::size_t>(limite) + 1));
+    }
+    const ssize_t n = ::read(file.fd, byte.data() + letti, byte.size() - letti);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) throw ErroreGenerazione(messaggi::File_Illeggibile(percorso.string()));
+    if (n == 0) break;
+    letti += static_cast<std::size_t>(n);
+  }
+  byte.resize(letti);
   return Analizza_File_Parole(byte, percorso, std::move(nome));
 }
 
@@ -100,7 +197,9 @@ std::unique_ptr<FileParole> Analizza_File_Parole(std::string_view byte, const st
   file->righe = std::move(campi.righe);
   file->righe_virgolette_aperte = std::move(campi.righe_virgolette_aperte);
   file->codifica = decodificato.codifica;
+  file->righe_windows_1252 = std::move(decodificato.righe_windows_1252);
   file->conteneva_nul = decodificato.conteneva_nul;
+  file->riga_nul = decodificato.riga_nul;
   return file;
 }
 
@@ -113,29 +212,16 @@ const FileParole& Archivio::File(std::string_view nome) {
   }
   const auto percorso = Percorso(nome);
   // One stat per check: type, size and modification time together.
-  struct stat info {};
-  if (::stat(percorso.c_str(), &info) != 0) {
+  const EsameFile esame = Esamina_File(cartella_, percorso, limite_);
+  if (esame.natura != Natura_File::Regolare) {
     voce.file.reset();
-    std::error_code errore;
-    if (errno == ENOENT && !std::filesystem::is_directory(cartella_, errore)) {
-      throw ErroreGenerazione(messaggi::Cartella_Mancante(cartella_.string()));
-    }
-    if (errno == ENOENT || errno == ENOTDIR) throw ErroreGenerazione(messaggi::File_Mancante(percorso.string()));
-    throw ErroreGenerazione(messaggi::File_Illeggibile(percorso.string()));
+    throw ErroreGenerazione(Messaggio_Esame(esame.natura, cartella_, percorso, limite_));
   }
-  if (!S_ISREG(info.st_mode)) {
+  if (!voce.file || esame.dimensione != voce.dimensione || esame.modifica_ns != voce.modifica_ns) {
     voce.file.reset();
-    throw ErroreGenerazione(S_ISDIR(info.st_mode) ? messaggi::File_Cartella(percorso.string())
-                                                  : messaggi::File_Non_Regolare(percorso.string()));
-  }
-  const std::int64_t dimensione = info.st_size;
-  const std::int64_t modifica_ns =
-      static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec;
-  if (!voce.file || dimensione != voce.dimensione || modifica_ns != voce.modifica_ns) {
-    voce.file.reset();
-    voce.file = Leggi_File_Parole(percorso, std::string(nome));
-    voce.dimensione = dimensione;
-    voce.modifica_ns = modifica_ns;
+    voce.file = Leggi_File_Parole(percorso, std::string(nome), limite_);
+    voce.dimensione = esame.dimensione;
+    voce.modifica_ns = esame.modifica_ns;
   }
   voce.azione = azione_;
   if (voce.file->Vuoto()) throw ErroreGenerazione(messaggi::File_Vuoto(percorso.string()));

@@ -19,6 +19,36 @@ namespace talewick {
 
 inline constexpr std::size_t numero_file = 38;
 
+// The largest word file read: hundreds of times the longest list of words, and small enough that
+// reading it never strains a small machine's memory.
+inline constexpr std::int64_t dimensione_massima_file = std::int64_t{64} << 20U;
+// "64 MiB", as messages show a limit.
+std::string Testo_Dimensione(std::int64_t byte);
+
+// What a word file's path leads to, as one stat tells before anything opens it.
+enum class Natura_File {
+  Regolare,
+  Mancante,
+  Cartella_Mancante,         // the folder of the word files does not exist
+  Cartella_Non_Cartella,     // the folder of the word files is a file
+  Cartella_Non_Accessibile,  // a folder on the way may not be searched
+  Cartella,                  // the word file is a folder
+  Speciale,                  // a FIFO, a device, a socket
+  Ciclo,                     // a loop of symbolic links
+  Troppo_Grande,
+  Illeggibile,
+};
+
+struct EsameFile {
+  Natura_File natura = Natura_File::Illeggibile;
+  std::int64_t dimensione = 0;
+  std::int64_t modifica_ns = 0;
+};
+
+// Shared by the store and the checker, so that both refuse the same files for the same reason.
+EsameFile Esamina_File(const std::filesystem::path& cartella, const std::filesystem::path& percorso,
+                       std::int64_t limite = dimensione_massima_file);
+
 // The counted word files, in the order of their indices.
 extern const std::array<std::string_view, numero_file> nome_file;
 
@@ -30,6 +60,8 @@ class FileParole {
   std::vector<int> righe;  // line of each entry
   Codifica codifica = Codifica::Utf8;
   bool conteneva_nul = false;
+  int riga_nul = 0;
+  std::vector<int> righe_windows_1252;
   std::vector<int> righe_virgolette_aperte;
 
   // True when the file holds no entry with any text in it.
@@ -55,7 +87,7 @@ class OsservatoreEstrazioni {
 
 class Archivio {
  public:
-  explicit Archivio(std::filesystem::path cartella = "Database");
+  explicit Archivio(std::filesystem::path cartella = "Database", std::int64_t limite = dimensione_massima_file);
 
   // The parsed file `nome` (no folder, no ".txt"); throws ErroreGenerazione naming the file
   // when it is missing, unreadable, a folder, or holds no entry.
@@ -91,13 +123,16 @@ class Archivio {
     bool in_memoria = false;
   };
   std::filesystem::path cartella_;
+  std::int64_t limite_;
   std::unordered_map<std::string, Voce> cache_;
   std::uint64_t azione_ = 1;
   OsservatoreEstrazioni* osservatore_ = nullptr;
 };
 
-// Reads and decodes one word file from disk (no cache); throws ErroreGenerazione.
-std::unique_ptr<FileParole> Leggi_File_Parole(const std::filesystem::path& percorso, std::string nome);
+// Reads and decodes one word file from disk (no cache); throws ErroreGenerazione naming the file
+// when it cannot be opened, is not a regular file, or is larger than `limite`.
+std::unique_ptr<FileParole> Leggi_File_Parole(const std::filesystem::path& percorso, std::string nome,
+                                              std::int64_t limite = dimensione_massima_file);
 // Decodes and splits the bytes of a word file.
 std::unique_ptr<FileParole> Analizza_File_Parole(std::string_view byte, const std::filesystem::path& percorso,
                                                  std::string nome);

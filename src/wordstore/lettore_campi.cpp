@@ -1,5 +1,6 @@
 #include "wordstore/lettore_campi.hpp"
 
+#include <algorithm>
 #include <array>
 
 #include "wordstore/testo.hpp"
@@ -19,8 +20,13 @@ void Aggiungi_Utf8(std::string& uscita, char32_t cp) {
   } else if (cp < 0x800) {
     uscita.push_back(static_cast<char>(0xC0 | (cp >> 6)));
     uscita.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else {
+  } else if (cp < 0x10000) {
     uscita.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+    uscita.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+    uscita.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  } else {
+    uscita.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+    uscita.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
     uscita.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
     uscita.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
   }
@@ -29,29 +35,98 @@ void Aggiungi_Utf8(std::string& uscita, char32_t cp) {
 bool E_Fine_Riga(char c) { return c == '\n' || c == '\r'; }
 bool E_Blank(char c) { return c == ' ' || c == '\t'; }
 
+void Aggiungi_Windows_1252(std::string& uscita, std::string_view riga) {
+  for (const char c : riga) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b < 0x80) {
+      uscita.push_back(c);
+    } else if (b < 0xA0) {
+      const char32_t cp = windows_1252_alto[b - 0x80];
+      Aggiungi_Utf8(uscita, cp == 0 ? U'\uFFFD' : cp);
+    } else {
+      Aggiungi_Utf8(uscita, b);
+    }
+  }
+}
+
+void Decodifica_Utf16(std::string_view byte, bool little_endian, TestoDecodificato& esito) {
+  const auto unita = [&](std::size_t i) {
+    const auto a = static_cast<unsigned char>(byte[i]);
+    const auto b = static_cast<unsigned char>(byte[i + 1]);
+    return static_cast<char32_t>(little_endian ? (a | (b << 8U)) : ((a << 8U) | b));
+  };
+  std::size_t i = 0;
+  for (; i + 1 < byte.size(); i += 2) {
+    char32_t cp = unita(i);
+    if (cp >= 0xD800 && cp <= 0xDBFF && i + 3 < byte.size() && unita(i + 2) >= 0xDC00 && unita(i + 2) <= 0xDFFF) {
+      cp = 0x10000 + ((cp - 0xD800) << 10U) + (unita(i + 2) - 0xDC00);
+      i += 2;
+    } else if (cp >= 0xD800 && cp <= 0xDFFF) {
+      cp = U'\uFFFD';
+    }
+    if (cp == 0) {
+      if (!esito.conteneva_nul) {
+        esito.riga_nul = 1 + static_cast<int>(std::count(esito.testo.begin(), esito.testo.end(), '\n'));
+      }
+      esito.conteneva_nul = true;
+    } else {
+      Aggiungi_Utf8(esito.testo, cp);
+    }
+  }
+  if (i < byte.size()) Aggiungi_Utf8(esito.testo, U'\uFFFD');
+}
+
+bool E_Ascii(std::string_view riga) {
+  for (const char c : riga) {
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 TestoDecodificato Decodifica_File_Parole(std::string_view byte) {
   TestoDecodificato esito;
-  if (byte.starts_with("\xEF\xBB\xBF")) {
-    byte.remove_prefix(3);
-    esito.codifica = Codifica::Utf8_Con_Bom;
-  }
-  const bool utf8 = E_Utf8_Valido(byte);
-  if (!utf8) esito.codifica = Codifica::Windows_1252;
   esito.testo.reserve(byte.size());
-  for (const char c : byte) {
-    const auto b = static_cast<unsigned char>(c);
-    if (b == 0) {
+  if (byte.starts_with("\xFF\xFE") || byte.starts_with("\xFE\xFF")) {
+    esito.codifica = Codifica::Utf16;
+    Decodifica_Utf16(byte.substr(2), byte[0] == '\xFF', esito);
+    return esito;
+  }
+  const bool bom = byte.starts_with("\xEF\xBB\xBF");
+  if (bom) byte.remove_prefix(3);
+  bool utf8_accentato = false;
+  int numero_riga = 1;
+  std::size_t pos = 0;
+  while (pos < byte.size()) {
+    const std::size_t fine = std::min(byte.find_first_of("\r\n", pos), byte.size());
+    std::string_view riga = byte.substr(pos, fine - pos);
+    if (!esito.conteneva_nul && riga.find('\0') != std::string_view::npos) {
       esito.conteneva_nul = true;
-    } else if (utf8 || b < 0x80) {
-      esito.testo.push_back(c);
-    } else if (b < 0xA0) {
-      const char32_t cp = windows_1252_alto[b - 0x80];
-      Aggiungi_Utf8(esito.testo, cp == 0 ? U'\uFFFD' : cp);
-    } else {
-      Aggiungi_Utf8(esito.testo, b);
+      esito.riga_nul = numero_riga;
     }
+    if (E_Ascii(riga)) {
+      esito.testo.append(riga);
+    } else if (E_Utf8_Valido(riga)) {
+      utf8_accentato = true;
+      esito.testo.append(riga);
+    } else {
+      esito.righe_windows_1252.push_back(numero_riga);
+      Aggiungi_Windows_1252(esito.testo, riga);
+    }
+    pos = fine;
+    if (pos < byte.size()) {
+      const bool crlf = byte[pos] == '\r' && pos + 1 < byte.size() && byte[pos + 1] == '\n';
+      esito.testo.append(byte.substr(pos, crlf ? 2 : 1));
+      pos += crlf ? 2 : 1;
+      ++numero_riga;
+    }
+  }
+  if (esito.conteneva_nul) std::erase(esito.testo, '\0');
+  if (!esito.righe_windows_1252.empty()) {
+    esito.codifica = utf8_accentato ? Codifica::Mista : Codifica::Windows_1252;
+  } else if (bom) {
+    esito.codifica = Codifica::Utf8_Con_Bom;
   }
   return esito;
 }

@@ -7,15 +7,19 @@
 
 namespace talewick {
 
-enum class Codifica { Utf8, Utf8_Con_Bom, Windows_1252 };
+// Mista: some lines are UTF-8 with accents, others Windows-1252.
+enum class Codifica { Utf8, Utf8_Con_Bom, Windows_1252, Mista, Utf16 };
 
 struct TestoDecodificato {
   std::string testo;  // always UTF-8
   Codifica codifica = Codifica::Utf8;
-  bool conteneva_nul = false;  // NUL bytes are dropped while decoding
+  bool conteneva_nul = false;             // NUL bytes are dropped while decoding
+  int riga_nul = 0;                       // 1-based line of the first NUL
+  std::vector<int> righe_windows_1252;  // 1-based lines read as Windows-1252
 };
 
-// UTF-8 (a BOM is skipped); text that is not valid UTF-8 is read as Windows-1252.
+// UTF-16 with its byte-order mark is decoded as such. Otherwise each line on its own: a line that
+// is valid UTF-8 is UTF-8 (a leading BOM is skipped), any other line is Windows-1252.
 TestoDecodificato Decodifica_File_Parole(std::string_view byte);
 
 struct CampiLetti {

@@ -60,10 +60,51 @@ void Carica_Genere_Sostantivo(Contesto& contesto, int valore_posizione_dato) {
   dato.forma_dato = genere;
 }
 
+namespace {
+
+bool E_Del_Elenco(std::string_view gruppo, std::span<const std::string_view> elenco) {
+  for (const auto tag : elenco) {
+    if (tag.ends_with(']') ? gruppo == tag : gruppo.starts_with(tag)) return true;
+  }
+  return false;
+}
+
+// A strip list with the openings of the list tags ("[ogg:"), which stand for every list tag.
+std::vector<std::string_view> Con_Tag_Lista(std::span<const std::string_view> tag) {
+  std::vector<std::string_view> elenco(tag.begin(), tag.end());
+  for (const auto& tipo : tipi_lista) elenco.push_back(tipo.apertura);
+  return elenco;
+}
+
+}  // namespace
+
+void Cancella_Tag(std::string& testo, std::span<const std::string_view> elenco) {
+  if (testo.find('[') == std::string::npos) return;
+  std::string uscita;
+  uscita.reserve(testo.size());
+  // Positions in `uscita` of the "[" not yet closed; none is followed by a "]".
+  std::vector<std::size_t> aperte;
+  for (const char c : testo) {
+    uscita.push_back(c);
+    if (c == '[') {
+      aperte.push_back(uscita.size() - 1);
+    } else if (c == ']' && !aperte.empty()) {
+      const std::string_view gruppo = std::string_view(uscita).substr(aperte.back());
+      if (E_Del_Elenco(gruppo, elenco)) {
+        uscita.resize(aperte.back());
+        aperte.pop_back();
+      } else {
+        // This "]" stays, so no "[" before it can open a tag any more.
+        aperte.clear();
+      }
+    }
+  }
+  testo = std::move(uscita);
+}
+
 void Cancella_Tag_Categoria(Dato& dato) {
-  if (dato.valore_dato.find('[') == std::string::npos) return;
-  for (const auto tag : tag_categoria) Sostituisci_Tutto(dato.valore_dato, tag, "");
-  Cancella_Tag_Lista(dato.valore_dato);
+  static const auto elenco = Con_Tag_Lista(tag_categoria);
+  Cancella_Tag(dato.valore_dato, elenco);
 }
 
 namespace {
@@ -116,10 +157,8 @@ std::string Minuscolo_Tranne_Nomi_Propri(std::string_view testo) {
 }
 
 void Cancella_Info_Programma(Dato& dato) {
-  if (dato.valore_dato.find('[') != std::string::npos) {
-    for (const auto tag : tag_vocabolario) Sostituisci_Tutto(dato.valore_dato, tag, "");
-    Cancella_Tag_Lista(dato.valore_dato);
-  }
+  static const auto elenco = Con_Tag_Lista(tag_vocabolario);
+  Cancella_Tag(dato.valore_dato, elenco);
   const auto plurale = Individua_Plurali_Irregolari(dato);
   if (plurale.posizione_barra != 0) dato.valore_dato = plurale.parti_plurale[0];
 }

@@ -2,6 +2,7 @@
 // The tag vocabulary, the draws that need an entry's tags, and the two strip operations.
 #include <array>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +27,11 @@ bool Carica_Filtrata(Contesto& contesto, int valore_posizione_dato, std::string_
                      const std::function<bool(std::string_view)>& filtro);
 // Sets `nome_file_dato` and `forma_dato` of the slot both to "Mas" or "Fem".
 void Carica_Genere_Sostantivo(Contesto& contesto, int valore_posizione_dato);
+
+// Removes from `testo`, in one pass, every tag of `elenco`; an item written without its closing
+// "]" (such as "[ogg:") stands for every tag that begins with it. A tag that the removal of
+// another one brings together ("[[f]o]") is removed as well.
+void Cancella_Tag(std::string& testo, std::span<const std::string_view> elenco);
 
 void Cancella_Tag_Categoria(Dato& dato);
 // The text in lower case except the tags and the words tagged "[np]" (proper names, from the

@@ -126,4 +126,28 @@ bool E_Utf8_Valido(std::string_view testo) {
   return true;
 }
 
+std::string Testo_Stampabile(std::string_view testo) {
+  static constexpr char esadecimali[] = "0123456789ABCDEF";
+  std::string uscita;
+  uscita.reserve(testo.size());
+  for (std::size_t pos = 0; pos < testo.size();) {
+    std::size_t lunghezza = 0;
+    const auto cp = Leggi(testo, pos, lunghezza);
+    if (cp < 0 || cp < 0x20 || cp == 0x7F) {
+      const auto b = static_cast<unsigned char>(testo[pos]);
+      uscita += "\\x";
+      uscita += esadecimali[b >> 4U];
+      uscita += esadecimali[b & 0xFU];
+    } else if (cp >= 0x80 && cp < 0xA0) {
+      uscita += "\\u00";
+      uscita += esadecimali[static_cast<unsigned>(cp) >> 4U];
+      uscita += esadecimali[static_cast<unsigned>(cp) & 0xFU];
+    } else {
+      uscita.append(testo.substr(pos, lunghezza));
+    }
+    pos += lunghezza;
+  }
+  return uscita;
+}
+
 }  // namespace talewick

@@ -26,4 +26,8 @@ std::string In_Caso_Proprio(std::string_view testo);
 
 bool E_Utf8_Valido(std::string_view testo);
 
+// The text safe to print on a terminal: control characters become "\x1B" (C1 ones "\u0085"),
+// and bytes that are not UTF-8 "\xFF"; everything else stays.
+std::string Testo_Stampabile(std::string_view testo);
+
 }  // namespace talewick

@@ -5,13 +5,12 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
-#include <fstream>
 #include <initializer_list>
-#include <iterator>
 #include <map>
 #include <memory>
 #include <optional>
 #include <set>
+#include <unordered_map>
 #include <system_error>
 
 #include "app/controllo/dizionario.hpp"
@@ -184,11 +183,10 @@ std::string_view Articolo_Atteso(std::string_view parola, bool maschile) {
 }
 
 std::string Senza_Tag(std::string_view voce) {
-  Dato dato;
-  dato.valore_dato = std::string(voce);
-  for (const auto tag : tag_vocabolario) Sostituisci_Tutto(dato.valore_dato, tag, "");
-  Cancella_Tag_Lista(dato.valore_dato);
-  return dato.valore_dato;
+  std::string testo(voce);
+  Cancella_Tag(testo, tag_vocabolario);
+  Cancella_Tag_Lista(testo);
+  return testo;
 }
 
 // A noun as two noun files could both hold it: no tags, no plural, no article, lower case.
@@ -306,26 +304,17 @@ bool Contiene_Uno(std::string_view voce, const std::array<std::string_view, N>& 
   return std::any_of(tag.begin(), tag.end(), [&](std::string_view t) { return Contiene(voce, t); });
 }
 
-std::string Leggi_Byte(const std::filesystem::path& percorso) {
-  std::ifstream ingresso(percorso, std::ios::binary);
-  return {std::istreambuf_iterator<char>(ingresso), std::istreambuf_iterator<char>()};
-}
-
-int Riga_Di(std::string_view byte, std::size_t pos) {
-  return 1 + static_cast<int>(std::count(byte.begin(), byte.begin() + static_cast<std::ptrdiff_t>(pos), '\n'));
-}
-
-// Line of the first byte that is not UTF-8.
-int Riga_Non_Utf8(std::string_view byte) {
-  std::size_t pos = 0;
-  while (pos < byte.size()) {
-    utf8proc_int32_t cp = 0;
-    const auto n = utf8proc_iterate(reinterpret_cast<const utf8proc_uint8_t*>(byte.data() + pos),
-                                    static_cast<utf8proc_ssize_t>(byte.size() - pos), &cp);
-    if (n <= 0) return Riga_Di(byte, pos);
-    pos += static_cast<std::size_t>(n);
+// "3, 7 e 9"; after ten lines, how many more.
+std::string Elenco_Righe(const std::vector<int>& righe) {
+  constexpr std::size_t mostrate = 10;
+  std::string elenco;
+  const std::size_t n = std::min(righe.size(), mostrate);
+  for (std::size_t i = 0; i < n; ++i) {
+    if (i > 0) elenco += (i + 1 == n && righe.size() <= mostrate) ? " e " : ", ";
+    elenco += std::to_string(righe[i]);
   }
-  return 0;
+  if (righe.size() > mostrate) elenco += " e altre " + std::to_string(righe.size() - mostrate);
+  return elenco;
 }
 
 class Controllore {
@@ -339,7 +328,12 @@ class Controllore {
   void Errore(int riga, std::string messaggio) { Segnala(riga, Gravita::errore, std::move(messaggio)); }
   void Avviso(int riga, std::string messaggio) { Segnala(riga, Gravita::avviso, std::move(messaggio)); }
   void Segnala(int riga, Gravita gravita, std::string messaggio) {
-    per_file_[indice_].push_back({Mostrato(indice_), riga, gravita, std::move(messaggio)});
+    auto& del_file = per_file_[indice_];
+    if (del_file.size() < massimo_segnalazioni_per_file) {
+      del_file.push_back({Mostrato(indice_), riga, gravita, std::move(messaggio)});
+    } else {
+      ++(gravita == Gravita::errore ? errori_nascosti_ : avvisi_nascosti_)[indice_];
+    }
   }
   [[nodiscard]] std::string Mostrato(std::size_t indice) const {
     return (cartella_ / (std::string(nome_file[indice]) + ".txt")).string();
@@ -371,20 +365,33 @@ class Controllore {
   std::size_t indice_ = 0;  // the word file being checked, an index of `nome_file`
   std::array<std::vector<Segnalazione>, numero_file> per_file_;
   std::array<std::unique_ptr<FileParole>, numero_file> letti_;
+  std::array<std::size_t, numero_file> errori_nascosti_{};
+  std::array<std::size_t, numero_file> avvisi_nascosti_{};
+  std::optional<Segnalazione> della_cartella_;
 };
 
 std::vector<Segnalazione> Controllore::Esegui() {
   std::vector<Segnalazione> tutte;
   std::error_code errore;
-  if (!std::filesystem::is_directory(cartella_, errore)) {
-    return {{cartella_.string(), 0, Gravita::errore, std::string(m::cartella_mancante)}};
+  for (indice_ = 0; indice_ < numero_file; ++indice_) {
+    Controlla_File(nome_file[indice_]);
+    // A folder that is missing, a file, or closed to us: one finding says it all.
+    if (della_cartella_) return {*della_cartella_};
   }
-  for (indice_ = 0; indice_ < numero_file; ++indice_) Controlla_File(nome_file[indice_]);
   Controlla_Tra_File();
-  for (auto& del_file : per_file_) {
+  for (std::size_t i = 0; i < numero_file; ++i) {
+    auto& del_file = per_file_[i];
     std::stable_sort(del_file.begin(), del_file.end(),
                      [](const Segnalazione& a, const Segnalazione& b) { return a.riga < b.riga; });
     tutte.insert(tutte.end(), del_file.begin(), del_file.end());
+    if (errori_nascosti_[i] > 0) {
+      tutte.push_back(
+          {Mostrato(i), 0, Gravita::errore, m::Altre_Segnalazioni(errori_nascosti_[i], true), errori_nascosti_[i]});
+    }
+    if (avvisi_nascosti_[i] > 0) {
+      tutte.push_back(
+          {Mostrato(i), 0, Gravita::avviso, m::Altre_Segnalazioni(avvisi_nascosti_[i], false), avvisi_nascosti_[i]});
+    }
   }
   std::set<std::string> estranei;
   for (const auto& voce : std::filesystem::directory_iterator(cartella_, errore)) {
@@ -401,10 +408,22 @@ std::vector<Segnalazione> Controllore::Esegui() {
 
 void Controllore::Controlla_File(std::string_view nome) {
   const auto percorso = cartella_ / (std::string(nome) + ".txt");
-  std::error_code errore;
-  const auto stato = std::filesystem::status(percorso, errore);
-  if (!std::filesystem::exists(stato)) return Errore(0, std::string(m::file_mancante));
-  if (std::filesystem::is_directory(stato)) return Errore(0, std::string(m::file_cartella));
+  const auto della_cartella = [&](std::string_view messaggio) {
+    della_cartella_ = Segnalazione{cartella_.string(), 0, Gravita::errore, std::string(messaggio)};
+  };
+  const EsameFile esame = Esamina_File(cartella_, percorso);
+  switch (esame.natura) {
+    case Natura_File::Regolare: break;
+    case Natura_File::Cartella_Mancante: return della_cartella(m::cartella_mancante);
+    case Natura_File::Cartella_Non_Cartella: return della_cartella(m::cartella_non_cartella);
+    case Natura_File::Cartella_Non_Accessibile: return della_cartella(m::cartella_non_accessibile);
+    case Natura_File::Mancante: return Errore(0, std::string(m::file_mancante));
+    case Natura_File::Cartella: return Errore(0, std::string(m::file_cartella));
+    case Natura_File::Speciale: return Errore(0, std::string(m::file_speciale));
+    case Natura_File::Ciclo: return Errore(0, std::string(m::file_in_ciclo));
+    case Natura_File::Troppo_Grande: return Errore(0, m::File_Troppo_Grande(Testo_Dimensione(dimensione_massima_file)));
+    case Natura_File::Illeggibile: return Errore(0, std::string(m::file_illeggibile));
+  }
   std::unique_ptr<FileParole> file;
   try {
     file = Leggi_File_Parole(percorso, std::string(nome));
@@ -412,23 +431,30 @@ void Controllore::Controlla_File(std::string_view nome) {
     return Errore(0, std::string(m::file_illeggibile));
   }
 
-  if (file->codifica == Codifica::Windows_1252) Errore(Riga_Non_Utf8(Leggi_Byte(percorso)), std::string(m::non_utf8));
-  if (file->codifica == Codifica::Utf8_Con_Bom) Avviso(1, std::string(m::con_bom));
-  if (file->conteneva_nul) {
-    const auto byte = Leggi_Byte(percorso);
-    Errore(Riga_Di(byte, byte.find('\0')), std::string(m::byte_nul));
+  switch (file->codifica) {
+    case Codifica::Windows_1252: Errore(file->righe_windows_1252.front(), std::string(m::non_utf8)); break;
+    case Codifica::Mista:
+      Avviso(file->righe_windows_1252.front(),
+             m::Codifica_Mista(Elenco_Righe(file->righe_windows_1252), file->righe_windows_1252.size() == 1));
+      break;
+    case Codifica::Utf8_Con_Bom: Avviso(1, std::string(m::con_bom)); break;
+    case Codifica::Utf16: Avviso(1, std::string(m::utf16)); break;
+    case Codifica::Utf8: break;
   }
+  if (file->conteneva_nul) Errore(file->riga_nul, std::string(m::byte_nul));
   for (const int riga : file->righe_virgolette_aperte) Errore(riga, std::string(m::virgolette_aperte));
   if (file->Vuoto()) Errore(0, std::string(m::file_senza_voci));
 
-  std::map<int, std::size_t> voci_per_riga;
-  for (const int riga : file->righe) ++voci_per_riga[riga];
-  for (const auto& [riga, voci] : voci_per_riga) {
-    if (voci > 1) Avviso(riga, m::Virgola(voci));
+  // The lines of the fields only grow: equal ones are neighbours.
+  for (std::size_t i = 0; i < file->righe.size();) {
+    std::size_t j = i;
+    while (j < file->righe.size() && file->righe[j] == file->righe[i]) ++j;
+    if (j - i > 1) Avviso(file->righe[i], m::Virgola(j - i));
+    i = j;
   }
 
   const Descrizione descrizione = Descrivi(nome);
-  std::map<std::string, int, std::less<>> viste;
+  std::unordered_map<std::string_view, int> viste;
   for (std::size_t i = 0; i < file->voci.size(); ++i) {
     const std::string& voce = file->voci[i];
     const int riga = file->righe[i];
@@ -566,6 +592,7 @@ void Controllore::Controlla_Tag_Di_Uso(const std::string& voce, int riga, const 
 }
 
 void Controllore::Controlla_Tag(const std::string& voce, int riga) {
+  if (Contiene(voce, "\"")) Errore(riga, m::Virgolette_Nella_Voce(voce));
   const auto parentesi = Gruppi_Tra_Parentesi(voce);
   if (!parentesi.bilanciate) Errore(riga, m::Parentesi_Sbilanciate(voce));
   std::set<std::string> visti;
@@ -874,14 +901,17 @@ std::string Testo_Segnalazione(const Segnalazione& segnalazione) {
   testo += ": ";
   testo += segnalazione.gravita == Gravita::errore ? m::errore : m::avviso;
   testo += ": " + segnalazione.messaggio;
-  return testo;
+  return Testo_Stampabile(testo);
 }
 
 std::string Riepilogo(const std::vector<Segnalazione>& segnalazioni) {
   if (segnalazioni.empty()) return std::string(m::nessun_problema);
-  const auto errori = static_cast<std::size_t>(std::count_if(
-      segnalazioni.begin(), segnalazioni.end(), [](const Segnalazione& s) { return s.gravita == Gravita::errore; }));
-  return m::Conteggio(errori, segnalazioni.size() - errori);
+  std::size_t errori = 0;
+  std::size_t avvisi = 0;
+  for (const auto& s : segnalazioni) {
+    (s.gravita == Gravita::errore ? errori : avvisi) += s.nascoste > 0 ? s.nascoste : 1;
+  }
+  return m::Conteggio(errori, avvisi);
 }
 
 bool Ci_Sono_Errori(const std::vector<Segnalazione>& segnalazioni) {

@@ -5,6 +5,7 @@
 // and, through the real grammar engine and an Italian Hunspell dictionary (dizionario.hpp), every
 // form a generator can give an entry. Words of fantasy that the dictionary lacks are listed in
 // parole_accettate.txt next to this file, built into the library.
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -21,6 +22,8 @@ struct Segnalazione {
   int riga = 0;      // 1-based line; 0 when the finding is about the whole file
   Gravita gravita = Gravita::errore;
   std::string messaggio;
+  // Not zero: the finding stands for this many findings of its kind that are not shown.
+  std::size_t nascoste = 0;
 
   bool operator==(const Segnalazione&) const = default;
 };
@@ -41,7 +44,10 @@ std::vector<Segnalazione> Controlla_Database(const std::filesystem::path& cartel
 // With a dictionary already open (it keeps its cache of answers).
 std::vector<Segnalazione> Controlla_Database(const std::filesystem::path& cartella, Dizionario& dizionario);
 
-// "FILE:LINE: errore: ..." (no LINE for a whole-file finding).
+// At most this many findings are kept per file; a count stands for the rest.
+inline constexpr std::size_t massimo_segnalazioni_per_file = 50;
+
+// "FILE:LINE: errore: ..." (no LINE for a whole-file finding), control characters escaped.
 std::string Testo_Segnalazione(const Segnalazione& segnalazione);
 // "3 errori, 1 avviso", or "Nessun problema trovato." when there is nothing.
 std::string Riepilogo(const std::vector<Segnalazione>& segnalazioni);
