@@ -28,6 +28,7 @@ struct Globali {
   std::ostream* out = nullptr;
   std::ostream* err = nullptr;
   int codice = esito_ok;
+  bool scrittura_fallita = false;  // a failed write has been reported
 };
 
 // A command adds its subcommand to `app`; its callback runs with the parsed globals and sets
@@ -43,7 +44,12 @@ void Registra_Copertura(CLI::App& app, Globali& globali);
 // Says on standard error which word-file folder the command reads.
 void Annuncia_Cartella(const Globali& globali);
 
+// After a failed write to `globali.out`: exit 0 quietly when the reader has gone (EPIPE),
+// otherwise the cause on standard error and exit 1.
+int Esito_Scrittura(Globali& globali);
+
 // Runs the command line on `argomenti` (without the program name); returns the exit status.
+// Every usage error is reported in Italian, naming the word at fault, with exit status 2.
 // The word files are looked for from `ambiente`; without it, only under the current folder.
 int Esegui(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err, const Ambiente& ambiente);
 int Esegui(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err);

@@ -9,10 +9,12 @@
 #include "app/cli.hpp"
 #include "app/genera.hpp"
 #include "app/json.hpp"
+#include "app/uso.hpp"
 #include "core/dispatcher.hpp"
 #include "generators/rami.hpp"
 #include "wordstore/archivio.hpp"
 #include "wordstore/casuale.hpp"
+#include "wordstore/testo.hpp"
 
 namespace talewick::cli {
 namespace {
@@ -143,24 +145,22 @@ int Esegui_Copertura(const ArgomentiGenera& a, Globali& g) {
   std::unique_ptr<Motore_Casuale> casuale =
       g.seme ? std::make_unique<Motore_Casuale>(*g.seme) : std::make_unique<Motore_Casuale>();
   Stato stato(archivio, *casuale);
-  if (auto errore = Prepara_Opzioni(a, stato.opzioni)) {
-    *g.err << *errore << '\n';
-    return esito_uso;
-  }
+  Prepara_Opzioni(a, stato.opzioni);
   Conteggio conteggio;
   archivio.Osserva(&conteggio);
   stato.rami = &conteggio;
-  for (long long i = 0; i < a.quanti; ++i) {
+  for (std::uint64_t i = 0; i < a.quanti; ++i) {
     if (auto errore = Genera_Altro_Valore(stato)) {
-      *g.err << *errore << '\n';
+      *g.err << Testo_Stampabile(*errore) << '\n';
       return esito_fallito;
     }
     conteggio.Fine_Risultato();
   }
+  const auto quanti = static_cast<long long>(a.quanti);
   const auto file = Righe_File(conteggio, archivio);
-  const auto rami = Righe_Rami(conteggio, a.tipo, a.quanti);
+  const auto rami = Righe_Rami(conteggio, a.tipo, quanti);
   if (a.json) {
-    Stampa_Json(*g.out, a.tipo, a.quanti, file, rami);
+    Stampa_Json(*g.out, a.tipo, quanti, file, rami);
   } else {
     Stampa_Testo(*g.out, file, rami);
   }
@@ -175,12 +175,11 @@ void Registra_Copertura(CLI::App& app, Globali& globali) {
   auto* copertura = app.add_subcommand(
       "copertura", "Genera molti risultati e dice quali voci non sono mai estratte e quanto spesso esce ogni ramo");
   copertura->add_option("tipo", argomenti->tipo, "Il tipo di generazione, per esempio \"Spunti Avventure\"")
-      ->required();
-  copertura->add_option("-n", argomenti->quanti, "Quanti risultati generare")
-      ->check(CLI::PositiveNumber)
-      ->capture_default_str();
+      ->required()
+      ->type_name("TIPO");
+  Aggiungi_Numero(copertura, *argomenti, "Quanti risultati generare");
   Aggiungi_Opzioni_Genera(copertura, *argomenti);
-  copertura->add_flag("--json", argomenti->json, "Stampa un oggetto JSON");
+  copertura->add_flag("--json", argomenti->json, "Stampa un oggetto JSON")->disable_flag_override();
   copertura->callback([argomenti, &globali] { globali.codice = Esegui_Copertura(*argomenti, globali); });
 }
 

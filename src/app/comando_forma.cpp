@@ -1,4 +1,5 @@
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -7,7 +8,9 @@
 
 #include "app/cli.hpp"
 #include "grammar/correzione.hpp"
+#include "core/messaggi.hpp"
 #include "wordstore/tag.hpp"
+#include "wordstore/testo.hpp"
 
 namespace talewick::cli {
 namespace {
@@ -35,6 +38,10 @@ int Esegui_Forma(const ArgomentiForma& a, Globali& g) {
     for (const auto parola : parole_chiave) out << parola << '\t' << Forma(parola, *a.tutte) << '\n';
   } else {
     out << Forma(a.marcatore, a.valore) << '\n';
+    // Markers that are no keyword ("No", "AggMasSing") are written on purpose: a note, not an error.
+    if (std::find(parole_chiave.begin(), parole_chiave.end(), a.marcatore) == parole_chiave.end()) {
+      *g.err << Testo_Stampabile(messaggi::cli::Marcatore_Senza_Parola_Chiave(a.marcatore)) << '\n';
+    }
   }
   return esito_ok;
 }

@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace talewick {
 
@@ -133,6 +134,67 @@ inline std::string Valore_Non_Ammesso(std::string_view opzione, std::string_view
   return "Valore non ammesso per " + std::string(opzione) + ": \"" + std::string(valore) +
          "\". I valori ammessi sono: " + std::string(elenco) + ".";
 }
+
+// Usage errors and notes of the command line.
+namespace cli {
+inline std::string Tra_Virgolette(std::string_view testo) { return "\"" + std::string(testo) + "\""; }
+inline std::string Numero_Da_Uno(std::string_view opzione, std::string_view valore) {
+  return std::string(opzione) + " deve essere un numero intero da 1 in su, non " + Tra_Virgolette(valore) + ".";
+}
+inline std::string Numero_Tra(std::string_view opzione, long long da, std::string_view a, std::string_view valore) {
+  return std::string(opzione) + " deve essere un numero intero da " + std::to_string(da) + " a " + std::string(a) +
+         ", non " + Tra_Virgolette(valore) + ".";
+}
+inline std::string Minima_Maggiore(long long min, long long max) {
+  return "La lunghezza minima (--min " + std::to_string(min) + ") non deve essere maggiore di quella massima (--max " +
+         std::to_string(max) + ").";
+}
+inline std::string Argomento_Non_Utf8(std::string_view argomento) {
+  return "L'argomento " + Tra_Virgolette(argomento) + " non è testo UTF-8: scrivilo in UTF-8.";
+}
+inline std::string Comando_Mancante(std::string_view comandi) {
+  return "Manca il comando. I comandi sono: " + std::string(comandi) + ".";
+}
+inline std::string Comando_Sconosciuto(std::string_view parola, std::string_view comandi) {
+  return "Comando sconosciuto: " + Tra_Virgolette(parola) + ". I comandi sono: " + std::string(comandi) + ".";
+}
+inline std::string Argomento_Mancante(std::string_view comando, std::string_view argomenti) {
+  return "Al comando " + std::string(comando) + " manca " + std::string(argomenti) + ".";
+}
+inline std::string Uno_Degli_Argomenti(std::string_view comando, std::string_view argomenti) {
+  return "Al comando " + std::string(comando) + " manca uno di questi argomenti: " + std::string(argomenti) + ".";
+}
+inline std::string Argomenti_Inattesi(const std::vector<std::string>& argomenti) {
+  std::string elenco;
+  for (const auto& a : argomenti) elenco += (elenco.empty() ? "" : ", ") + Tra_Virgolette(a);
+  return (argomenti.size() == 1 ? "Argomento inatteso: " : "Argomenti inattesi: ") + elenco + ".";
+}
+inline std::string Valore_Mancante(std::string_view opzione) {
+  return "Manca il valore dell'opzione " + std::string(opzione) + ".";
+}
+inline std::string Opzione_Senza_Valore(std::string_view opzione) {
+  return "L'opzione " + std::string(opzione) + " non vuole un valore.";
+}
+inline std::string Opzione_Ripetuta(std::string_view opzione) {
+  return "L'opzione " + std::string(opzione) + " va data una volta sola.";
+}
+inline std::string Opzione_Che_Vuole(std::string_view opzione, std::string_view altra) {
+  return std::string(opzione) + " vuole anche " + std::string(altra) + ".";
+}
+inline std::string Opzioni_Incompatibili(std::string_view opzione, std::string_view altra) {
+  return std::string(opzione) + " e " + std::string(altra) + " non vanno insieme.";
+}
+inline std::string Riga_Non_Valida(std::string_view dettaglio) {
+  return "La riga di comando non è valida (" + std::string(dettaglio) + ").";
+}
+inline std::string Marcatore_Senza_Parola_Chiave(std::string_view marcatore) {
+  return "Nota: il marcatore " + Tra_Virgolette(marcatore) +
+         " non è una parola chiave, quindi il valore resta com'è (senza i tag).";
+}
+inline std::string Scrittura_Fallita(std::string_view causa) {
+  return "Non si possono scrivere i risultati sull'uscita standard: " + std::string(causa) + ".";
+}
+}  // namespace cli
 
 // Word-file checker (talewick-cli controlla). Entries and words stand between « and ».
 namespace controllo {

@@ -10,9 +10,6 @@
 namespace talewick {
 namespace {
 
-// Lengths beyond this are refused like any other bad length: no name has a thousand syllables.
-constexpr long long lunghezza_massima = 1000;
-
 long long Leggi_Lunghezza(std::string_view campo, const std::string& testo) {
   const auto valore = Valore_Intero(testo);
   if (!valore || *valore < 1 || *valore > lunghezza_massima) {

@@ -26,6 +26,9 @@ inline constexpr std::array<std::string_view, 9> tipi_generazione = {
     "Nomi Gruppi",               "Nomi Oggetti Intelligenti", "Nomi Oggetti Magici",
     "Nomi Personaggi",           "Spunti Avventure",    "Titoli Libri"};
 
+// The longest name length in syllables: no name has a thousand.
+inline constexpr long long lunghezza_massima = 1000;
+
 inline constexpr std::string_view inglese_composto = "Inglese Composto";
 
 struct Popolo {
