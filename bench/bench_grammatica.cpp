@@ -26,5 +26,19 @@ void Correzione_Tutte_Le_Parole_Chiave(benchmark::State& state) {
 }
 BENCHMARK(Correzione_Tutte_Le_Parole_Chiave);
 
+// One entry made of tags only, 1 MB long: the strip must stay linear in its length.
+void Cancella_Info_Programma_Un_Mega_Di_Tag(benchmark::State& state) {
+  std::string voce;
+  while (voce.size() < (1U << 20U)) voce += "[f][mag][x]";
+  Dato dato;
+  for (auto _ : state) {
+    dato.valore_dato = voce;
+    Cancella_Info_Programma(dato);
+    benchmark::DoNotOptimize(dato.valore_dato.data());
+  }
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(voce.size()));
+}
+BENCHMARK(Cancella_Info_Programma_Un_Mega_Di_Tag)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace talewick

@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "app/cli.hpp"
-#include "grammar/correzione.hpp"
 #include "core/messaggi.hpp"
+#include "grammar/correzione.hpp"
 #include "wordstore/tag.hpp"
 #include "wordstore/testo.hpp"
 

@@ -10,11 +10,21 @@ inline std::string Stringa_Json(std::string_view testo) {
   for (const char c : testo) {
     const auto b = static_cast<unsigned char>(c);
     switch (c) {
-      case '"': uscita += "\\\""; break;
-      case '\\': uscita += "\\\\"; break;
-      case '\n': uscita += "\\n"; break;
-      case '\r': uscita += "\\r"; break;
-      case '\t': uscita += "\\t"; break;
+      case '"':
+        uscita += "\\\"";
+        break;
+      case '\\':
+        uscita += "\\\\";
+        break;
+      case '\n':
+        uscita += "\\n";
+        break;
+      case '\r':
+        uscita += "\\r";
+        break;
+      case '\t':
+        uscita += "\\t";
+        break;
       default:
         if (b < 0x20) {
           static constexpr char esadecimali[] = "0123456789abcdef";

@@ -166,7 +166,8 @@ std::string Messaggio_Uso(const CLI::ParseError& errore, const CLI::App& app) {
     std::vector<const CLI::Option*> opzioni;
     Raccogli(app, opzioni);
     for (const auto* o : opzioni) {
-      if (testo.find(" " + o->get_name() + " ") != std::string_view::npos) return m::Opzione_Senza_Valore(o->get_name());
+      if (testo.find(" " + o->get_name() + " ") != std::string_view::npos)
+        return m::Opzione_Senza_Valore(o->get_name());
     }
   }
   return m::Riga_Non_Valida(testo);

@@ -225,10 +225,12 @@ inline constexpr std::string_view utf16 = "il file è in UTF-16: si legge lo ste
 // `righe` as "3, 7 e 9".
 inline std::string Codifica_Mista(std::string_view righe, bool una) {
   return "il file mescola UTF-8 e Windows-1252: " + std::string(una ? "la riga " : "le righe ") + std::string(righe) +
-         (una ? " è stata letta" : " sono state lette") + " come Windows-1252, le altre come UTF-8; salvalo tutto in UTF-8";
+         (una ? " è stata letta" : " sono state lette") +
+         " come Windows-1252, le altre come UTF-8; salvalo tutto in UTF-8";
 }
 inline std::string Altre_Segnalazioni(std::size_t quante, bool errori) {
-  if (quante == 1) return errori ? "un altro errore in questo file non è mostrato" : "un altro avviso in questo file non è mostrato";
+  if (quante == 1)
+    return errori ? "un altro errore in questo file non è mostrato" : "un altro avviso in questo file non è mostrato";
   return "altri " + std::to_string(quante) + (errori ? " errori" : " avvisi") + " in questo file non sono mostrati";
 }
 inline constexpr std::string_view file_senza_voci = "il file non contiene nessuna voce";

@@ -22,9 +22,8 @@ struct Opzioni {
 
 // The nine generation kinds, in list order.
 inline constexpr std::array<std::string_view, 9> tipi_generazione = {
-    "Descrizione Pozioni",       "Nomi Divinità",       "Nomi Edifici",
-    "Nomi Gruppi",               "Nomi Oggetti Intelligenti", "Nomi Oggetti Magici",
-    "Nomi Personaggi",           "Spunti Avventure",    "Titoli Libri"};
+    "Descrizione Pozioni", "Nomi Divinità",   "Nomi Edifici",     "Nomi Gruppi", "Nomi Oggetti Intelligenti",
+    "Nomi Oggetti Magici", "Nomi Personaggi", "Spunti Avventure", "Titoli Libri"};
 
 // The longest name length in syllables: no name has a thousand.
 inline constexpr long long lunghezza_massima = 1000;

@@ -17,6 +17,23 @@ bool Versione_Maggiore(std::string_view remota, std::string_view attuale) {
   return remota.compare(attuale) > 0;
 }
 
+std::optional<std::string_view> Versione_Nella_Risposta(std::string_view corpo) {
+  if (corpo.ends_with("\r\n")) {
+    corpo.remove_suffix(2);
+  } else if (corpo.ends_with('\n')) {
+    corpo.remove_suffix(1);
+  }
+  if (corpo.empty() || corpo.size() > massimo_caratteri_versione) return std::nullopt;
+  char precedente = '.';
+  for (const char c : corpo) {
+    const bool cifra = c >= '0' && c <= '9';
+    if (!cifra && (c != '.' || precedente == '.')) return std::nullopt;
+    precedente = c;
+  }
+  if (precedente == '.') return std::nullopt;
+  return corpo;
+}
+
 Esito_Aggiornamento Controlla_Aggiornamento(const ImpostazioniAggiornamento& impostazioni, Scaricatore& scaricatore,
                                             Navigatore& navigatore, Piattaforma& piattaforma) {
   if (impostazioni.host.empty()) return Esito_Aggiornamento::Saltato;
@@ -28,8 +45,11 @@ Esito_Aggiornamento Controlla_Aggiornamento(const ImpostazioniAggiornamento& imp
   }
   // An error page or a redirect is not a version.
   if (!risposta.risposto || risposta.stato != 200) return Esito_Aggiornamento::Nessuna_Risposta;
-  std::string_view ultima = risposta.corpo;
-  if (ultima.size() > massimo_byte_versione) ultima = ultima.substr(0, massimo_byte_versione);
+  const auto versione = risposta.troncato || risposta.corpo.size() > massimo_byte_versione
+                            ? std::nullopt
+                            : Versione_Nella_Risposta(risposta.corpo);
+  if (!versione) return Esito_Aggiornamento::Non_Una_Versione;
+  const std::string_view ultima = *versione;
   if (!Versione_Maggiore(ultima, impostazioni.versione)) return Esito_Aggiornamento::Aggiornato;
 
   const auto scelta = piattaforma.Messaggio(messaggi::Offerta_Aggiornamento(ultima, impostazioni.versione),

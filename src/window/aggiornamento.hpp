@@ -3,10 +3,11 @@
 // publisher's server, and when it is greater than the running version ask whether to open
 // the download page. The fetch, the browser and the question box are interfaces, so the
 // check runs without a toolkit or a network; the Qt layer provides the real ones. Every
-// failure (no host, no answer, an answer that is not "200 OK", a browser that cannot start)
-// ends the check quietly and start-up goes on.
+// failure (no host, no answer within the time limit, an answer that is not "200 OK" or does not
+// look like a version, a browser that cannot start) ends the check quietly and start-up goes on.
 #include <chrono>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -40,9 +41,16 @@ class Navigatore {
   virtual int GoURL(std::string_view IndirizzoURL) = 0;
 };
 
-inline constexpr std::chrono::milliseconds limite_aggiornamento = std::chrono::seconds(60);
-// The server's answer is untrusted: no more than this is read or shown.
-inline constexpr std::size_t massimo_byte_versione = 4096;
+// The whole check, whatever the server does, gives up after this.
+inline constexpr std::chrono::milliseconds limite_aggiornamento = std::chrono::seconds(10);
+// The longest text taken as a version.
+inline constexpr std::size_t massimo_caratteri_versione = 32;
+// The server's answer is untrusted: no more than this is read (a version and a line break fit).
+inline constexpr std::size_t massimo_byte_versione = 64;
+
+// The version in the server's answer: digits in groups separated by single dots, at most 32
+// characters, a final line break ("\n" or "\r\n") left out; nothing for any other answer.
+std::optional<std::string_view> Versione_Nella_Risposta(std::string_view corpo);
 
 std::string Indirizzo_Versione(std::string_view host);
 std::string Indirizzo_Download(std::string_view host);
@@ -53,7 +61,8 @@ bool Versione_Maggiore(std::string_view remota, std::string_view attuale);
 
 enum class Esito_Aggiornamento {
   Saltato,           // no host configured
-  Nessuna_Risposta,  // nothing usable came back
+  Nessuna_Risposta,  // nothing came back
+  Non_Una_Versione,  // an answer that does not look like a version
   Aggiornato,        // the server's text is not greater
   Rifiutato,         // offered, the user answered No
   Accettato,         // offered, the user answered Yes and the download page was opened

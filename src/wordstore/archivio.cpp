@@ -124,16 +124,25 @@ namespace {
 std::string Messaggio_Esame(Natura_File natura, const std::filesystem::path& cartella,
                             const std::filesystem::path& percorso, std::int64_t limite) {
   switch (natura) {
-    case Natura_File::Mancante: return messaggi::File_Mancante(percorso.string());
-    case Natura_File::Cartella_Mancante: return messaggi::Cartella_Mancante(cartella.string());
-    case Natura_File::Cartella_Non_Cartella: return messaggi::Cartella_Non_Cartella(cartella.string());
-    case Natura_File::Cartella_Non_Accessibile: return messaggi::Cartella_Non_Accessibile(cartella.string());
-    case Natura_File::Cartella: return messaggi::File_Cartella(percorso.string());
-    case Natura_File::Speciale: return messaggi::File_Non_Regolare(percorso.string());
-    case Natura_File::Ciclo: return messaggi::File_In_Ciclo(percorso.string());
-    case Natura_File::Troppo_Grande: return messaggi::File_Troppo_Grande(percorso.string(), Testo_Dimensione(limite));
+    case Natura_File::Mancante:
+      return messaggi::File_Mancante(percorso.string());
+    case Natura_File::Cartella_Mancante:
+      return messaggi::Cartella_Mancante(cartella.string());
+    case Natura_File::Cartella_Non_Cartella:
+      return messaggi::Cartella_Non_Cartella(cartella.string());
+    case Natura_File::Cartella_Non_Accessibile:
+      return messaggi::Cartella_Non_Accessibile(cartella.string());
+    case Natura_File::Cartella:
+      return messaggi::File_Cartella(percorso.string());
+    case Natura_File::Speciale:
+      return messaggi::File_Non_Regolare(percorso.string());
+    case Natura_File::Ciclo:
+      return messaggi::File_In_Ciclo(percorso.string());
+    case Natura_File::Troppo_Grande:
+      return messaggi::File_Troppo_Grande(percorso.string(), Testo_Dimensione(limite));
     case Natura_File::Regolare:
-    case Natura_File::Illeggibile: break;
+    case Natura_File::Illeggibile:
+      break;
   }
   return messaggi::File_Illeggibile(percorso.string());
 }

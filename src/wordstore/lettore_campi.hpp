@@ -13,8 +13,8 @@ enum class Codifica { Utf8, Utf8_Con_Bom, Windows_1252, Mista, Utf16 };
 struct TestoDecodificato {
   std::string testo;  // always UTF-8
   Codifica codifica = Codifica::Utf8;
-  bool conteneva_nul = false;             // NUL bytes are dropped while decoding
-  int riga_nul = 0;                       // 1-based line of the first NUL
+  bool conteneva_nul = false;           // NUL bytes are dropped while decoding
+  int riga_nul = 0;                     // 1-based line of the first NUL
   std::vector<int> righe_windows_1252;  // 1-based lines read as Windows-1252
 };
 
@@ -24,7 +24,7 @@ TestoDecodificato Decodifica_File_Parole(std::string_view byte);
 
 struct CampiLetti {
   std::vector<std::string> campi;
-  std::vector<int> righe;                   // 1-based line where each field starts
+  std::vector<int> righe;                    // 1-based line where each field starts
   std::vector<int> righe_virgolette_aperte;  // lines of a quote that never closes
 };
 

@@ -53,9 +53,7 @@ std::size_t Sostituisci_Tutto(std::string& testo, std::string_view da, std::stri
   return conta;
 }
 
-bool Contiene(std::string_view testo, std::string_view parte) {
-  return testo.find(parte) != std::string_view::npos;
-}
+bool Contiene(std::string_view testo, std::string_view parte) { return testo.find(parte) != std::string_view::npos; }
 
 std::size_t Lunghezza_Primo_Carattere(std::string_view testo) {
   if (testo.empty()) return 0;
@@ -68,8 +66,7 @@ std::size_t Lunghezza_Ultimo_Carattere(std::string_view testo) {
   if (testo.empty()) return 0;
   std::size_t inizio = testo.size() - 1;
   // Step back over continuation bytes, at most three of them.
-  while (inizio > 0 && testo.size() - inizio < 4 &&
-         (static_cast<unsigned char>(testo[inizio]) & 0xC0U) == 0x80U) {
+  while (inizio > 0 && testo.size() - inizio < 4 && (static_cast<unsigned char>(testo[inizio]) & 0xC0U) == 0x80U) {
     --inizio;
   }
   std::size_t lunghezza = 0;

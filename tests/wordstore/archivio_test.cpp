@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <unistd.h>
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <set>
 
 #include "core/messaggi.hpp"
@@ -62,6 +64,78 @@ TEST(Archivio, MessaggiCheNominanoIlFile) {
   EXPECT_EQ(Messaggio_Di(archivio, "Fifo"), messaggi::File_Non_Regolare(percorso("Fifo.txt")));
   EXPECT_EQ(messaggi::File_Mancante("Database/SillabeElfo.txt"),
             "Il file di parole \"Database/SillabeElfo.txt\" non esiste.");
+}
+
+// What a word file's path may lead to, one row per kind, each with the store's message.
+TEST(Archivio, CosaCeAlPostoDelFile) {
+  DatabaseProva db;
+  const auto cartella = db.Cartella();
+  std::filesystem::create_symlink("Ciclo.txt", cartella / "Ciclo.txt");
+  std::filesystem::create_symlink("/dev/zero", cartella / "Zero.txt");
+  ASSERT_EQ(::mkfifo((cartella / "Fifo.txt").c_str(), 0600), 0);
+  db.Scrivi("Piccolo", "ka");
+  const auto percorso = [&](const char* nome) { return (cartella / nome).string(); };
+  struct Riga {
+    const char* nome;
+    Natura_File natura;
+    std::string messaggio;
+  };
+  const Riga righe[] = {
+      {"Ciclo", Natura_File::Ciclo, messaggi::File_In_Ciclo(percorso("Ciclo.txt"))},
+      {"Zero", Natura_File::Speciale, messaggi::File_Non_Regolare(percorso("Zero.txt"))},
+      {"Fifo", Natura_File::Speciale, messaggi::File_Non_Regolare(percorso("Fifo.txt"))},
+      {"Manca", Natura_File::Mancante, messaggi::File_Mancante(percorso("Manca.txt"))},
+      {"Piccolo", Natura_File::Regolare, ""},
+  };
+  Archivio archivio(cartella);
+  for (const auto& riga : righe) {
+    SCOPED_TRACE(riga.nome);
+    EXPECT_EQ(Esamina_File(cartella, archivio.Percorso(riga.nome)).natura, riga.natura);
+    EXPECT_EQ(Messaggio_Di(archivio, riga.nome), riga.messaggio);
+  }
+}
+
+TEST(Archivio, CartellaCheEUnFile) {
+  DatabaseProva db;
+  const auto file = db.Cartella().parent_path() / "NonCartella";
+  std::ofstream(file) << "ka";
+  Archivio archivio(file);
+  EXPECT_EQ(Messaggio_Di(archivio, "Aggettivi"),
+            "\"" + file.string() + "\" è un file, non la cartella dei file di parole.");
+}
+
+TEST(Archivio, CartellaChiusa) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root apre ogni cartella";
+  DatabaseProva db;
+  db.Scrivi("Aggettivi", "Rosso");
+  std::filesystem::permissions(db.Cartella(), std::filesystem::perms::owner_read);
+  Archivio archivio(db.Cartella());
+  const auto messaggio = Messaggio_Di(archivio, "Aggettivi");
+  std::filesystem::permissions(db.Cartella(), std::filesystem::perms::owner_all);
+  EXPECT_EQ(messaggio, messaggi::Cartella_Non_Accessibile(db.Cartella().string()));
+}
+
+// A sparse file: its size, not its bytes, is what is refused.
+TEST(Archivio, FileOltreIlLimiteRifiutatoPrimaDiLeggerlo) {
+  DatabaseProva db;
+  const auto percorso = db.Cartella() / "Aggettivi.txt";
+  std::ofstream(percorso) << "Rosso";
+  std::filesystem::resize_file(percorso, static_cast<std::uintmax_t>(dimensione_massima_file) + 1);
+  Archivio archivio(db.Cartella());
+  EXPECT_EQ(
+      Messaggio_Di(archivio, "Aggettivi"),
+      "Il file di parole \"" + percorso.string() + "\" è troppo grande: supera il limite di 64 MiB e non viene letto.");
+  std::filesystem::resize_file(percorso, static_cast<std::uintmax_t>(dimensione_massima_file));
+  EXPECT_EQ(Esamina_File(db.Cartella(), percorso).natura, Natura_File::Regolare);
+}
+
+TEST(Archivio, LimiteAbbassato) {
+  DatabaseProva db;
+  db.Scrivi("Aggettivi", "Rosso\nVerde");
+  Archivio archivio(db.Cartella(), 8);
+  EXPECT_EQ(Messaggio_Di(archivio, "Aggettivi"),
+            messaggi::File_Troppo_Grande((db.Cartella() / "Aggettivi.txt").string(), "8 byte"));
+  EXPECT_EQ(Testo_Dimensione(2048), "2 KiB");
 }
 
 TEST(Archivio, FileInMemoriaNonToccaIlDisco) {

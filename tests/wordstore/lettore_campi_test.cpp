@@ -32,8 +32,7 @@ INSTANTIATE_TEST_SUITE_P(
                     CasoCampi{"crlf", "Il Drago\r\nLa Spada\r\n", {"Il Drago", "La Spada"}},
                     CasoCampi{"cr_da_solo", "a\rb", {"a", "b"}},
                     CasoCampi{"spazi_ai_lati_tolti", "  Il Drago \t\nb", {"Il Drago", "b"}},
-                    CasoCampi{"spazi_interni_restano", "è  fuggito", {"è  fuggito"}},
-                    CasoCampi{"file_vuoto", "", {}}),
+                    CasoCampi{"spazi_interni_restano", "è  fuggito", {"è  fuggito"}}, CasoCampi{"file_vuoto", "", {}}),
     [](const testing::TestParamInfo<CasoCampi>& info) { return std::string(info.param.nome); });
 
 TEST(LettoreCampi, RigheDeiCampiEVirgoletteAperte) {
@@ -42,29 +41,63 @@ TEST(LettoreCampi, RigheDeiCampiEVirgoletteAperte) {
   EXPECT_EQ(letti.righe_virgolette_aperte, std::vector<int>{2});
 }
 
-TEST(DecodificaFileParole, Utf8ConBomPerdeIlBom) {
-  const auto d = Decodifica_File_Parole("\xEF\xBB\xBFTribù");
-  EXPECT_EQ(d.testo, "Tribù");
-  EXPECT_EQ(d.codifica, Codifica::Utf8_Con_Bom);
+struct CasoDecodifica {
+  const char* nome;
+  std::string byte;
+  std::string testo;
+  Codifica codifica;
+  std::vector<int> righe_windows_1252;
+};
+
+class Decodifica : public testing::TestWithParam<CasoDecodifica> {};
+
+TEST_P(Decodifica, RigaPerRiga) {
+  const auto d = Decodifica_File_Parole(GetParam().byte);
+  EXPECT_EQ(d.testo, GetParam().testo);
+  EXPECT_EQ(d.codifica, GetParam().codifica);
+  EXPECT_EQ(d.righe_windows_1252, GetParam().righe_windows_1252);
 }
 
-TEST(DecodificaFileParole, Utf8ValidoRestaCosi) {
-  const auto d = Decodifica_File_Parole("è fuggito");
-  EXPECT_EQ(d.testo, "è fuggito");
-  EXPECT_EQ(d.codifica, Codifica::Utf8);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Tabella, Decodifica,
+    testing::Values(
+        CasoDecodifica{"utf8_valido_resta_cosi", "è fuggito", "è fuggito", Codifica::Utf8, {}},
+        CasoDecodifica{"bom_utf8_tolto", "\xEF\xBB\xBFTribù", "Tribù", Codifica::Utf8_Con_Bom, {}},
+        // "Tribù è" and a euro sign, as an older editor would save them.
+        CasoDecodifica{"tutto_windows_1252", "Trib\xF9 \xE8 \x80", "Tribù è €", Codifica::Windows_1252, {1}},
+        CasoDecodifica{"una_riga_windows_1252_non_tocca_le_altre",
+                       "Città\nTrib\xF9\r\nPerché\n",
+                       "Città\nTribù\r\nPerché\n",
+                       Codifica::Mista,
+                       {2}},
+        CasoDecodifica{"righe_ascii_non_decidono", "ka\nTrib\xF9\nri", "ka\nTribù\nri", Codifica::Windows_1252, {2}},
+        CasoDecodifica{"cr_da_solo_conta_come_riga", "a\rb\r\xE8", "a\rb\rè", Codifica::Windows_1252, {3}},
+        CasoDecodifica{"byte_non_definiti_diventano_sostituzione", "\x81", "\uFFFD", Codifica::Windows_1252, {1}},
+        CasoDecodifica{
+            "utf16_little_endian", std::string("\xFF\xFET\0u\0r\0\xF9\0\n\0", 12), "Turù\n", Codifica::Utf16, {}},
+        CasoDecodifica{"utf16_big_endian", std::string("\xFE\xFF\0T\0h\0\xE8", 8), "Thè", Codifica::Utf16, {}},
+        CasoDecodifica{
+            "utf16_coppia_surrogata", std::string("\xFF\xFE\x3D\xD8\x09\xDF", 6), "\U0001F709", Codifica::Utf16, {}},
+        CasoDecodifica{"utf16_surrogato_solo_e_byte_dispari",
+                       std::string("\xFF\xFE\x3D\xD8"
+                                   "a",
+                                   5),
+                       "\uFFFD\uFFFD",
+                       Codifica::Utf16,
+                       {}}),
+    [](const testing::TestParamInfo<CasoDecodifica>& i) { return std::string(i.param.nome); });
 
-TEST(DecodificaFileParole, TestoNonUtf8LettoComeWindows1252) {
-  // "Tribù è" and a euro sign, as an older editor would save them.
-  const auto d = Decodifica_File_Parole("Trib\xF9 \xE8 \x80");
-  EXPECT_EQ(d.testo, "Tribù è €");
-  EXPECT_EQ(d.codifica, Codifica::Windows_1252);
-}
-
-TEST(DecodificaFileParole, ByteNulTolti) {
-  const auto d = Decodifica_File_Parole(std::string("ab\0c", 4));
-  EXPECT_EQ(d.testo, "abc");
+TEST(DecodificaFileParole, ByteNulToltiConLaLoroRiga) {
+  const auto d = Decodifica_File_Parole(std::string("ab\nc\0d\n\0", 8));
+  EXPECT_EQ(d.testo, "ab\ncd\n");
   EXPECT_TRUE(d.conteneva_nul);
+  EXPECT_EQ(d.riga_nul, 2);
+  const auto utf16 =
+      Decodifica_File_Parole(std::string("\xFF\xFE"
+                                         "a\0\n\0\0\0",
+                                         8));
+  EXPECT_EQ(utf16.testo, "a\n");
+  EXPECT_EQ(utf16.riga_nul, 2);
 }
 
 }  // namespace

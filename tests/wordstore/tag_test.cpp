@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <string>
+
 #include "core/messaggi.hpp"
 #include "support/casuale_scriptato.hpp"
 #include "support/database_prova.hpp"
@@ -85,6 +88,38 @@ INSTANTIATE_TEST_SUITE_P(
                     CasoNomiPropri{"gli_altri_tag_restano", "nel Regno[lu] di Oth[np]", "nel regno[lu] di Oth[np]",
                                    "nel Regno[lu] di "}),
     [](const testing::TestParamInfo<CasoNomiPropri>& info) { return std::string(info.param.nome); });
+
+struct CasoCancellaTag {
+  const char* nome;
+  const char* prima;
+  const char* dopo;
+};
+
+class CancellaTag : public testing::TestWithParam<CasoCancellaTag> {};
+
+// The list: two exact tags and one family, as the strip lists write them.
+TEST_P(CancellaTag, UnaPassata) {
+  constexpr std::array<std::string_view, 3> elenco = {"[f]", "[o]", "[ogg:"};
+  std::string testo = GetParam().prima;
+  Cancella_Tag(testo, elenco);
+  EXPECT_EQ(testo, GetParam().dopo);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tabella, CancellaTag,
+                         testing::Values(CasoCancellaTag{"senza_parentesi", "La Spada", "La Spada"},
+                                         CasoCancellaTag{"ogni_occorrenza", "a[f]b[o]c[f]", "abc"},
+                                         CasoCancellaTag{"tag_non_in_elenco_resta", "a[m][f]", "a[m]"},
+                                         CasoCancellaTag{"famiglia_con_il_suo_elenco", "ha rubato[ogg:og/ar][f]",
+                                                         "ha rubato"},
+                                         CasoCancellaTag{"famiglia_vuota", "x[ogg:]", "x"},
+                                         CasoCancellaTag{"famiglia_non_e_un_tag_esatto", "x[ogg]", "x[ogg]"},
+                                         CasoCancellaTag{"tag_riunito_dalla_rimozione", "a[[f]o]b", "ab"},
+                                         CasoCancellaTag{"maiuscole_restano", "a[F]", "a[F]"},
+                                         CasoCancellaTag{"parentesi_aperta_sola", "a[f", "a[f"},
+                                         CasoCancellaTag{"parentesi_chiusa_sola", "a]f]", "a]f]"},
+                                         CasoCancellaTag{"dopo_una_chiusa_che_resta", "[x][f]]", "[x]]"},
+                                         CasoCancellaTag{"aperte_in_fila", "[[[f]", "[["}),
+                         [](const testing::TestParamInfo<CasoCancellaTag>& i) { return std::string(i.param.nome); });
 
 TEST(IndividuaPluraliIrregolari, PosizioneEParti) {
   Dato dato;

@@ -52,6 +52,7 @@ RispostaHttp ScaricatoreQt::Scarica(std::string_view indirizzo, std::chrono::mil
   QObject::connect(&timer, &QTimer::timeout, &ciclo, [&] {
     scaduto = true;
     risposta->abort();
+    ciclo.quit();
   });
   QObject::connect(risposta.get(), &QNetworkReply::readyRead, &ciclo, [&] {
     if (troppo_lungo) return;
