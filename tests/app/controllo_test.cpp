@@ -10,6 +10,9 @@
 #include <set>
 #include <sstream>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "app/cli.hpp"
 #include "app/controllo/dizionario.hpp"
 #include "core/messaggi.hpp"
@@ -175,6 +178,82 @@ TEST_F(Controllo, FileInWindows1252LettoLoStesso) {
   db.Scrivi("FemLuoghi", "La Foresta\nLa Citt\xE0|Le Citt\xE0");
   // "Città" decodes right: no word is unknown, only the encoding is reported, where it goes wrong.
   EXPECT_THAT(Controlla(), ElementsAre(Errore("FemLuoghi", 2, std::string(m::non_utf8))));
+}
+
+TEST_F(Controllo, UnaRigaWindows1252InUnFileUtf8EUnAvvisoConLeRighe) {
+  db.Scrivi("Dove", "nel Bosco\nnella Città\nnella Citt\xE0 Alta\nsulla Torre\nsulla Citt\xE0");
+  EXPECT_THAT(Controlla(), ElementsAre(Avviso("Dove", 3, m::Codifica_Mista("3 e 5", false))));
+  db.Scrivi("Dove", "nella Città\nnella Citt\xE0 Alta");
+  EXPECT_THAT(Controlla(), ElementsAre(Avviso("Dove", 2, m::Codifica_Mista("2", true))));
+  EXPECT_EQ(m::Codifica_Mista("2", true),
+            "il file mescola UTF-8 e Windows-1252: la riga 2 è stata letta come Windows-1252, le altre come UTF-8; "
+            "salvalo tutto in UTF-8");
+}
+
+TEST_F(Controllo, FileUtf16ConBomLetto) {
+  const std::string utf16("\xFF\xFEn\0e\0l\0 \0B\0o\0s\0c\0o\0", 20);
+  db.Scrivi("Dove", utf16);
+  EXPECT_THAT(Controlla(), ElementsAre(Avviso("Dove", 1, std::string(m::utf16))));
+}
+
+TEST_F(Controllo, VirgolettaDoppiaDentroUnaVoce) {
+  Aggiungi("MasAltro", "L'Incubo\"[mag]");
+  EXPECT_THAT(Controlla(),
+              testing::Contains(Errore("MasAltro", Riga_Aggiunta("MasAltro"), m::Virgolette_Nella_Voce("L'Incubo\"[mag]"))));
+  EXPECT_EQ(m::Virgolette_Nella_Voce("a\"b"),
+            "in «a\"b» c'è una virgoletta doppia, che resterebbe nel testo: le virgolette servono solo a racchiudere "
+            "una voce intera");
+}
+
+// What a word file's name may point to, checked before anything opens it; none may hang.
+TEST_F(Controllo, CosaCeAlPostoDelFile) {
+  const auto percorso = [&](std::string_view nome) { return db.Cartella() / (std::string(nome) + ".txt"); };
+  db.Cancella("Dove");
+  ASSERT_EQ(::mkfifo(percorso("Dove").c_str(), 0600), 0);
+  db.Cancella("Come");
+  std::filesystem::create_symlink("/dev/zero", percorso("Come"));
+  db.Cancella("Libri");
+  std::filesystem::create_symlink("Libri.txt", percorso("Libri"));
+  db.Cancella("SillabeOrco");
+  std::filesystem::create_directory(percorso("SillabeOrco"));
+  std::ofstream(percorso("SillabeNano")) << "ka";
+  std::filesystem::resize_file(percorso("SillabeNano"), static_cast<std::uintmax_t>(dimensione_massima_file) + 1);
+  EXPECT_THAT(Controlla(), ElementsAre(Errore("Come", 0, std::string(m::file_speciale)),
+                                       Errore("Dove", 0, std::string(m::file_speciale)),
+                                       Errore("Libri", 0, std::string(m::file_in_ciclo)),
+                                       Errore("SillabeNano", 0, m::File_Troppo_Grande("64 MiB")),
+                                       Errore("SillabeOrco", 0, std::string(m::file_cartella))));
+}
+
+TEST_F(Controllo, DatabaseCheEUnFile) {
+  const auto file = db.Cartella().parent_path() / "File";
+  std::ofstream(file) << "ka";
+  EXPECT_THAT(Controlla_Database(file),
+              ElementsAre(Segnalazione{file.string(), 0, Gravita::errore, std::string(m::cartella_non_cartella)}));
+}
+
+TEST_F(Controllo, CartellaChiusaUnaSolaSegnalazione) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root apre ogni cartella";
+  std::filesystem::permissions(db.Cartella(), std::filesystem::perms::owner_read);
+  const auto s = Controlla_Database(db.Cartella());
+  std::filesystem::permissions(db.Cartella(), std::filesystem::perms::owner_all);
+  EXPECT_THAT(s, ElementsAre(Segnalazione{db.Cartella().string(), 0, Gravita::errore,
+                                          std::string(m::cartella_non_accessibile)}));
+}
+
+// Sixty empty entries: fifty are shown, a count stands for the rest, and the summary counts all.
+TEST_F(Controllo, CinquantaSegnalazioniPerFilePoiUnConteggio) {
+  std::string righe = "nel Bosco";
+  for (int i = 0; i < 60; ++i) righe += "\n\"\"";
+  db.Scrivi("Dove", righe + "\nnel Fosso");
+  const auto s = Controlla();
+  ASSERT_EQ(s.size(), massimo_segnalazioni_per_file + 1);
+  EXPECT_EQ(s[49], Errore("Dove", 51, std::string(m::voce_vuota)));
+  Segnalazione conteggio = Errore("Dove", 0, "altri 10 errori in questo file non sono mostrati");
+  conteggio.nascoste = 10;
+  EXPECT_EQ(s[50], conteggio);
+  EXPECT_EQ(Riepilogo(s), "60 errori, 0 avvisi");
+  EXPECT_EQ(m::Altre_Segnalazioni(1, false), "un altro avviso in questo file non è mostrato");
 }
 
 TEST_F(Controllo, VirgoletteApertaEByteNul) {
@@ -528,6 +607,11 @@ TEST(Segnalazioni, TestoERiepilogo) {
   EXPECT_EQ(Riepilogo({avviso, avviso}), "0 errori, 2 avvisi");
   EXPECT_FALSE(Ci_Sono_Errori({avviso}));
   EXPECT_TRUE(Ci_Sono_Errori({avviso, errore}));
+}
+
+TEST(Segnalazioni, CaratteriDiControlloNonArrivanoAlTerminale) {
+  const Segnalazione con_escape{"Database/Dove.txt", 2, Gravita::errore, m::Voce_Ripetuta("nel \x1B[31mBosco\x7F", 1)};
+  EXPECT_EQ(Testo_Segnalazione(con_escape), "Database/Dove.txt:2: errore: «nel \\x1B[31mBosco\\x7F» è già alla riga 1");
 }
 
 TEST(ParoleAccettate, LetturaDelleRighe) {

@@ -54,9 +54,6 @@ INSTANTIATE_TEST_SUITE_P(
         Esempio{"hanno_rubato", "VerbiPlurMas", "ha rubato", "hanno rubato"},
         Esempio{"rubata", "ParticipioFemSing", "ha rubato", "Rubata"},
         Esempio{"scrivere", "Infinito", "ha scritto[1]", "scrivere"},
-        Esempio{"marcatore_della_forma_base", "AggMasSing", "La spada[f][ar]", "La spada"},
-        Esempio{"parola_chiave_minuscola", "femplursu", "La spada[f]", "La spada"},
-        Esempio{"parola_chiave_con_spazio", "FemPlurSu ", "La spada[f]", "La spada"},
         Esempio{"luce_tiene_il_singolare", "FemPlurDet", "La luce[-]", "La luce"},
         // Articles.
         Esempio{"dello_gnomo", "MasSingPart", "Lo gnomo", "dello gnomo"},

@@ -120,8 +120,8 @@ TEST_F(InputErrati, LunghezzeENumeriNonValidi) {
   for (const auto& [opzione, valore] : casi) {
     SCOPED_TRACE(std::string(opzione) + " " + valore);
     const auto u = Esegui_Con({"--database", db.Cartella().string(), "genera", "Nomi Personaggi", opzione, valore});
-    EXPECT_EQ(u.codice, esito_fallito);
-    EXPECT_EQ(u.err, messaggi::Lunghezza_Non_Valida(std::string(opzione) == "--min" ? "Min" : "Max", valore) + "\n");
+    EXPECT_EQ(u.codice, 2);
+    EXPECT_EQ(u.err, messaggi::Lunghezza_Non_Valida(opzione, valore) + "\n");
   }
   for (const char* quanti : {"0", "-5", "", "abc"}) {
     EXPECT_EQ(Genera("Nomi Personaggi", quanti).codice, esito_uso) << quanti;
