@@ -104,62 +104,91 @@ INSTANTIATE_TEST_SUITE_P(
         CasoUso{"manca_il_tipo", {"genera"}, "Al comando genera manca TIPO."},
         CasoUso{"tipo_sconosciuto",
                 {"genera", "Nomi Draghi"},
-                messaggi::Tipo_Sconosciuto("Nomi Draghi", "\"Descrizione Pozioni\", \"Nomi Divinità\", \"Nomi Edifici\", "
-                                                          "\"Nomi Gruppi\", \"Nomi Oggetti Intelligenti\", \"Nomi "
-                                                          "Oggetti Magici\", \"Nomi Personaggi\", \"Spunti Avventure\", "
-                                                          "\"Titoli Libri\"")},
+                messaggi::Tipo_Sconosciuto("Nomi Draghi",
+                                           "\"Descrizione Pozioni\", \"Nomi Divinità\", \"Nomi Edifici\", "
+                                           "\"Nomi Gruppi\", \"Nomi Oggetti Intelligenti\", \"Nomi "
+                                           "Oggetti Magici\", \"Nomi Personaggi\", \"Spunti Avventure\", "
+                                           "\"Titoli Libri\"")},
         CasoUso{"argomenti_inattesi_nel_loro_ordine",
                 {"genera", "Nomi Personaggi", "rosso", "--colore"},
                 "Argomenti inattesi: \"rosso\", \"--colore\"."},
         CasoUso{"un_argomento_inatteso", {"forma", "a", "b", "c"}, "Argomento inatteso: \"c\"."},
-        CasoUso{"n_zero", {"genera", "Nomi Personaggi", "-n", "0"}, "-n deve essere un numero intero da 1 in su, non \"0\"."},
-        CasoUso{"n_negativo", {"genera", "Nomi Personaggi", "-n", "-5"}, "-n deve essere un numero intero da 1 in su, non \"-5\"."},
-        CasoUso{"n_vuoto", {"genera", "Nomi Personaggi", "-n", ""}, "-n deve essere un numero intero da 1 in su, non \"\"."},
-        CasoUso{"n_con_virgola", {"genera", "Nomi Personaggi", "-n", "2.5"},
+        CasoUso{"n_zero",
+                {"genera", "Nomi Personaggi", "-n", "0"},
+                "-n deve essere un numero intero da 1 in su, non \"0\"."},
+        CasoUso{"n_negativo",
+                {"genera", "Nomi Personaggi", "-n", "-5"},
+                "-n deve essere un numero intero da 1 in su, non \"-5\"."},
+        CasoUso{"n_vuoto",
+                {"genera", "Nomi Personaggi", "-n", ""},
+                "-n deve essere un numero intero da 1 in su, non \"\"."},
+        CasoUso{"n_con_virgola",
+                {"genera", "Nomi Personaggi", "-n", "2.5"},
                 "-n deve essere un numero intero da 1 in su, non \"2.5\"."},
         CasoUso{"n_senza_valore", {"genera", "Nomi Personaggi", "-n"}, "Manca il valore dell'opzione -n."},
-        CasoUso{"n_due_volte", {"genera", "Nomi Personaggi", "-n", "1", "-n", "2"}, "L'opzione -n va data una volta sola."},
+        CasoUso{
+            "n_due_volte", {"genera", "Nomi Personaggi", "-n", "1", "-n", "2"}, "L'opzione -n va data una volta sola."},
         CasoUso{"seme_negativo", {"--seed", "-2", "genera", "Nomi Personaggi"}, seme + "\"-2\"."},
-        CasoUso{"seme_oltre_64_bit", {"--seed", "18446744073709551616", "genera", "Nomi Personaggi"},
+        CasoUso{"seme_oltre_64_bit",
+                {"--seed", "18446744073709551616", "genera", "Nomi Personaggi"},
                 seme + "\"18446744073709551616\"."},
-        CasoUso{"seme_enorme", {"--seed", "100000000000000000000000", "genera", "Nomi Personaggi"},
+        CasoUso{"seme_enorme",
+                {"--seed", "100000000000000000000000", "genera", "Nomi Personaggi"},
                 seme + "\"100000000000000000000000\"."},
         CasoUso{"seme_vuoto", {"--seed", "", "genera", "Nomi Personaggi"}, seme + "\"\"."},
         CasoUso{"seme_non_numero", {"--seed", "abc", "genera", "Nomi Personaggi"}, seme + "\"abc\"."},
-        CasoUso{"min_non_numero", {"genera", "Nomi Personaggi", "--min", "abc"},
+        CasoUso{"min_non_numero",
+                {"genera", "Nomi Personaggi", "--min", "abc"},
                 "La lunghezza \"--min\" deve essere un numero intero da 1 a 1000, non \"abc\"."},
-        CasoUso{"min_oltre_mille", {"genera", "Nomi Personaggi", "--min", "100000"},
+        CasoUso{"min_oltre_mille",
+                {"genera", "Nomi Personaggi", "--min", "100000"},
                 "La lunghezza \"--min\" deve essere un numero intero da 1 a 1000, non \"100000\"."},
-        CasoUso{"max_zero", {"genera", "Nomi Personaggi", "--max", "0"},
+        CasoUso{"max_zero",
+                {"genera", "Nomi Personaggi", "--max", "0"},
                 "La lunghezza \"--max\" deve essere un numero intero da 1 a 1000, non \"0\"."},
-        CasoUso{"max_vuoto", {"genera", "Nomi Personaggi", "--max", ""},
+        CasoUso{"max_vuoto",
+                {"genera", "Nomi Personaggi", "--max", ""},
                 "La lunghezza \"--max\" deve essere un numero intero da 1 a 1000, non \"\"."},
-        CasoUso{"min_maggiore_di_max", {"genera", "Nomi Personaggi", "--min", "5", "--max", "2"},
+        CasoUso{"min_maggiore_di_max",
+                {"genera", "Nomi Personaggi", "--min", "5", "--max", "2"},
                 "La lunghezza minima (--min 5) non deve essere maggiore di quella massima (--max 2)."},
         CasoUso{"min_senza_valore", {"genera", "Nomi Personaggi", "--min"}, "Manca il valore dell'opzione --min."},
-        CasoUso{"popolo_sconosciuto", {"genera", "Nomi Personaggi", "--tipo-nomi", "Drago"},
+        CasoUso{"popolo_sconosciuto",
+                {"genera", "Nomi Personaggi", "--tipo-nomi", "Drago"},
                 messaggi::Valore_Non_Ammesso("--tipo-nomi", "Drago",
                                              "\"Demone\", \"Elfo\", \"Elfo Oscuro\", \"Generico\", \"Gnomo\", "
                                              "\"Inglese Composto\", \"Mezzuomo\", \"Nano\", \"Orco\", \"Orientale\", "
                                              "\"Troll\"")},
-        CasoUso{"opzioni_sconosciute", {"genera", "Nomi Oggetti Magici", "--opzioni", "armi"},
-                messaggi::Valore_Non_Ammesso("--opzioni", "armi",
-                                             "\"Genera qualsiasi oggetto\", \"Genera solo nomi di armi\", \"Genera solo "
-                                             "nomi di oggetti\"")},
+        CasoUso{
+            "opzioni_sconosciute",
+            {"genera", "Nomi Oggetti Magici", "--opzioni", "armi"},
+            messaggi::Valore_Non_Ammesso("--opzioni", "armi",
+                                         "\"Genera qualsiasi oggetto\", \"Genera solo nomi di armi\", \"Genera solo "
+                                         "nomi di oggetti\"")},
         CasoUso{"flag_con_valore", {"genera", "Nomi Personaggi", "--json=3"}, "L'opzione --json non vuole un valore."},
-        CasoUso{"flag_negato_con_valore", {"genera", "Nomi Personaggi", "--aggettivi=forse"},
+        CasoUso{"flag_negato_con_valore",
+                {"genera", "Nomi Personaggi", "--aggettivi=forse"},
                 "L'opzione --aggettivi non vuole un valore."},
         CasoUso{"database_senza_valore", {"controlla", "--database"}, "Manca il valore dell'opzione --database."},
-        CasoUso{"forma_senza_argomenti", {"forma"}, "Al comando forma manca uno di questi argomenti: --tutte, MARCATORE, VALORE."},
+        CasoUso{"forma_senza_argomenti",
+                {"forma"},
+                "Al comando forma manca uno di questi argomenti: --tutte, MARCATORE, VALORE."},
         CasoUso{"forma_senza_valore", {"forma", "FemPlurSu"}, "MARCATORE vuole anche VALORE."},
-        CasoUso{"forma_tutte_e_marcatore", {"forma", "--tutte", "x", "a", "b"}, "--tutte e MARCATORE non vanno insieme."},
-        CasoUso{"argomento_non_utf8", {"genera", "Nomi Edifici", "--nome-pers", "La \xFF" "Fucina", "--json"},
+        CasoUso{
+            "forma_tutte_e_marcatore", {"forma", "--tutte", "x", "a", "b"}, "--tutte e MARCATORE non vanno insieme."},
+        CasoUso{"argomento_non_utf8",
+                {"genera", "Nomi Edifici", "--nome-pers",
+                 "La \xFF"
+                 "Fucina",
+                 "--json"},
                 "L'argomento \"La \\xFFFucina\" non è testo UTF-8: scrivilo in UTF-8."},
-        CasoUso{"caratteri_di_controllo_non_stampati", {"genera", "Nomi \x1B[2J"},
-                messaggi::Tipo_Sconosciuto("Nomi \\x1B[2J", "\"Descrizione Pozioni\", \"Nomi Divinità\", \"Nomi Edifici\", "
-                                                            "\"Nomi Gruppi\", \"Nomi Oggetti Intelligenti\", \"Nomi "
-                                                            "Oggetti Magici\", \"Nomi Personaggi\", \"Spunti Avventure\", "
-                                                            "\"Titoli Libri\"")}),
+        CasoUso{"caratteri_di_controllo_non_stampati",
+                {"genera", "Nomi \x1B[2J"},
+                messaggi::Tipo_Sconosciuto("Nomi \\x1B[2J",
+                                           "\"Descrizione Pozioni\", \"Nomi Divinità\", \"Nomi Edifici\", "
+                                           "\"Nomi Gruppi\", \"Nomi Oggetti Intelligenti\", \"Nomi "
+                                           "Oggetti Magici\", \"Nomi Personaggi\", \"Spunti Avventure\", "
+                                           "\"Titoli Libri\"")}),
     [](const testing::TestParamInfo<CasoUso>& i) { return std::string(i.param.nome); });
 
 TEST_F(Cli, SemeAiDueEstremi) {
@@ -168,8 +197,10 @@ TEST_F(Cli, SemeAiDueEstremi) {
     EXPECT_EQ(u.codice, 0) << seme << u.err;
   }
   // 2^64 - 2 is not -2: two seeds, two different runs.
-  const auto a = Esegui_Con({"--database", Db(), "--seed", "18446744073709551614", "genera", "Nomi Personaggi", "-n", "20", "--tipo-nomi", "Elfo"});
-  const auto b = Esegui_Con({"--database", Db(), "--seed", "18446744073709551615", "genera", "Nomi Personaggi", "-n", "20", "--tipo-nomi", "Elfo"});
+  const auto a = Esegui_Con({"--database", Db(), "--seed", "18446744073709551614", "genera", "Nomi Personaggi", "-n",
+                             "20", "--tipo-nomi", "Elfo"});
+  const auto b = Esegui_Con({"--database", Db(), "--seed", "18446744073709551615", "genera", "Nomi Personaggi", "-n",
+                             "20", "--tipo-nomi", "Elfo"});
   EXPECT_NE(a.out, b.out);
 }
 
@@ -264,7 +295,8 @@ TEST_F(Cli, ErroriDiScrittura) {
   int tubo[2];
   ASSERT_EQ(::pipe(tubo), 0);
   ::close(tubo[0]);
-  const std::vector<std::string> molti = {"--database", Db(), "genera", "Nomi Personaggi", "--tipo-nomi", "Elfo", "-n", "100000"};
+  const std::vector<std::string> molti = {"--database",  Db(),   "genera", "Nomi Personaggi",
+                                          "--tipo-nomi", "Elfo", "-n",     "100000"};
   auto u = esegui_su(tubo[1], molti);
   ::close(tubo[1]);
   EXPECT_EQ(u.codice, 0);

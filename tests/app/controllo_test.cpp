@@ -198,8 +198,8 @@ TEST_F(Controllo, FileUtf16ConBomLetto) {
 
 TEST_F(Controllo, VirgolettaDoppiaDentroUnaVoce) {
   Aggiungi("MasAltro", "L'Incubo\"[mag]");
-  EXPECT_THAT(Controlla(),
-              testing::Contains(Errore("MasAltro", Riga_Aggiunta("MasAltro"), m::Virgolette_Nella_Voce("L'Incubo\"[mag]"))));
+  EXPECT_THAT(Controlla(), testing::Contains(Errore("MasAltro", Riga_Aggiunta("MasAltro"),
+                                                    m::Virgolette_Nella_Voce("L'Incubo\"[mag]"))));
   EXPECT_EQ(m::Virgolette_Nella_Voce("a\"b"),
             "in «a\"b» c'è una virgoletta doppia, che resterebbe nel testo: le virgolette servono solo a racchiudere "
             "una voce intera");

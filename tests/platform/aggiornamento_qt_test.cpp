@@ -4,6 +4,7 @@
 #include <QNetworkProxy>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -119,7 +120,12 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         RigaServer{"Uguale", [](auto&) { return Ok("1.12.0"); }, nullptr},
         RigaServer{"Maggiore", [](auto&) { return Ok("1.13.0"); }, "1.13.0"},
-        RigaServer{"UgualeConACapo", [](auto&) { return Ok("1.12.0\n"); }, "1.12.0\n"},
+        RigaServer{"UgualeConACapo", [](auto&) { return Ok("1.12.0\n"); }, nullptr},
+        RigaServer{"MaggioreConACapo", [](auto&) { return Ok("1.13.0\r\n"); }, "1.13.0"},
+        RigaServer{"PaginaHtml", [](auto&) { return Ok("<!DOCTYPE html><html><body>2.0</body></html>"); }, nullptr},
+        RigaServer{"DieciMegaDiTesto", [](auto&) { return Ok(QByteArray(10 << 20, '9')); }, nullptr},
+        RigaServer{"ByteNul", [](auto&) { return Ok(QByteArray("9.9\0\0", 5)); }, nullptr},
+        RigaServer{"Utf8NonValido", [](auto&) { return Ok("9.9\xFF\xFE"); }, nullptr},
         RigaServer{"Minore", [](auto&) { return Ok("1.10.0"); }, nullptr},
         RigaServer{"NonTrovato", [](auto&) { return Risposta(404, "Not Found", "9.9.9"); }, nullptr},
         RigaServer{"ErroreDelServer", [](auto&) { return Risposta(500, "Internal Server Error", "9.9.9"); }, nullptr},
@@ -132,7 +138,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 : Risposta(301, "Moved Permanently", "9.9.9", "Location: /nuova.txt\r\n");
                    },
                    "1.13.0"},
-        RigaServer{"TestoRicco", [](auto&) { return Ok("<b>2.0</b>"); }, "<b>2.0</b>"}),
+        RigaServer{"TestoRicco", [](auto&) { return Ok("<b>2.0</b>"); }, nullptr}),
     [](const testing::TestParamInfo<RigaServer>& i) { return std::string(i.param.nome); });
 
 TEST_F(AggiornamentoQt, SiApreLaPaginaDiScaricamento) {
@@ -160,26 +166,52 @@ TEST_F(AggiornamentoQt, UnServerCheNonRispondeScadeAlLimite) {
   EXPECT_TRUE(piattaforma.messaggi.empty());
 }
 
-TEST_F(AggiornamentoQt, UnaRispostaDiUnMegaSiTagliaA4KiB) {
+TEST_F(AggiornamentoQt, UnaRispostaLungaSiTagliaAlLimiteENonSiOffre) {
   const QByteArray enorme(1 << 20, '7');
   ServerProva server([&](auto&) { return Ok(enorme); });
   const RispostaHttp r = scaricatore.Scarica(Indirizzo_Versione(server.Host()), 1500ms, massimo_byte_versione);
   EXPECT_TRUE(r.risposto);
   EXPECT_EQ(r.stato, 200);
   EXPECT_TRUE(r.troncato);
-  EXPECT_EQ(r.corpo, std::string(4096, '7'));
+  EXPECT_EQ(r.corpo, std::string(massimo_byte_versione, '7'));
 
-  EXPECT_EQ(Controlla(server.Host()), Esito_Aggiornamento::Rifiutato);
-  ASSERT_EQ(piattaforma.messaggi.size(), 1u);
-  EXPECT_EQ(piattaforma.messaggi[0].testo, messaggi::Offerta_Aggiornamento(std::string(4096, '7'), "1.12.0"));
+  EXPECT_EQ(Controlla(server.Host()), Esito_Aggiornamento::Non_Una_Versione);
+  EXPECT_TRUE(piattaforma.messaggi.empty());
 }
 
-TEST_F(AggiornamentoQt, UnCorpoDiEsattamente4KiBNonETagliato) {
-  ServerProva server([](auto&) { return Ok(QByteArray(4096, '7')); });
+TEST_F(AggiornamentoQt, UnCorpoGiustoAlLimiteNonETagliato) {
+  ServerProva server([](auto&) { return Ok(QByteArray(massimo_byte_versione, '7')); });
   const RispostaHttp r = scaricatore.Scarica(Indirizzo_Versione(server.Host()), 1500ms, massimo_byte_versione);
   EXPECT_TRUE(r.risposto);
   EXPECT_FALSE(r.troncato);
-  EXPECT_EQ(r.corpo.size(), 4096u);
+  EXPECT_EQ(r.corpo.size(), massimo_byte_versione);
+}
+
+// A server that sends its answer a byte at a time never gets past the time limit of the check,
+// however much it has still to send: here a byte every 50 ms against a limit of 300 ms.
+TEST_F(AggiornamentoQt, UnServerCheGocciolaScadeAlLimite) {
+  QTcpServer server;
+  ASSERT_TRUE(server.listen(QHostAddress::LocalHost, 0));
+  const QByteArray risposta = "HTTP/1.1 200 OK\r\nContent-Length: 1000\r\n\r\n" + QByteArray(1000, '9');
+  std::vector<std::unique_ptr<QTimer>> gocce;
+  QObject::connect(&server, &QTcpServer::newConnection, [&] {
+    while (QTcpSocket* s = server.nextPendingConnection()) {
+      auto goccia = std::make_unique<QTimer>();
+      auto inviati = std::make_shared<int>(0);
+      QObject::connect(goccia.get(), &QTimer::timeout, s, [s, inviati, &risposta] {
+        if (*inviati < risposta.size()) s->write(risposta.mid((*inviati)++, 1));
+      });
+      goccia->start(50);
+      gocce.push_back(std::move(goccia));
+    }
+  });
+  QElapsedTimer cronometro;
+  cronometro.start();
+  EXPECT_EQ(Controlla("127.0.0.1:" + std::to_string(server.serverPort()), 300ms),
+            Esito_Aggiornamento::Nessuna_Risposta);
+  EXPECT_GE(cronometro.elapsed(), 290);
+  EXPECT_LT(cronometro.elapsed(), 1500);
+  EXPECT_TRUE(piattaforma.messaggi.empty());
 }
 
 TEST_F(AggiornamentoQt, RinviiLimitatiEPagineDiErrore) {

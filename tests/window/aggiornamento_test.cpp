@@ -51,15 +51,50 @@ class Confronto : public testing::TestWithParam<RigaConfronto> {};
 
 TEST_P(Confronto, ComeTesto) { EXPECT_EQ(Versione_Maggiore(GetParam().remota, "1.12.0"), GetParam().maggiore); }
 
+struct RigaRisposta {
+  const char* nome;
+  std::string_view corpo;
+  const char* versione;  // nullptr: not a version
+};
+
+class RispostaDelServer : public testing::TestWithParam<RigaRisposta> {};
+
+TEST_P(RispostaDelServer, SoloCifreEPunti) {
+  const auto versione = Versione_Nella_Risposta(GetParam().corpo);
+  if (GetParam().versione == nullptr) {
+    EXPECT_FALSE(versione) << *versione;
+  } else {
+    ASSERT_TRUE(versione);
+    EXPECT_EQ(*versione, GetParam().versione);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Righe, RispostaDelServer,
+    testing::Values(RigaRisposta{"Semplice", "1.13.0", "1.13.0"}, RigaRisposta{"ACapoFinale", "1.12.0\n", "1.12.0"},
+                    RigaRisposta{"ACapoWindows", "1.12.0\r\n", "1.12.0"}, RigaRisposta{"UnNumeroSolo", "2", "2"},
+                    RigaRisposta{"DueACapo", "1.12.0\n\n", nullptr}, RigaRisposta{"SoloACapo", "\n", nullptr},
+                    RigaRisposta{"Vuota", "", nullptr},
+                    RigaRisposta{"PaginaHtml", "<html><body>1.13</body></html>", nullptr},
+                    RigaRisposta{"SpazioDavanti", " 1.13.0", nullptr}, RigaRisposta{"ConLettera", "v1.13", nullptr},
+                    RigaRisposta{"DuePunti", "1..13", nullptr}, RigaRisposta{"PuntoIniziale", ".13", nullptr},
+                    RigaRisposta{"PuntoFinale", "1.13.", nullptr},
+                    RigaRisposta{"ByteNul", std::string_view("1.13.0\0", 7), nullptr},
+                    RigaRisposta{"Utf8NonValido", "1.13\xFF", nullptr},
+                    RigaRisposta{"TrentaDueCaratteri", "1.234567890123456789012345678901",
+                                 "1.234567890123456789012345678901"},
+                    RigaRisposta{"TrentaTreCaratteri", "1.23456789012345678901234567890123", nullptr}),
+    [](const testing::TestParamInfo<RigaRisposta>& i) { return std::string(i.param.nome); });
+
 void PrintTo(const RigaConfronto& r, std::ostream* os) { *os << '"' << r.remota << '"'; }
 
 INSTANTIATE_TEST_SUITE_P(
     Righe, Confronto,
     testing::Values(RigaConfronto{"Uguale", "1.12.0", false}, RigaConfronto{"MinoreSuccessiva", "1.13.0", true},
-                    RigaConfronto{"ConACapo", "1.12.0\n", true}, RigaConfronto{"DieciMinoreDiDodici", "1.10.0", false},
-                    RigaConfronto{"Patch", "1.12.1", true}, RigaConfronto{"DueMaggioreDiDodici", "1.2", true},
-                    RigaConfronto{"PrefissoProprio", "1.12", false}, RigaConfronto{"Vuota", "", false},
-                    RigaConfronto{"SpazioDavanti", " 1.13.0", false}, RigaConfronto{"ByteOltre127", "\xC3\xA9", true},
+                    RigaConfronto{"DieciMinoreDiDodici", "1.10.0", false}, RigaConfronto{"Patch", "1.12.1", true},
+                    RigaConfronto{"DueMaggioreDiDodici", "1.2", true}, RigaConfronto{"PrefissoProprio", "1.12", false},
+                    RigaConfronto{"Vuota", "", false}, RigaConfronto{"SpazioDavanti", " 1.13.0", false},
+                    RigaConfronto{"ByteOltre127", "\xC3\xA9", true},
                     RigaConfronto{"NulDopo", std::string_view("1.12.0\0", 7), true}),
     [](const testing::TestParamInfo<RigaConfronto>& i) { return std::string(i.param.nome); });
 
@@ -85,7 +120,8 @@ TEST_F(Aggiornamento, ChiedeIlFileDellaVersioneConLimiti) {
   EXPECT_EQ(Controlla(), Esito_Aggiornamento::Aggiornato);
   EXPECT_EQ(scaricatore.indirizzi, std::vector<std::string>{"http://esempio.test:8080/VersioneTalewick.txt"});
   EXPECT_EQ(scaricatore.limite, 250ms);
-  EXPECT_EQ(scaricatore.massimo, 4096u);
+  EXPECT_EQ(scaricatore.massimo, 64u);
+  EXPECT_EQ(ImpostazioniAggiornamento{}.limite, 10s);
   EXPECT_TRUE(piattaforma.messaggi.empty());
 }
 
@@ -102,11 +138,19 @@ TEST_F(Aggiornamento, VersioneMaggioreOffreConQuattroRighe) {
   EXPECT_TRUE(navigatore.aperti.empty());
 }
 
-TEST_F(Aggiornamento, SiApreLaPaginaDelloScaricamento) {
+// The version file as editors save it, with a line break: the same version is no update.
+TEST_F(Aggiornamento, LaStessaVersioneConUnACapoNonEUnAggiornamento) {
   Risponde(200, "1.12.0\n");
+  EXPECT_EQ(Controlla(), Esito_Aggiornamento::Aggiornato);
+  EXPECT_TRUE(piattaforma.messaggi.empty());
+}
+
+TEST_F(Aggiornamento, SiApreLaPaginaDelloScaricamento) {
+  Risponde(200, "1.13.0\r\n");
   piattaforma.risposte = {Risposta_Messaggio::Si};
   EXPECT_EQ(Controlla(), Esito_Aggiornamento::Accettato);
-  EXPECT_EQ(piattaforma.messaggi.size(), 1u);
+  ASSERT_EQ(piattaforma.messaggi.size(), 1u);
+  EXPECT_EQ(piattaforma.messaggi[0].testo, messaggi::Offerta_Aggiornamento("1.13.0", "1.12.0"));
   EXPECT_EQ(navigatore.aperti, std::vector<std::string>{"http://esempio.test:8080/talewick.php"});
 }
 
@@ -134,11 +178,14 @@ TEST_F(Aggiornamento, GuastiDiReteEDelBrowserNonFermanoLAvvio) {
   EXPECT_EQ(navigatore.aperti.size(), 1u);
 }
 
-TEST_F(Aggiornamento, UnCorpoTroppoLungoSiMostraTagliato) {
-  Risponde(200, std::string(10000, '9'));  // a fetcher that ignored the limit
-  EXPECT_EQ(Controlla(), Esito_Aggiornamento::Rifiutato);
-  ASSERT_EQ(piattaforma.messaggi.size(), 1u);
-  EXPECT_EQ(piattaforma.messaggi.front().testo, messaggi::Offerta_Aggiornamento(std::string(4096, '9'), "1.12.0"));
+TEST_F(Aggiornamento, UnaRispostaCheNonSembraUnaVersioneNonSiOffre) {
+  for (const std::string& corpo : {std::string("<html>9.9</html>"), std::string(10000, '9'), std::string("9\0", 2)}) {
+    Risponde(200, corpo);
+    EXPECT_EQ(Controlla(), Esito_Aggiornamento::Non_Una_Versione);
+  }
+  scaricatore.risposta = {true, 200, "99", true};  // cut at the limit: more was coming
+  EXPECT_EQ(Controlla(), Esito_Aggiornamento::Non_Una_Versione);
+  EXPECT_TRUE(piattaforma.messaggi.empty());
 }
 
 }  // namespace
