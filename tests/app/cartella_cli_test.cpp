@@ -57,7 +57,7 @@ const CasoCartella casi[] = {
      {"genera", "Nomi Edifici"},
      esito_fallito,
      messaggi::Nessuna_Cartella_Parole("\"@/lavoro/Database\", \"" + copia + "\", \"" + installata + "\"")},
-    {"FormaNonCercaIFileDiParole", false, false, {"forma", "FemPlur", "La Spada"}, esito_ok, ""},
+    {"FormaNonCercaIFileDiParole", false, false, {"forma", "FemPlurDet", "La Spada"}, esito_ok, ""},
 };
 
 std::string Espandi(std::string testo, const fs::path& radice) {
