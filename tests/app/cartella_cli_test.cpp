@@ -58,6 +58,12 @@ const CasoCartella casi[] = {
      esito_fallito,
      messaggi::Nessuna_Cartella_Parole("\"@/lavoro/Database\", \"" + copia + "\", \"" + installata + "\"")},
     {"FormaNonCercaIFileDiParole", false, false, {"forma", "FemPlurDet", "La Spada"}, esito_ok, ""},
+    {"ErroreDUsoPrimaDellaRicerca",
+     false,
+     false,
+     {"genera", "Nomi Personaggi", "--min", "5", "--max", "2"},
+     2,
+     "La lunghezza minima (--min 5) non deve essere maggiore di quella massima (--max 2)."},
 };
 
 std::string Espandi(std::string testo, const fs::path& radice) {
