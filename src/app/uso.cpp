@@ -98,8 +98,7 @@ std::string Messaggio_Mancante(const CLI::App& app) {
   // A group of which at least one is needed.
   std::string gruppo;
   for (const auto* o : comando.get_options()) {
-    if (o->get_lnames().empty() && o->get_snames().empty() && !o->get_positional()) continue;
-    if (o->get_name() == "--help" || o->get_name() == "--database") continue;
+    if (o->get_expected_max() == 0) continue;  // flags such as --help
     gruppo += (gruppo.empty() ? "" : ", ") + Nome(*o);
   }
   return m::Uno_Degli_Argomenti(comando.get_name(), gruppo);
