@@ -261,8 +261,8 @@ TEST_F(Cli, JsonChiusoAncheSeUnaGenerazioneFallisce) {
     }
   }
   EXPECT_TRUE(a_meta);
-  db.Cancella("FemUmani");
-  const auto nessuno = Esegui_Con({"--database", Db(), "genera", "Nomi Gruppi", "--json"});
+  db.Cancella("SillabeGenerico");
+  const auto nessuno = Esegui_Con({"--database", Db(), "genera", "Nomi Personaggi", "--json"});
   EXPECT_EQ(nessuno.codice, 1);
   EXPECT_EQ(nessuno.out, "[\n]\n");
 }
