@@ -73,7 +73,6 @@ const std::vector<std::uint32_t>& FileParole::Filtrate(std::string_view chiave,
   return indici_filtrati_.emplace(std::string(chiave), std::move(indici)).first->second;
 }
 
-
 Archivio::Archivio(std::filesystem::path cartella, std::int64_t limite)
     : cartella_(std::move(cartella)), limite_(limite) {}
 

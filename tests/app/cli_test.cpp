@@ -93,7 +93,7 @@ TEST_P(ErroriDUso, InItalianoConEsito2) {
   EXPECT_EQ(u.err, GetParam().messaggio + "\n");
 }
 
-const std::string comandi = "I comandi sono: genera, forma, controlla, riepilogo.";
+const std::string comandi = "I comandi sono: genera, forma, controlla, riepilogo, copertura.";
 const std::string seme = "--seed deve essere un numero intero da 0 a 18446744073709551615, non ";
 
 INSTANTIATE_TEST_SUITE_P(
@@ -169,6 +169,22 @@ INSTANTIATE_TEST_SUITE_P(
         CasoUso{"flag_negato_con_valore",
                 {"genera", "Nomi Personaggi", "--aggettivi=forse"},
                 "L'opzione --aggettivi non vuole un valore."},
+        CasoUso{"copertura_n_zero",
+                {"copertura", "Spunti Avventure", "-n", "0"},
+                "-n deve essere un numero intero da 1 in su, non \"0\"."},
+        CasoUso{"copertura_min_maggiore_di_max",
+                {"copertura", "Nomi Personaggi", "--min", "3", "--max", "2"},
+                "La lunghezza minima (--min 3) non deve essere maggiore di quella massima (--max 2)."},
+        CasoUso{"copertura_tipo_sconosciuto",
+                {"copertura", "Nomi Draghi"},
+                messaggi::Tipo_Sconosciuto("Nomi Draghi",
+                                           "\"Descrizione Pozioni\", \"Nomi Divinità\", \"Nomi Edifici\", "
+                                           "\"Nomi Gruppi\", \"Nomi Oggetti Intelligenti\", \"Nomi "
+                                           "Oggetti Magici\", \"Nomi Personaggi\", \"Spunti Avventure\", "
+                                           "\"Titoli Libri\"")},
+        CasoUso{"copertura_json_con_valore",
+                {"copertura", "Spunti Avventure", "--json=1"},
+                "L'opzione --json non vuole un valore."},
         CasoUso{"database_senza_valore", {"controlla", "--database"}, "Manca il valore dell'opzione --database."},
         CasoUso{"forma_senza_argomenti",
                 {"forma"},

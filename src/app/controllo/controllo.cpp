@@ -431,16 +431,26 @@ void Controllore::Controlla_File(std::string_view nome) {
   };
   const EsameFile esame = Esamina_File(cartella_, percorso);
   switch (esame.natura) {
-    case Natura_File::Regolare: break;
-    case Natura_File::Cartella_Mancante: return della_cartella(m::cartella_mancante);
-    case Natura_File::Cartella_Non_Cartella: return della_cartella(m::cartella_non_cartella);
-    case Natura_File::Cartella_Non_Accessibile: return della_cartella(m::cartella_non_accessibile);
-    case Natura_File::Mancante: return Errore(0, std::string(m::file_mancante));
-    case Natura_File::Cartella: return Errore(0, std::string(m::file_cartella));
-    case Natura_File::Speciale: return Errore(0, std::string(m::file_speciale));
-    case Natura_File::Ciclo: return Errore(0, std::string(m::file_in_ciclo));
-    case Natura_File::Troppo_Grande: return Errore(0, m::File_Troppo_Grande(Testo_Dimensione(dimensione_massima_file)));
-    case Natura_File::Illeggibile: return Errore(0, std::string(m::file_illeggibile));
+    case Natura_File::Regolare:
+      break;
+    case Natura_File::Cartella_Mancante:
+      return della_cartella(m::cartella_mancante);
+    case Natura_File::Cartella_Non_Cartella:
+      return della_cartella(m::cartella_non_cartella);
+    case Natura_File::Cartella_Non_Accessibile:
+      return della_cartella(m::cartella_non_accessibile);
+    case Natura_File::Mancante:
+      return Errore(0, std::string(m::file_mancante));
+    case Natura_File::Cartella:
+      return Errore(0, std::string(m::file_cartella));
+    case Natura_File::Speciale:
+      return Errore(0, std::string(m::file_speciale));
+    case Natura_File::Ciclo:
+      return Errore(0, std::string(m::file_in_ciclo));
+    case Natura_File::Troppo_Grande:
+      return Errore(0, m::File_Troppo_Grande(Testo_Dimensione(dimensione_massima_file)));
+    case Natura_File::Illeggibile:
+      return Errore(0, std::string(m::file_illeggibile));
   }
   std::unique_ptr<FileParole> file;
   try {
@@ -450,14 +460,21 @@ void Controllore::Controlla_File(std::string_view nome) {
   }
 
   switch (file->codifica) {
-    case Codifica::Windows_1252: Errore(file->righe_windows_1252.front(), std::string(m::non_utf8)); break;
+    case Codifica::Windows_1252:
+      Errore(file->righe_windows_1252.front(), std::string(m::non_utf8));
+      break;
     case Codifica::Mista:
       Avviso(file->righe_windows_1252.front(),
              m::Codifica_Mista(Elenco_Righe(file->righe_windows_1252), file->righe_windows_1252.size() == 1));
       break;
-    case Codifica::Utf8_Con_Bom: Avviso(1, std::string(m::con_bom)); break;
-    case Codifica::Utf16: Avviso(1, std::string(m::utf16)); break;
-    case Codifica::Utf8: break;
+    case Codifica::Utf8_Con_Bom:
+      Avviso(1, std::string(m::con_bom));
+      break;
+    case Codifica::Utf16:
+      Avviso(1, std::string(m::utf16));
+      break;
+    case Codifica::Utf8:
+      break;
   }
   if (file->conteneva_nul) Errore(file->riga_nul, std::string(m::byte_nul));
   for (const int riga : file->righe_virgolette_aperte) Errore(riga, std::string(m::virgolette_aperte));
