@@ -150,7 +150,12 @@ SpecchioFinestra::SpecchioFinestra(Finestra& modello, QWidget* genitore)
   if (modello.Visibile()) Mostra_O_Nascondi();
 }
 
-SpecchioFinestra::~SpecchioFinestra() { modello_.Osserva(nullptr, nullptr); }
+SpecchioFinestra::~SpecchioFinestra() {
+  // Stop hearing of focus moves first: deleting the child widgets moves the focus while this
+  // object is already only a QWidget.
+  disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+  modello_.Osserva(nullptr, nullptr);
+}
 
 int SpecchioFinestra::Pixel(int twips) const { return qt::Pixel(twips, dpi_); }
 
