@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -20,6 +21,8 @@ struct Esempio {
   const char* valore;
   const char* stampato;
 };
+
+void PrintTo(const Esempio& esempio, std::ostream* uscita) { *uscita << esempio.nome; }
 
 class Forma : public testing::TestWithParam<Esempio> {};
 

@@ -3,6 +3,7 @@
 // marker after when the rewrite writes one (nullptr: the marker must be left as it was).
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "wordstore/dati.hpp"
@@ -18,6 +19,9 @@ struct Caso {
 };
 
 inline std::string Nome_Caso(const testing::TestParamInfo<Caso>& info) { return info.param.nome; }
+
+// Shows a row by its name, not as raw bytes, in failures and in the test list.
+inline void PrintTo(const Caso& caso, std::ostream* uscita) { *uscita << caso.nome; }
 
 inline void Verifica(void (*riscrittura)(Dato&), const Caso& caso) {
   Dato dato;
