@@ -20,6 +20,18 @@ const std::array<std::string_view, 21> tag_categoria = {"[v]",  "[o]",  "[s]",  
                                                         "[al]", "[ci]", "[og]",  "[um]",  "[lu]",  "[co]", "[ar]",
                                                         "[na]", "[as]", "[liq]", "[col]", "[mag]", "[su]", "[np]"};
 
+namespace {
+
+// Draws one of the entries at `indici` (non-empty) into the slot and tells the store.
+void Estrai_Tra(Contesto& contesto, Dato& dato, const FileParole& file, const std::vector<std::uint32_t>& indici) {
+  const auto r = contesto.casuale.Estrai(static_cast<std::int64_t>(indici.size()));
+  const auto indice = indici[static_cast<std::size_t>(r - 1)];
+  contesto.archivio.Segnala_Estratta(file, indice);
+  dato.valore_dato = file.voci[indice];
+}
+
+}  // namespace
+
 void Carica(Contesto& contesto, int valore_posizione_dato) {
   Dato& dato = contesto[valore_posizione_dato];
   const FileParole& file = contesto.archivio.File(dato.nome_file_dato);
@@ -34,10 +46,7 @@ void Carica_Tag(Contesto& contesto, int valore_posizione_dato) {
   const FileParole& file = contesto.archivio.File(dato.nome_file_dato);
   const auto& indici = file.Con_Tag(dato.tag_dato);
   if (indici.empty()) throw ErroreGenerazione(messaggi::Tag_Assente(file.percorso.string(), dato.tag_dato));
-  const auto r = contesto.casuale.Estrai(static_cast<std::int64_t>(indici.size()));
-  const auto indice = indici[static_cast<std::size_t>(r - 1)];
-  contesto.archivio.Segnala_Estratta(file, indice);
-  dato.valore_dato = file.voci[indice];
+  Estrai_Tra(contesto, dato, file, indici);
 }
 
 bool Carica_Filtrata(Contesto& contesto, int valore_posizione_dato, std::string_view chiave,
@@ -46,10 +55,7 @@ bool Carica_Filtrata(Contesto& contesto, int valore_posizione_dato, std::string_
   const FileParole& file = contesto.archivio.File(dato.nome_file_dato);
   const auto& indici = file.Filtrate(chiave, filtro);
   if (indici.empty()) return false;
-  const auto r = contesto.casuale.Estrai(static_cast<std::int64_t>(indici.size()));
-  const auto indice = indici[static_cast<std::size_t>(r - 1)];
-  contesto.archivio.Segnala_Estratta(file, indice);
-  dato.valore_dato = file.voci[indice];
+  Estrai_Tra(contesto, dato, file, indici);
   return true;
 }
 
