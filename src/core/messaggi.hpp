@@ -356,8 +356,8 @@ inline std::string Infinito_Non_Valido(std::string_view voce, std::string_view i
 }
 
 // Tags that choose a verb's partners, place nouns with «su», proper names.
-inline std::string Lista_Fuori_Posto(std::string_view voce, std::string_view tag) {
-  return "in " + C(voce) + " il tag " + C(tag) + " non ha effetto: vale solo per i verbi di VerbiPassatoProssimo.txt";
+inline std::string Lista_Fuori_Posto(std::string_view voce, std::string_view tag, std::string_view voci) {
+  return "in " + C(voce) + " il tag " + C(tag) + " non ha effetto: vale solo per " + std::string(voci);
 }
 inline std::string Lista_Ripetuta(std::string_view voce, std::string_view tag) {
   return C(voce) + " ha più di un tag " + C(tag) + ": conta solo il primo";

@@ -36,10 +36,11 @@ void Imposta_Qualificativo(Dato& dato, std::int64_t q, std::string_view genere, 
 }
 
 void Carica_Qualificativo(Contesto& contesto, int valore_posizione_dato, int qualificato) {
+  const Categorie categoria = Categoria_Del_File(contesto[qualificato].nome_file_dato);
   if (contesto[valore_posizione_dato].forma_dato.starts_with("Participio")) {
-    Carica_Participio(contesto, valore_posizione_dato, Categoria_Del_File(contesto[qualificato].nome_file_dato));
+    Carica_Participio(contesto, valore_posizione_dato, categoria);
   } else {
-    Carica(contesto, valore_posizione_dato);
+    Carica_Aggettivo(contesto, valore_posizione_dato, categoria);
   }
 }
 

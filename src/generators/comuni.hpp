@@ -38,7 +38,7 @@ void Accoda(std::string& destinazione, std::initializer_list<std::string_view> p
 // "Participio" + gender + number) that agrees with a noun.
 void Imposta_Qualificativo(Dato& dato, std::int64_t q, std::string_view genere, std::string_view numero);
 // Draws the slot: when the marker asks for a participle, one that can qualify the noun drawn in
-// slot `qualificato` (preferring verbs fit for its category), otherwise any entry of its file.
+// slot `qualificato` (preferring verbs fit for its category), otherwise an adjective fit for it.
 void Carica_Qualificativo(Contesto& contesto, int valore_posizione_dato, int qualificato);
 // Tells the branch observer whether a qualifier set up by Imposta_Qualificativo is an adjective
 // or a participle.

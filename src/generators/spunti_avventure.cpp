@@ -48,6 +48,12 @@ void Complemento(Contesto& contesto, int slot, int slot_aggettivo, const Dato& v
   }
 }
 
+// Draws the adjective of slot `slot` among those fit for the noun in slot `sostantivo`.
+void Aggettivo_Di(Contesto& contesto, int slot, int sostantivo) {
+  contesto[slot].nome_file_dato = aggettivi;
+  Carica_Aggettivo(contesto, slot, Categoria_Del_File(contesto[sostantivo].nome_file_dato));
+}
+
 void Verbo(Contesto& contesto, int slot) {
   contesto[slot].nome_file_dato = verbi;
   Carica(contesto, slot);
@@ -106,12 +112,10 @@ void Carica_Spunto_Avventura_Casuale(Stato& stato) {
   Carica(contesto, 0);
 
   Oggetto_Indeterminato(contesto, 2, 4, verbo);
-  stato[13].nome_file_dato = aggettivi;
-  Carica(contesto, 13);
   Complemento(contesto, 5, 13, verbo);
-  for (const int slot : {3, 4, 9, 12}) stato[slot].nome_file_dato = aggettivi;
-  Carica(contesto, 3);
-  Carica(contesto, 4);
+  Aggettivo_Di(contesto, 13, 5);
+  Aggettivo_Di(contesto, 3, 0);
+  Aggettivo_Di(contesto, 4, 2);
   Carica_Luogo(contesto, 6);
 
   // Set up the purpose clause.
@@ -119,9 +123,9 @@ void Carica_Spunto_Avventura_Casuale(Stato& stato) {
   Verbo_Scopo(contesto, 7, umano);
   const Dato& scopo = stato[7];
   Oggetto_Indeterminato(contesto, 8, 9, scopo);
-  Carica(contesto, 9);
+  Aggettivo_Di(contesto, 9, 8);
   Complemento(contesto, 11, 12, scopo);
-  Carica(contesto, 12);
+  Aggettivo_Di(contesto, 12, 11);
   Carica_Luogo(contesto, 10);
 
   const std::string_view ramo_luogo = stato[6].nome_file_dato == "Dove"         ? "luogo: frase di Dove"

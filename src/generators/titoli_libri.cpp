@@ -91,7 +91,7 @@ void Carica_Titolo_Libro_Casuale(Stato& stato) {
         stato[2].forma_dato = "AggMasSing";
         ultimo = 3;
       }
-      Carica(contesto, 2);
+      Carica_Qualificativo(contesto, 2, 1);
       break;
     default:
       Correlato(contesto, 1, "SingSu");

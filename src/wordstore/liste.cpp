@@ -20,10 +20,12 @@ const TipoLista* Tag_A(std::string_view voce, std::size_t inizio, std::size_t& f
 
 }  // namespace
 
-const std::array<TipoLista, 3> tipi_lista = {{
-    {Lista::oggetto, "[ogg:", "[ogg:…]", tutte_le_categorie},
-    {Lista::complemento, "[compl:", "[compl:…]", tutte_le_categorie},
-    {Lista::soggetto, "[sogg:", "[sogg:…]", static_cast<Categorie>(categoria_umani | categoria_animali)},
+const std::array<TipoLista, 4> tipi_lista = {{
+    {Lista::oggetto, "[ogg:", "[ogg:…]", tutte_le_categorie, "i verbi di VerbiPassatoProssimo.txt"},
+    {Lista::complemento, "[compl:", "[compl:…]", tutte_le_categorie, "i verbi di VerbiPassatoProssimo.txt"},
+    {Lista::soggetto, "[sogg:", "[sogg:…]", static_cast<Categorie>(categoria_umani | categoria_animali),
+     "i verbi di VerbiPassatoProssimo.txt"},
+    {Lista::qualificato, "[per:", "[per:…]", tutte_le_categorie, "gli aggettivi di Aggettivi.txt"},
 }};
 
 const TipoLista& Tipo_Lista(Lista lista) { return tipi_lista[static_cast<std::size_t>(lista)]; }

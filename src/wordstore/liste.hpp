@@ -1,8 +1,8 @@
 #pragma once
 // List tags: a verb names the categories its partners in an adventure hook may come from,
 // as codes separated by "/": "[ogg:og/ar]" its direct object, "[compl:um]" its complement,
-// "[sogg:um/an]" its subject. This is the one parser of them; drawing, stripping and the
-// checker all read entries through it.
+// "[sogg:um/an]" its subject; an adjective names with "[per:um/an]" the nouns it may qualify.
+// This is the one parser of them; drawing, stripping and the checker all read entries through it.
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -18,16 +18,17 @@ inline constexpr Categorie tutte_le_categorie = 0x3FF;
 inline constexpr Categorie categoria_animali = 1U << 1U;  // "Animali" in `categorie_sostantivi`
 inline constexpr Categorie categoria_umani = 1U << 4U;    // "Umani"
 
-enum class Lista { oggetto, complemento, soggetto };
+enum class Lista { oggetto, complemento, soggetto, qualificato };
 
 struct TipoLista {
   Lista lista;
   std::string_view apertura;  // "[ogg:"
   std::string_view nome;      // "[ogg:…]", as messages show it
   Categorie ammesse;          // the codes this kind accepts; also what an entry without the tag allows
+  std::string_view voci;      // the entries it works in, as messages name them
 };
 
-extern const std::array<TipoLista, 3> tipi_lista;
+extern const std::array<TipoLista, 4> tipi_lista;
 const TipoLista& Tipo_Lista(Lista lista);
 
 // The category code of a category index: "al", "an", ...

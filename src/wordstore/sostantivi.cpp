@@ -165,4 +165,15 @@ void Carica_Participio(Contesto& contesto, int valore_posizione_dato, Categorie 
   }
 }
 
+void Carica_Aggettivo(Contesto& contesto, int valore_posizione_dato, Categorie categoria) {
+  if (categoria != tutte_le_categorie) {
+    const std::string chiave = "aggettivo per " + std::to_string(categoria);
+    const auto adatto = [categoria](std::string_view aggettivo) {
+      return (Categorie_Ammesse(aggettivo, Lista::qualificato) & categoria) != 0;
+    };
+    if (Carica_Filtrata(contesto, valore_posizione_dato, chiave, adatto)) return;
+  }
+  Carica(contesto, valore_posizione_dato);
+}
+
 }  // namespace talewick

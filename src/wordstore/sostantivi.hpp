@@ -51,5 +51,8 @@ bool Participio_Adatto(std::string_view verbo, Categorie categoria);
 // Draws into the slot a verb of `nome_file_dato` whose participle can qualify a noun, among those
 // fit for a noun of `categoria` when there are any; throws naming the file when there is none.
 void Carica_Participio(Contesto& contesto, int valore_posizione_dato, Categorie categoria = tutte_le_categorie);
+// Draws an adjective among those whose "[per:…]" admits `categoria` (an adjective without the tag
+// admits every noun); any adjective when none does.
+void Carica_Aggettivo(Contesto& contesto, int valore_posizione_dato, Categorie categoria);
 
 }  // namespace talewick

@@ -5,6 +5,7 @@
 #include "core/dispatcher.hpp"
 #include "core/messaggi.hpp"
 #include "prova_generatore.hpp"
+#include "wordstore/testo.hpp"
 
 namespace talewick {
 namespace {
@@ -85,6 +86,43 @@ TEST(ParticipiDelDominio, SecondoLaCategoria) {
   EXPECT_GT(conta.count("armi forgiate"), 0U);
   EXPECT_GT(conta.count("umani uccisi"), 0U);
 }
+
+// An adjective tagged "[per:um]" qualifies people only, in every generator that puts one on a noun.
+class AggettiviPerCategoria : public testing::TestWithParam<CasoParticipio> {};
+
+TEST_P(AggettiviPerCategoria, SoloSuiNomiAmmessi) {
+  ProvaGeneratore prova(GetParam().generatore, {{"Aggettivi", "Avido[per:um]\nRovente"},
+                                                {"MasUmani", "Il Bardo"},
+                                                {"FemUmani", "La Badessa"},
+                                                {"MasArmi", "Lo Stocco"},
+                                                {"FemArmi", "La Lancia"},
+                                                {"MasNaturale", "Il Fuoco[mag]"},
+                                                {"FemNaturale", "La Luna[mag]"},
+                                                {"MasAltro", "Il Segno[mag]"},
+                                                {"FemAltro", "L'Ombra[mag]"}});
+  prova.stato.opzioni.Aggettivi = true;
+  const auto conta = prova.Frequenze(11, 600, [](const std::string& r) -> std::string {
+    const std::string minuscolo = In_Minuscolo(r);
+    for (auto pos = minuscolo.find("avid"); pos != std::string::npos; pos = minuscolo.find("avid", pos + 1)) {
+      const auto inizio = minuscolo.rfind(' ', pos - 2);
+      const auto prima = minuscolo.substr(inizio == std::string::npos ? 0 : inizio + 1);
+      if (!prima.starts_with("bard") && !prima.starts_with("badess")) return "fuori posto";
+    }
+    return minuscolo.find("avid") != std::string::npos ? "su una persona" : "altro";
+  });
+  EXPECT_EQ(conta.count("fuori posto"), 0U);
+  if (GetParam().tipo != std::string_view("Nomi Oggetti Magici")) {
+    EXPECT_GT(conta.count("su una persona"), 0U);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabella, AggettiviPerCategoria,
+    testing::Values(CasoParticipio{"oggetti_magici", Carica_Oggetto_Magico_Casuale, "Nomi Oggetti Magici"},
+                    CasoParticipio{"gruppi", Carica_Gruppo_Casuale, "Nomi Gruppi"},
+                    CasoParticipio{"divinita", Carica_Dio_Casuale, "Nomi Divinità"},
+                    CasoParticipio{"spunti", Carica_Spunto_Avventura_Casuale, "Spunti Avventure"}),
+    [](const testing::TestParamInfo<CasoParticipio>& info) { return std::string(info.param.nome); });
 
 // Hooks still draw every verb, "ha dormito" included.
 TEST(SpuntiConParticipi, OgniVerbo) {

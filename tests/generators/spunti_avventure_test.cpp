@@ -54,9 +54,8 @@ std::vector<std::int64_t> Estrazioni(const Scelte& s) {
   std::vector<std::int64_t> e = {s.genere_soggetto, s.verbo};
   if (s.umani_o_animali != 0) e.push_back(s.umani_o_animali);
   e.insert(e.end(), {s.numero_soggetto, 1, s.genere_oggetto, s.numero_oggetto, s.categoria_oggetto, 1,
-                     1,  // adjective of the complement
-                     s.genere_complemento, s.numero_complemento, s.categoria_complemento, 1, 1,
-                     1});  // adjectives of subject and object
+                     s.genere_complemento, s.numero_complemento, s.categoria_complemento, 1, 1, 1,
+                     1});  // adjectives of complement, subject and object
   e.insert(e.end(), s.luogo.begin(), s.luogo.end());
   e.insert(e.end(), {s.verbo_scopo, s.genere_oggetto_scopo, s.numero_oggetto_scopo, s.categoria_oggetto_scopo, 1, 1,
                      s.genere_complemento_scopo, s.numero_complemento_scopo, s.categoria_complemento_scopo, 1, 1});

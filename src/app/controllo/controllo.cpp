@@ -587,8 +587,9 @@ void Controllore::Controlla_Tag_Di_Uso(const std::string& voce, int riga, const 
   std::set<const TipoLista*> viste;
   for (const auto& tag : liste) {
     const std::string testo = voce.substr(tag.inizio, tag.lunghezza);
-    if (descrizione.tipo != Tipo::verbo) {
-      Errore(riga, m::Lista_Fuori_Posto(voce, testo));
+    const Tipo tipo_ammesso = tag.tipo->lista == Lista::qualificato ? Tipo::aggettivo : Tipo::verbo;
+    if (descrizione.tipo != tipo_ammesso) {
+      Errore(riga, m::Lista_Fuori_Posto(voce, testo, tag.tipo->voci));
       continue;
     }
     if (!viste.insert(tag.tipo).second) {
