@@ -1,7 +1,7 @@
 // Generation speed on the shipped word files, warm store. Run from the repository root.
 #include <benchmark/benchmark.h>
 
-#include "core/dispatcher.hpp"
+#include "dispatch/dispatcher.hpp"
 #include "wordstore/archivio.hpp"
 #include "wordstore/casuale.hpp"
 

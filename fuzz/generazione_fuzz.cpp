@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/dispatcher.hpp"
+#include "dispatch/dispatcher.hpp"
 #include "core/opzioni.hpp"
 #include "wordstore/archivio.hpp"
 #include "wordstore/casuale.hpp"

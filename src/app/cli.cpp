@@ -7,8 +7,8 @@
 
 #include "app/uscita.hpp"
 #include "app/uso.hpp"
-#include "core/messaggi.hpp"
-#include "core/versione.hpp"
+#include "base/messaggi.hpp"
+#include "base/versione.hpp"
 #include "wordstore/testo.hpp"
 
 namespace talewick::cli {

@@ -2,7 +2,7 @@
 #include <ostream>
 
 #include "app/cli.hpp"
-#include "app/controllo/controllo.hpp"
+#include "checker/controllo.hpp"
 
 namespace talewick::cli {
 namespace {

@@ -10,7 +10,7 @@
 #include "app/genera.hpp"
 #include "app/json.hpp"
 #include "app/uso.hpp"
-#include "core/dispatcher.hpp"
+#include "dispatch/dispatcher.hpp"
 #include "generators/rami.hpp"
 #include "wordstore/archivio.hpp"
 #include "wordstore/casuale.hpp"

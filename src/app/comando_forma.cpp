@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "app/cli.hpp"
-#include "core/messaggi.hpp"
+#include "base/messaggi.hpp"
 #include "grammar/correzione.hpp"
 #include "wordstore/tag.hpp"
 #include "wordstore/testo.hpp"

@@ -2,9 +2,9 @@
 #include <ostream>
 
 #include "app/cli.hpp"
-#include "core/messaggi.hpp"
-#include "windows/riepilogo.hpp"
-#include "windows/statistiche_tag.hpp"
+#include "base/messaggi.hpp"
+#include "other_windows/riepilogo.hpp"
+#include "other_windows/statistiche_tag.hpp"
 #include "wordstore/archivio.hpp"
 
 namespace talewick::cli {

@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "core/messaggi.hpp"
+#include "base/messaggi.hpp"
 #include "core/opzioni.hpp"
 
 namespace talewick::cli {

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "core/messaggi.hpp"
+#include "base/messaggi.hpp"
 #include "wordstore/casuale.hpp"
 #include "wordstore/tag.hpp"
 #include "wordstore/testo.hpp"

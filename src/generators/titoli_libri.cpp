@@ -1,6 +1,6 @@
 #include <array>
 
-#include "core/messaggi.hpp"
+#include "base/messaggi.hpp"
 #include "generators/comuni.hpp"
 #include "generators/generatori.hpp"
 #include "grammar/correzione.hpp"

@@ -9,7 +9,7 @@
 
 #include <cerrno>
 
-#include "core/messaggi.hpp"
+#include "base/messaggi.hpp"
 
 namespace talewick {
 

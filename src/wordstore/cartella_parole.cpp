@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <utility>
 
-#include "core/messaggi.hpp"
+#include "base/messaggi.hpp"
 
 namespace talewick {
 namespace {

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/messaggi.hpp"
+#include "base/messaggi.hpp"
 #include "wordstore/archivio.hpp"
 #include "wordstore/casuale.hpp"
 #include "wordstore/tag.hpp"

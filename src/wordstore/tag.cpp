@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/messaggi.hpp"
+#include "base/messaggi.hpp"
 #include "wordstore/archivio.hpp"
 #include "wordstore/casuale.hpp"
 #include "wordstore/liste.hpp"

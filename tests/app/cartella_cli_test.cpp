@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/cli.hpp"
-#include "core/messaggi.hpp"
+#include "base/messaggi.hpp"
 #include "support/database_prova.hpp"
 
 namespace talewick::cli {

@@ -12,7 +12,7 @@
 
 #include "app/uscita.hpp"
 
-#include "core/messaggi.hpp"
+#include "base/messaggi.hpp"
 #include "support/database_prova.hpp"
 
 namespace talewick::cli {

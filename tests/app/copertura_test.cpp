@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/cli.hpp"
-#include "core/messaggi.hpp"
+#include "base/messaggi.hpp"
 #include "support/cli_prova.hpp"
 #include "support/database_prova.hpp"
 

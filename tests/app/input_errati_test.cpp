@@ -6,8 +6,8 @@
 #include <sstream>
 
 #include "app/cli.hpp"
-#include "core/dispatcher.hpp"
-#include "core/messaggi.hpp"
+#include "dispatch/dispatcher.hpp"
+#include "base/messaggi.hpp"
 #include "support/cli_prova.hpp"
 #include "support/database_prova.hpp"
 #include "wordstore/archivio.hpp"

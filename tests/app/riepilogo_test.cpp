@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "app/cli.hpp"
-#include "core/messaggi.hpp"
+#include "base/messaggi.hpp"
 #include "support/database_prova.hpp"
 
 namespace talewick::cli {

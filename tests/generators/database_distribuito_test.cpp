@@ -1,7 +1,7 @@
 // Every kind run on the word files the program ships with.
 #include <gtest/gtest.h>
 
-#include "core/dispatcher.hpp"
+#include "dispatch/dispatcher.hpp"
 #include "core/stato.hpp"
 #include "support/database_prova.hpp"
 #include "wordstore/archivio.hpp"

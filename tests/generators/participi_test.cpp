@@ -2,8 +2,8 @@
 // in every generator that uses them.
 #include <gtest/gtest.h>
 
-#include "core/dispatcher.hpp"
-#include "core/messaggi.hpp"
+#include "dispatch/dispatcher.hpp"
+#include "base/messaggi.hpp"
 #include "prova_generatore.hpp"
 #include "wordstore/testo.hpp"
 

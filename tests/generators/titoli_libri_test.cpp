@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "core/dispatcher.hpp"
-#include "core/messaggi.hpp"
+#include "dispatch/dispatcher.hpp"
+#include "base/messaggi.hpp"
 #include "prova_generatore.hpp"
 
 namespace talewick {

@@ -11,7 +11,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/messaggi.hpp"
+#include "base/messaggi.hpp"
 #include "platform/qt/http_qt.hpp"
 #include "support/piattaforma_finta.hpp"
 

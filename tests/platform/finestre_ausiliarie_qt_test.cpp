@@ -10,8 +10,8 @@
 #include "platform/qt/piattaforma_qt.hpp"
 #include "qt_prova.hpp"
 #include "support/database_prova.hpp"
-#include "windows/finestre_ausiliarie.hpp"
-#include "windows/form3.hpp"
+#include "other_windows/finestre_ausiliarie.hpp"
+#include "other_windows/form3.hpp"
 
 namespace talewick::qt {
 namespace {

@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "window/controlli.hpp"
-#include "window/piattaforma.hpp"
+#include "main_window/controlli.hpp"
+#include "main_window/piattaforma.hpp"
 
 namespace talewick::prova {
 

@@ -9,7 +9,7 @@
 #include <fstream>
 #include <set>
 
-#include "core/messaggi.hpp"
+#include "base/messaggi.hpp"
 #include "support/database_prova.hpp"
 
 namespace talewick {

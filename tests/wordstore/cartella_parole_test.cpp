@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "core/messaggi.hpp"
+#include "base/messaggi.hpp"
 
 namespace talewick {
 namespace {

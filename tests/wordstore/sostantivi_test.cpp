@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/messaggi.hpp"
+#include "base/messaggi.hpp"
 #include "support/casuale_scriptato.hpp"
 #include "support/database_prova.hpp"
 #include "wordstore/archivio.hpp"

@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "core/messaggi.hpp"
+#include "base/messaggi.hpp"
 #include "support/casuale_scriptato.hpp"
 #include "support/database_prova.hpp"
 #include "wordstore/archivio.hpp"

@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "core/messaggi.hpp"
+#include "base/messaggi.hpp"
 #include "platform/qt/aspetto_qt.hpp"
 #include "platform/qt/programma_qt.hpp"
 

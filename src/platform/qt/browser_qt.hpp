@@ -1,7 +1,7 @@
 #pragma once
 // `GoURL` on a desktop: the platform's handler for web addresses, reached through Qt (on
 // Linux xdg-open, started with its argument list, never through a shell).
-#include "window/aggiornamento.hpp"
+#include "main_window/aggiornamento.hpp"
 
 namespace talewick::qt {
 

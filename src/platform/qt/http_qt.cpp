@@ -8,7 +8,7 @@
 #include <QUrl>
 #include <memory>
 
-#include "core/versione.hpp"
+#include "base/versione.hpp"
 
 namespace talewick::qt {
 namespace {

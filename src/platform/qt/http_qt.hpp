@@ -1,7 +1,7 @@
 #pragma once
 // The update check's HTTP fetch with Qt Network: one GET, run to its end in a local event
 // loop (the caller waits, as start-up does), bounded in time, in redirects and in bytes.
-#include "window/aggiornamento.hpp"
+#include "main_window/aggiornamento.hpp"
 
 namespace talewick::qt {
 

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "platform/qt/specchio_finestra.hpp"
-#include "window/piattaforma.hpp"
+#include "main_window/piattaforma.hpp"
 
 namespace talewick::qt {
 

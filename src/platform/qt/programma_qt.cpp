@@ -2,7 +2,7 @@
 
 #include <QLocale>
 
-#include "window/aggiornamento.hpp"
+#include "main_window/aggiornamento.hpp"
 
 namespace talewick::qt {
 namespace {

@@ -1,5 +1,5 @@
 #pragma once
-// The Qt mirror of one model window (window/controlli.hpp): one widget per control at its
+// The Qt mirror of one model window (main_window/controlli.hpp): one widget per control at its
 // place (twips turned into pixels with the screen's logical DPI), kept in step with every
 // property the model reports changed, and the user's input fed back into the model. The
 // mirror works for any model window: it knows control kinds, never control names.
@@ -25,7 +25,7 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "window/controlli.hpp"
+#include "main_window/controlli.hpp"
 
 class QTimer;
 

@@ -1,0 +1,192 @@
+#include "main_window/aggiornamento.hpp"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <vector>
+
+#include "base/messaggi.hpp"
+#include "support/piattaforma_finta.hpp"
+
+namespace talewick {
+namespace {
+
+using namespace std::chrono_literals;
+
+class ScaricatoreFinto : public Scaricatore {
+ public:
+  RispostaHttp risposta;
+  bool lancia = false;
+  std::vector<std::string> indirizzi;
+  std::chrono::milliseconds limite{};
+  std::size_t massimo = 0;
+
+  RispostaHttp Scarica(std::string_view indirizzo, std::chrono::milliseconds l, std::size_t m) override {
+    indirizzi.emplace_back(indirizzo);
+    limite = l;
+    massimo = m;
+    if (lancia) throw std::runtime_error("rete");
+    return risposta;
+  }
+};
+
+class NavigatoreFinto : public Navigatore {
+ public:
+  std::vector<std::string> aperti;
+  bool lancia = false;
+  int GoURL(std::string_view IndirizzoURL) override {
+    aperti.emplace_back(IndirizzoURL);
+    if (lancia) throw std::runtime_error("nessun browser");
+    return 0;
+  }
+};
+
+struct RigaConfronto {
+  const char* nome;
+  std::string_view remota;
+  bool maggiore;
+};
+
+class Confronto : public testing::TestWithParam<RigaConfronto> {};
+
+TEST_P(Confronto, ComeTesto) { EXPECT_EQ(Versione_Maggiore(GetParam().remota, "1.12.0"), GetParam().maggiore); }
+
+struct RigaRisposta {
+  const char* nome;
+  std::string_view corpo;
+  const char* versione;  // nullptr: not a version
+};
+
+class RispostaDelServer : public testing::TestWithParam<RigaRisposta> {};
+
+TEST_P(RispostaDelServer, SoloCifreEPunti) {
+  const auto versione = Versione_Nella_Risposta(GetParam().corpo);
+  if (GetParam().versione == nullptr) {
+    EXPECT_FALSE(versione) << *versione;
+  } else {
+    ASSERT_TRUE(versione);
+    EXPECT_EQ(*versione, GetParam().versione);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Righe, RispostaDelServer,
+    testing::Values(RigaRisposta{"Semplice", "1.13.0", "1.13.0"}, RigaRisposta{"ACapoFinale", "1.12.0\n", "1.12.0"},
+                    RigaRisposta{"ACapoWindows", "1.12.0\r\n", "1.12.0"}, RigaRisposta{"UnNumeroSolo", "2", "2"},
+                    RigaRisposta{"DueACapo", "1.12.0\n\n", nullptr}, RigaRisposta{"SoloACapo", "\n", nullptr},
+                    RigaRisposta{"Vuota", "", nullptr},
+                    RigaRisposta{"PaginaHtml", "<html><body>1.13</body></html>", nullptr},
+                    RigaRisposta{"SpazioDavanti", " 1.13.0", nullptr}, RigaRisposta{"ConLettera", "v1.13", nullptr},
+                    RigaRisposta{"DuePunti", "1..13", nullptr}, RigaRisposta{"PuntoIniziale", ".13", nullptr},
+                    RigaRisposta{"PuntoFinale", "1.13.", nullptr},
+                    RigaRisposta{"ByteNul", std::string_view("1.13.0\0", 7), nullptr},
+                    RigaRisposta{"Utf8NonValido", "1.13\xFF", nullptr},
+                    RigaRisposta{"TrentaDueCaratteri", "1.234567890123456789012345678901",
+                                 "1.234567890123456789012345678901"},
+                    RigaRisposta{"TrentaTreCaratteri", "1.23456789012345678901234567890123", nullptr}),
+    [](const testing::TestParamInfo<RigaRisposta>& i) { return std::string(i.param.nome); });
+
+void PrintTo(const RigaConfronto& r, std::ostream* os) { *os << '"' << r.remota << '"'; }
+
+INSTANTIATE_TEST_SUITE_P(
+    Righe, Confronto,
+    testing::Values(RigaConfronto{"Uguale", "1.12.0", false}, RigaConfronto{"MinoreSuccessiva", "1.13.0", true},
+                    RigaConfronto{"DieciMinoreDiDodici", "1.10.0", false}, RigaConfronto{"Patch", "1.12.1", true},
+                    RigaConfronto{"DueMaggioreDiDodici", "1.2", true}, RigaConfronto{"PrefissoProprio", "1.12", false},
+                    RigaConfronto{"Vuota", "", false}, RigaConfronto{"SpazioDavanti", " 1.13.0", false},
+                    RigaConfronto{"ByteOltre127", "\xC3\xA9", true},
+                    RigaConfronto{"NulDopo", std::string_view("1.12.0\0", 7), true}),
+    [](const testing::TestParamInfo<RigaConfronto>& i) { return std::string(i.param.nome); });
+
+class Aggiornamento : public testing::Test {
+ protected:
+  Esito_Aggiornamento Controlla(std::string_view host = "esempio.test:8080") {
+    return Controlla_Aggiornamento({host, "1.12.0", 250ms}, scaricatore, navigatore, piattaforma);
+  }
+  void Risponde(int stato, std::string corpo) { scaricatore.risposta = {true, stato, std::move(corpo), false}; }
+
+  prova::PiattaformaFinta piattaforma;
+  ScaricatoreFinto scaricatore;
+  NavigatoreFinto navigatore;
+};
+
+TEST_F(Aggiornamento, SenzaHostNonScaricaNulla) {
+  EXPECT_EQ(Controlla(""), Esito_Aggiornamento::Saltato);
+  EXPECT_TRUE(scaricatore.indirizzi.empty());
+}
+
+TEST_F(Aggiornamento, ChiedeIlFileDellaVersioneConLimiti) {
+  Risponde(200, "1.12.0");
+  EXPECT_EQ(Controlla(), Esito_Aggiornamento::Aggiornato);
+  EXPECT_EQ(scaricatore.indirizzi, std::vector<std::string>{"http://esempio.test:8080/VersioneTalewick.txt"});
+  EXPECT_EQ(scaricatore.limite, 250ms);
+  EXPECT_EQ(scaricatore.massimo, 64u);
+  EXPECT_EQ(ImpostazioniAggiornamento{}.limite, 10s);
+  EXPECT_TRUE(piattaforma.messaggi.empty());
+}
+
+TEST_F(Aggiornamento, VersioneMaggioreOffreConQuattroRighe) {
+  Risponde(200, "1.13.0");
+  EXPECT_EQ(Controlla(), Esito_Aggiornamento::Rifiutato);
+  ASSERT_EQ(piattaforma.messaggi.size(), 1u);
+  const auto& d = piattaforma.messaggi.front();
+  EXPECT_EQ(d.titolo, "Talewick - Disponibile Aggiornamento");
+  EXPECT_EQ(d.testo,
+            "E' disponibile un aggiornamento! \r\nUltima versione: 1.13.0\r\nVersione attuale: 1.12.0\r\nVuoi "
+            "scaricarlo?");
+  EXPECT_EQ(d.pulsanti, Pulsanti_Messaggio::Si_No);
+  EXPECT_TRUE(navigatore.aperti.empty());
+}
+
+// The version file as editors save it, with a line break: the same version is no update.
+TEST_F(Aggiornamento, LaStessaVersioneConUnACapoNonEUnAggiornamento) {
+  Risponde(200, "1.12.0\n");
+  EXPECT_EQ(Controlla(), Esito_Aggiornamento::Aggiornato);
+  EXPECT_TRUE(piattaforma.messaggi.empty());
+}
+
+TEST_F(Aggiornamento, SiApreLaPaginaDelloScaricamento) {
+  Risponde(200, "1.13.0\r\n");
+  piattaforma.risposte = {Risposta_Messaggio::Si};
+  EXPECT_EQ(Controlla(), Esito_Aggiornamento::Accettato);
+  ASSERT_EQ(piattaforma.messaggi.size(), 1u);
+  EXPECT_EQ(piattaforma.messaggi[0].testo, messaggi::Offerta_Aggiornamento("1.13.0", "1.12.0"));
+  EXPECT_EQ(navigatore.aperti, std::vector<std::string>{"http://esempio.test:8080/talewick.php"});
+}
+
+TEST_F(Aggiornamento, SoloUnaRisposta200ContaComeVersione) {
+  for (const int stato : {404, 500, 301, 302, 204, 0}) {
+    SCOPED_TRACE(stato);
+    piattaforma.messaggi.clear();
+    Risponde(stato, "9.9.9");
+    EXPECT_EQ(Controlla(), Esito_Aggiornamento::Nessuna_Risposta);
+    EXPECT_TRUE(piattaforma.messaggi.empty());
+  }
+  scaricatore.risposta = {false, 200, "9.9.9", false};  // a transfer broken after the headers
+  EXPECT_EQ(Controlla(), Esito_Aggiornamento::Nessuna_Risposta);
+  EXPECT_TRUE(piattaforma.messaggi.empty());
+}
+
+TEST_F(Aggiornamento, GuastiDiReteEDelBrowserNonFermanoLAvvio) {
+  scaricatore.lancia = true;
+  EXPECT_EQ(Controlla(), Esito_Aggiornamento::Nessuna_Risposta);
+  scaricatore.lancia = false;
+  Risponde(200, "2.0");
+  piattaforma.risposte = {Risposta_Messaggio::Si};
+  navigatore.lancia = true;
+  EXPECT_EQ(Controlla(), Esito_Aggiornamento::Accettato);
+  EXPECT_EQ(navigatore.aperti.size(), 1u);
+}
+
+TEST_F(Aggiornamento, UnaRispostaCheNonSembraUnaVersioneNonSiOffre) {
+  for (const std::string& corpo : {std::string("<html>9.9</html>"), std::string(10000, '9'), std::string("9\0", 2)}) {
+    Risponde(200, corpo);
+    EXPECT_EQ(Controlla(), Esito_Aggiornamento::Non_Una_Versione);
+  }
+  scaricatore.risposta = {true, 200, "99", true};  // cut at the limit: more was coming
+  EXPECT_EQ(Controlla(), Esito_Aggiornamento::Non_Una_Versione);
+  EXPECT_TRUE(piattaforma.messaggi.empty());
+}
+
+}  // namespace
+}  // namespace talewick

@@ -1,0 +1,116 @@
+#include "other_windows/statistiche_tag.hpp"
+
+#include <gtest/gtest.h>
+
+#include "support/database_prova.hpp"
+
+namespace talewick {
+namespace {
+
+struct RigaQuota {
+  const char* nome;
+  std::int64_t parte;
+  std::int64_t totale;
+  std::string_view separatore;
+  std::string_view atteso;
+};
+
+void PrintTo(const RigaQuota& r, std::ostream* os) { *os << r.parte << "/" << r.totale; }
+
+class Quota : public testing::TestWithParam<RigaQuota> {};
+
+TEST_P(Quota, ArrotondataEScritta) {
+  const auto& r = GetParam();
+  EXPECT_EQ(Scrivi_Quota(Quota_Centesimi(r.parte, r.totale), r.separatore), r.atteso);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Righe, Quota,
+    testing::Values(RigaQuota{"Intera", 50, 200, ",", "25"}, RigaQuota{"DueDecimali", 1, 3, ",", "33,33"},
+                    RigaQuota{"DueDecimaliConPunto", 1, 3, ".", "33.33"}, RigaQuota{"UnDecimale", 1, 8, ",", "12,5"},
+                    RigaQuota{"UnDecimaleConPunto", 1, 8, ".", "12.5"}, RigaQuota{"ArrotondaInSu", 2, 3, ",", "66,67"},
+                    RigaQuota{"MezzoCentesimoInSu", 1, 800, ",", "0,13"},
+                    RigaQuota{"ZeroInternoTenuto", 21, 2000, ",", "1,05"},
+                    RigaQuota{"SoloCentesimi", 1, 2000, ",", "0,05"},
+                    RigaQuota{"SottoMezzoCentesimo", 1, 30000, ",", "0"}, RigaQuota{"Tutto", 7, 7, ",", "100"},
+                    RigaQuota{"TotaleZero", 0, 0, ",", "0"}, RigaQuota{"ParteNulla", 0, 9, ",", "0"}),
+    [](const testing::TestParamInfo<RigaQuota>& info) { return std::string(info.param.nome); });
+
+Conteggi_File Uno_Per_File() {
+  Conteggi_File c;
+  c.fill(1);
+  return c;
+}
+
+TEST(StatisticheTag, RigheDeiFileELePostiVuoti) {
+  prova::DatabaseProva db;
+  db.Completa({{"SillabeElfo Oscuro", "vel\nmor\nthi"}});
+  Archivio archivio(db.Cartella());
+  Carica_Tutti_File(archivio);
+  const auto testi = Testi_Statistiche(archivio, ",");
+  EXPECT_EQ(testi.Conteggio[0], "VerbiPassatoProssimo: 1");
+  EXPECT_EQ(testi.Conteggio[21], "FemNaturale: 1");
+  EXPECT_EQ(testi.Conteggio[37], "SillabeElfo Oscuro: 3");
+  for (std::size_t i = 0; i < 38; ++i) EXPECT_FALSE(testi.Conteggio[i].empty()) << i;
+  EXPECT_EQ(testi.Conteggio[38], "");
+  EXPECT_EQ(testi.Conteggio[39], "");
+  EXPECT_EQ(testi.Totale, "Totale Assoluto Vocaboli: 40");
+  EXPECT_EQ(testi.Categoria[10], "Sostantivi Totali: 20");
+  EXPECT_EQ(testi.Categoria[0], "Altro: 2 (10%)");
+  EXPECT_EQ(testi.Categoria[9], "Naturale: 2 (10%)");
+  EXPECT_EQ(testi.TagNome[0], "Tag [mag]: 0");
+  EXPECT_EQ(testi.TagNome[4], "Tag [s]: 0");
+  EXPECT_EQ(testi.TagNome[5], "");
+}
+
+TEST(StatisticheTag, CategorieConLeLoroQuote) {
+  Conteggi_File c = Uno_Per_File();
+  // Nouns: Altro 25 + 25, Animali 100, Cibi 20, Corpo 10, Luoghi to Astratto 4 each, Naturale 0: 200.
+  c[2] = 25;
+  c[3] = 25;
+  c[4] = 60;
+  c[5] = 40;
+  for (std::size_t i = 6; i <= 21; ++i) c[i] = i < 8 ? 10 : (i < 10 ? 5 : (i < 20 ? 2 : 0));
+  ASSERT_EQ(Sostantivi_Totali(c), 200);
+  const auto virgola = Testi_Statistiche(c, Conteggi_Tag{}, ",");
+  EXPECT_EQ(virgola.Categoria[0], "Altro: 50 (25%)");
+  EXPECT_EQ(virgola.Categoria[1], "Animali: 100 (50%)");
+  EXPECT_EQ(virgola.Categoria[2], "Cibi: 20 (10%)");
+  EXPECT_EQ(virgola.Categoria[3], "Corpo: 10 (5%)");
+  EXPECT_EQ(virgola.Categoria[4], "Luoghi: 4 (2%)");
+  EXPECT_EQ(virgola.Categoria[9], "Naturale: 0 (0%)");
+  EXPECT_EQ(virgola.Categoria[10], "Sostantivi Totali: 200");
+
+  c[3] = 26;  // 51 of 201
+  const auto punto = Testi_Statistiche(c, Conteggi_Tag{}, ".");
+  EXPECT_EQ(punto.Categoria[0], "Altro: 51 (25.37%)");
+  EXPECT_EQ(punto.Categoria[1], "Animali: 100 (49.75%)");
+}
+
+TEST(StatisticheTag, NessunSostantivo) {
+  Conteggi_File c = Uno_Per_File();
+  for (std::size_t i = 2; i <= 21; ++i) c[i] = 0;
+  const auto testi = Testi_Statistiche(c, Conteggi_Tag{}, ",");
+  EXPECT_EQ(testi.Categoria[10], "Sostantivi Totali: 0");
+  for (std::size_t k = 0; k < 10; ++k) {
+    EXPECT_EQ(testi.Categoria[k], std::string(etichette_categoria[k]) + "0 (0%)");
+  }
+}
+
+TEST(StatisticheTag, ConteggiDeiTagEGrandiTotali) {
+  Conteggi_File c;
+  c.fill(100000);
+  const auto testi = Testi_Statistiche(c, Conteggi_Tag{4, 5, 6, 7, 8, 99}, ",");
+  EXPECT_EQ(testi.TagNome[0], "Tag [mag]: 4");
+  EXPECT_EQ(testi.TagNome[1], "Tag [liq]: 5");
+  EXPECT_EQ(testi.TagNome[2], "Tag [col]: 6");
+  EXPECT_EQ(testi.TagNome[3], "Tag [o]: 7");
+  EXPECT_EQ(testi.TagNome[4], "Tag [s]: 8");
+  EXPECT_EQ(testi.TagNome[5], "");
+  EXPECT_EQ(testi.Totale, "Totale Assoluto Vocaboli: 3800000");
+  EXPECT_EQ(testi.Categoria[10], "Sostantivi Totali: 2000000");
+  EXPECT_EQ(testi.Categoria[0], "Altro: 200000 (10%)");
+}
+
+}  // namespace
+}  // namespace talewick
