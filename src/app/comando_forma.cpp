@@ -21,23 +21,12 @@ struct ArgomentiForma {
   std::optional<std::string> tutte;
 };
 
-// The clean-up a generator runs on each slot once its entry is drawn.
-std::string Forma(std::string_view marcatore, std::string_view valore) {
-  Dato dato;
-  dato.valore_dato = valore;
-  dato.forma_dato = marcatore;
-  Cancella_Tag_Categoria(dato);
-  Correzione_Sostantivi_Aggettivi_Verbi(dato);
-  Cancella_Info_Programma(dato);
-  return std::move(dato.valore_dato);
-}
-
 int Esegui_Forma(const ArgomentiForma& a, Globali& g) {
   std::ostream& out = *g.out;
   if (a.tutte) {
-    for (const auto parola : parole_chiave) out << parola << '\t' << Forma(parola, *a.tutte) << '\n';
+    for (const auto parola : parole_chiave) out << parola << '\t' << Forma(*a.tutte, parola) << '\n';
   } else {
-    out << Forma(a.marcatore, a.valore) << '\n';
+    out << Forma(a.valore, a.marcatore) << '\n';
     // Markers that are no keyword ("No", "AggMasSing") are written on purpose: a note, not an error.
     if (std::find(parole_chiave.begin(), parole_chiave.end(), a.marcatore) == parole_chiave.end()) {
       *g.err << Testo_Stampabile(messaggi::cli::Marcatore_Senza_Parola_Chiave(a.marcatore)) << '\n';

@@ -23,11 +23,7 @@ std::string Elenco(const std::array<std::string_view, N>& voci) {
   return elenco;
 }
 
-std::string Elenco_Popoli() {
-  std::array<std::string_view, popoli.size()> nomi{};
-  for (std::size_t i = 0; i < popoli.size(); ++i) nomi[i] = popoli[i].nome;
-  return Elenco(nomi);
-}
+std::string Elenco_Popoli() { return Elenco(nomi_popoli); }
 
 }  // namespace
 

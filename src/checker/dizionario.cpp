@@ -1,6 +1,5 @@
 #include "checker/dizionario.hpp"
 
-#include <utf8proc.h>
 #include <hunspell.hxx>
 
 #include <algorithm>
@@ -21,31 +20,6 @@ std::string_view Senza_Spazi(std::string_view testo) {
     testo.remove_suffix(1);
   }
   return testo;
-}
-
-bool E_Lettera(utf8proc_int32_t cp) {
-  const auto categoria = utf8proc_category(cp);
-  return categoria >= UTF8PROC_CATEGORY_LU && categoria <= UTF8PROC_CATEGORY_LO;
-}
-
-// Code points of a UTF-8 text with their byte offsets.
-struct Carattere {
-  utf8proc_int32_t cp;
-  std::size_t inizio;
-  std::size_t fine;
-};
-std::vector<Carattere> Caratteri(std::string_view testo) {
-  std::vector<Carattere> caratteri;
-  std::size_t pos = 0;
-  while (pos < testo.size()) {
-    utf8proc_int32_t cp = 0;
-    const auto n = utf8proc_iterate(reinterpret_cast<const utf8proc_uint8_t*>(testo.data() + pos),
-                                    static_cast<utf8proc_ssize_t>(testo.size() - pos), &cp);
-    const std::size_t lunghezza = n > 0 ? static_cast<std::size_t>(n) : 1;
-    caratteri.push_back({n > 0 ? cp : -1, pos, pos + lunghezza});
-    pos += lunghezza;
-  }
-  return caratteri;
 }
 
 // Drops what is neither a letter nor an apostrophe at both ends of a token ("(Vol." gives "Vol").

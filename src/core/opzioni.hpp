@@ -49,6 +49,13 @@ inline constexpr std::array<Popolo, 11> popoli = {{{"Demone", 2, 3},
                                                    {"Orientale", 2, 3},
                                                    {"Troll", 2, 2}}};
 
+// Their names alone, for lists and messages.
+inline constexpr auto nomi_popoli = [] {
+  std::array<std::string_view, popoli.size()> nomi{};
+  for (std::size_t i = 0; i < popoli.size(); ++i) nomi[i] = popoli[i].nome;
+  return nomi;
+}();
+
 inline constexpr std::array<std::string_view, 3> opzioni_oggetti = {
     "Genera qualsiasi oggetto", "Genera solo nomi di armi", "Genera solo nomi di oggetti"};
 

@@ -7,12 +7,6 @@
 
 namespace talewick::generatori {
 
-void Pulisci_Dato(Dato& dato) {
-  Cancella_Tag_Categoria(dato);
-  Correzione_Sostantivi_Aggettivi_Verbi(dato);
-  Cancella_Info_Programma(dato);
-}
-
 void Componi(std::string& destinazione, std::initializer_list<std::string_view> pezzi) {
   destinazione.clear();
   Accoda(destinazione, pezzi);

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/stato.hpp"
+#include "grammar/correzione.hpp"
 
 namespace talewick::generatori {
 
@@ -18,8 +19,6 @@ inline constexpr std::string_view aggettivi = "Aggettivi";
 inline constexpr std::string_view verbi = "VerbiPassatoProssimo";
 inline constexpr std::string_view nessuna_forma = "No";  // matches no keyword of the correction pass
 
-// Category tags, correction pass, every remaining tag.
-void Pulisci_Dato(Dato& dato);
 
 // "Sing" for 1, "Plur" for 2.
 constexpr std::string_view Numero(std::int64_t k) { return k == 1 ? singolare : plurale; }

@@ -3,6 +3,7 @@
 #include "grammar/chiavi.hpp"
 #include "grammar/correzione.hpp"
 #include "grammar/regole.hpp"
+#include "wordstore/testo.hpp"
 
 namespace talewick {
 namespace {
@@ -72,7 +73,29 @@ constexpr Sostituzione articoli_cancellati[] = {
     {"Il ", ""}, {"Lo ", ""}, {"L'", ""}, {"I ", ""}, {"Gli ", ""}, {"La ", ""}, {"Le ", ""},
 };
 
+bool E_Vocale(std::int32_t cp) {
+  constexpr std::u32string_view vocali = U"aeiouàáâèéêìíîòóôùúû";
+  return cp > 0 && vocali.find(static_cast<char32_t>(cp)) != std::u32string_view::npos;
+}
+
 }  // namespace
+
+std::string_view Articolo_Determinativo(std::string_view parola, bool maschile) {
+  const auto caratteri = Caratteri(In_Minuscolo(parola));
+  const std::int32_t c0 = caratteri.empty() ? 0 : caratteri[0].cp;
+  const std::int32_t c1 = caratteri.size() > 1 ? caratteri[1].cp : 0;
+  const bool i_semivocale = c0 == 'i' && E_Vocale(c1);
+  const bool vocale = (E_Vocale(c0) && !i_semivocale) || (c0 == 'h' && E_Vocale(c1));
+  if (maschile) {
+    const bool s_impura = c0 == 's' && E_Lettera(c1) && !E_Vocale(c1);
+    if (s_impura || c0 == 'z' || (c0 == 'g' && c1 == 'n') || (c0 == 'p' && (c1 == 's' || c1 == 'n')) || c0 == 'x' ||
+        c0 == 'y' || i_semivocale) {
+      return "Lo ";
+    }
+    return vocale ? "L'" : "Il ";
+  }
+  return vocale ? "L'" : "La ";
+}
 
 void Correggi_in_Articoli_Determinativi_Plurali(Dato& dato) {
   if (dato.valore_dato.find("[-]") != std::string::npos) return;

@@ -5,6 +5,7 @@
 #include "grammar/flessione.hpp"
 #include "grammar/preposizioni.hpp"
 #include "grammar/verbi.hpp"
+#include "wordstore/tag.hpp"
 
 namespace talewick {
 namespace {
@@ -139,6 +140,20 @@ void Correzione_Sostantivi_Aggettivi_Verbi(Dato& dato) {
   if (riga == nullptr) return;
   Esegui_Passo(dato, riga->numero);
   Esegui_Passo(dato, riga->principale);
+}
+
+void Pulisci_Dato(Dato& dato) {
+  Cancella_Tag_Categoria(dato);
+  Correzione_Sostantivi_Aggettivi_Verbi(dato);
+  Cancella_Info_Programma(dato);
+}
+
+std::string Forma(std::string_view voce, std::string_view marcatore) {
+  Dato dato;
+  dato.valore_dato = voce;
+  dato.forma_dato = marcatore;
+  Pulisci_Dato(dato);
+  return std::move(dato.valore_dato);
 }
 
 }  // namespace talewick

@@ -15,12 +15,6 @@ constexpr auto Sopra = Collocazione::Sopra;
 constexpr double carattere_pulsanti = 9.75;
 constexpr double carattere_risultati = 12;
 
-constexpr auto nomi_popoli = [] {
-  std::array<std::string_view, popoli.size()> nomi{};
-  for (std::size_t i = 0; i < popoli.size(); ++i) nomi[i] = popoli[i].nome;
-  return nomi;
-}();
-
 // The digits of a syllable count (a 16-bit number) and of a batch size.
 constexpr int cifre_lunghezza = 4;
 constexpr int cifre_numero_nomi = 3;

@@ -14,24 +14,6 @@ constexpr std::array<char32_t, 32> windows_1252_alto = {0x20AC, 0,      0x201A, 
                                                         0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
                                                         0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
-void Aggiungi_Utf8(std::string& uscita, char32_t cp) {
-  if (cp < 0x80) {
-    uscita.push_back(static_cast<char>(cp));
-  } else if (cp < 0x800) {
-    uscita.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-    uscita.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else if (cp < 0x10000) {
-    uscita.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-    uscita.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    uscita.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else {
-    uscita.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-    uscita.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-    uscita.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    uscita.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  }
-}
-
 bool E_Fine_Riga(char c) { return c == '\n' || c == '\r'; }
 bool E_Blank(char c) { return c == ' ' || c == '\t'; }
 
@@ -42,9 +24,9 @@ void Aggiungi_Windows_1252(std::string& uscita, std::string_view riga) {
       uscita.push_back(c);
     } else if (b < 0xA0) {
       const char32_t cp = windows_1252_alto[b - 0x80];
-      Aggiungi_Utf8(uscita, cp == 0 ? U'\uFFFD' : cp);
+      Accoda_Carattere(uscita, cp == 0 ? U'\uFFFD' : cp);
     } else {
-      Aggiungi_Utf8(uscita, b);
+      Accoda_Carattere(uscita, b);
     }
   }
 }
@@ -70,10 +52,10 @@ void Decodifica_Utf16(std::string_view byte, bool little_endian, TestoDecodifica
       }
       esito.conteneva_nul = true;
     } else {
-      Aggiungi_Utf8(esito.testo, cp);
+      Accoda_Carattere(esito.testo, cp);
     }
   }
-  if (i < byte.size()) Aggiungi_Utf8(esito.testo, U'\uFFFD');
+  if (i < byte.size()) Accoda_Carattere(esito.testo, U'\uFFFD');
 }
 
 bool E_Ascii(std::string_view riga) {

@@ -19,19 +19,6 @@ constexpr std::array<std::size_t, 10> ordine_tag = {1, 0, 5, 4, 6, 2, 3, 7, 9, 8
 
 }  // namespace
 
-const std::array<CategoriaSostantivo, 10> categorie_sostantivi = {{
-    {"Altro", "[al]", 2},
-    {"Animali", "[an]", 4},
-    {"Cibi", "[ci]", 6},
-    {"Corpo", "[co]", 8},
-    {"Umani", "[um]", 14},
-    {"Oggetti", "[og]", 12},
-    {"Luoghi", "[lu]", 10},
-    {"Armi", "[ar]", 16},
-    {"Naturale", "[na]", 20},
-    {"Astratto", "[as]", 18},
-}};
-
 const CategoriaSostantivo* Categoria_da_Tag(std::string_view valore) {
   // Look from the end: the last tag in lookup order wins.
   for (auto i = ordine_tag.rbegin(); i != ordine_tag.rend(); ++i) {

@@ -16,8 +16,20 @@ struct CategoriaSostantivo {
   std::size_t indice_maschile;  // index of "Mas" + nome in `nome_file`; the feminine file follows it
 };
 
-// The ten categories, in the order the weighted draw walks them.
-extern const std::array<CategoriaSostantivo, 10> categorie_sostantivi;
+// The ten categories, in the order the weighted draw walks them: the one list of them, whose
+// tags and codes ("[al]", "al") every other list of the program is made from.
+inline constexpr std::array<CategoriaSostantivo, 10> categorie_sostantivi = {{
+    {"Altro", "[al]", 2},
+    {"Animali", "[an]", 4},
+    {"Cibi", "[ci]", 6},
+    {"Corpo", "[co]", 8},
+    {"Umani", "[um]", 14},
+    {"Oggetti", "[og]", 12},
+    {"Luoghi", "[lu]", 10},
+    {"Armi", "[ar]", 16},
+    {"Naturale", "[na]", 20},
+    {"Astratto", "[as]", 18},
+}};
 
 // The category named by the last of the category tags in `valore` (in the order the related-noun
 // draw looks for them), or nullptr when it holds none.

@@ -6,19 +6,33 @@
 #include "wordstore/archivio.hpp"
 #include "wordstore/casuale.hpp"
 #include "wordstore/liste.hpp"
+#include "wordstore/sostantivi.hpp"
 #include "wordstore/testo.hpp"
 
 namespace talewick {
 
-const std::array<std::string_view, 37> tag_vocabolario = {
-    "[f]",     "[fm]",    "[m]",   "[v]",   "[o]",   "[s]",  "[t]",  "[u]",    "[+]",    "[-]",
-    "[an]",    "[al]",    "[ci]",  "[og]",  "[um]",  "[lu]", "[co]", "[ar]",   "[na]",   "[as]",
-    "[1]",     "[2]",     "[3]",   "[4]",   "[5]",   "[6]",  "[tr]", "[intr]", "[spec]", "[term]",
-    "[scopo]", "[causa]", "[liq]", "[col]", "[mag]", "[su]", "[np]"};
+namespace {
 
-const std::array<std::string_view, 21> tag_categoria = {"[v]",  "[o]",  "[s]",   "[t]",   "[u]",   "[+]",  "[an]",
-                                                        "[al]", "[ci]", "[og]",  "[um]",  "[lu]",  "[co]", "[ar]",
-                                                        "[na]", "[as]", "[liq]", "[col]", "[mag]", "[su]", "[np]"};
+// The given tags followed by the category tags.
+template <std::size_t N>
+constexpr std::array<std::string_view, N + categorie_sostantivi.size()> Con_Le_Categorie(
+    const std::array<std::string_view, N>& altri) {
+  std::array<std::string_view, N + categorie_sostantivi.size()> tutti{};
+  std::size_t i = 0;
+  for (const auto tag : altri) tutti[i++] = tag;
+  for (const auto& categoria : categorie_sostantivi) tutti[i++] = categoria.tag;
+  return tutti;
+}
+
+}  // namespace
+
+const std::array<std::string_view, 37> tag_vocabolario = Con_Le_Categorie(std::array<std::string_view, 27>{
+    "[f]", "[fm]", "[m]", "[v]", "[o]", "[s]", "[t]", "[u]", "[+]", "[-]", "[1]", "[2]", "[3]", "[4]",
+    "[5]", "[6]", "[tr]", "[intr]", "[spec]", "[term]", "[scopo]", "[causa]", "[liq]", "[col]", "[mag]", "[su]",
+    "[np]"});
+
+const std::array<std::string_view, 21> tag_categoria = Con_Le_Categorie(std::array<std::string_view, 11>{
+    "[v]", "[o]", "[s]", "[t]", "[u]", "[+]", "[liq]", "[col]", "[mag]", "[su]", "[np]"});
 
 namespace {
 

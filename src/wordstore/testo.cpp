@@ -2,6 +2,8 @@
 
 #include <utf8proc.h>
 
+#include <array>
+
 namespace talewick {
 namespace {
 
@@ -18,11 +20,7 @@ utf8proc_int32_t Leggi(std::string_view testo, std::size_t pos, std::size_t& lun
   return cp;
 }
 
-void Scrivi(std::string& uscita, utf8proc_int32_t cp) {
-  utf8proc_uint8_t buffer[4];
-  const auto n = utf8proc_encode_char(cp, buffer);
-  uscita.append(reinterpret_cast<const char*>(buffer), static_cast<std::size_t>(n));
-}
+void Scrivi(std::string& uscita, utf8proc_int32_t cp) { Accoda_Carattere(uscita, static_cast<char32_t>(cp)); }
 
 void Cambia_Iniziale(std::string& testo, utf8proc_int32_t (*mappa)(utf8proc_int32_t)) {
   if (testo.empty()) return;
@@ -42,6 +40,32 @@ bool E_Spazio(utf8proc_int32_t cp) {
 }
 
 }  // namespace
+
+std::vector<Carattere> Caratteri(std::string_view testo) {
+  std::vector<Carattere> caratteri;
+  caratteri.reserve(testo.size());
+  for (std::size_t pos = 0; pos < testo.size();) {
+    std::size_t lunghezza = 0;
+    const auto cp = Leggi(testo, pos, lunghezza);
+    caratteri.push_back({cp, pos, pos + lunghezza});
+    pos += lunghezza;
+  }
+  return caratteri;
+}
+
+void Accoda_Carattere(std::string& testo, char32_t cp) {
+  std::array<utf8proc_uint8_t, 4> buffer{};
+  const auto n = utf8proc_encode_char(static_cast<utf8proc_int32_t>(cp), buffer.data());
+  testo.append(reinterpret_cast<const char*>(buffer.data()), static_cast<std::size_t>(n));
+}
+
+bool E_Lettera(std::int32_t cp) {
+  if (cp < 0) return false;
+  const auto categoria = utf8proc_category(cp);
+  return categoria >= UTF8PROC_CATEGORY_LU && categoria <= UTF8PROC_CATEGORY_LO;
+}
+bool E_Maiuscola(std::int32_t cp) { return cp >= 0 && utf8proc_category(cp) == UTF8PROC_CATEGORY_LU; }
+bool E_Minuscola(std::int32_t cp) { return cp >= 0 && utf8proc_category(cp) == UTF8PROC_CATEGORY_LL; }
 
 std::size_t Sostituisci_Tutto(std::string& testo, std::string_view da, std::string_view a) {
   if (da.empty()) return 0;

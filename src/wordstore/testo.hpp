@@ -1,10 +1,28 @@
 #pragma once
 // UTF-8 text helpers shared by the word store, the grammar engine and the generators.
 // "Character" always means a Unicode code point, never a byte.
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace talewick {
+
+// One code point of a UTF-8 text and its bytes [inizio, fine); a byte that is not UTF-8 stands
+// alone with `cp` -1.
+struct Carattere {
+  std::int32_t cp = -1;
+  std::size_t inizio = 0;
+  std::size_t fine = 0;
+};
+// The one walk over UTF-8 text: every other routine here reads through it.
+std::vector<Carattere> Caratteri(std::string_view testo);
+// Appends the UTF-8 bytes of `cp`.
+void Accoda_Carattere(std::string& testo, char32_t cp);
+// Letters of any script and case; -1 is none.
+bool E_Lettera(std::int32_t cp);
+bool E_Maiuscola(std::int32_t cp);
+bool E_Minuscola(std::int32_t cp);
 
 // Replaces every occurrence of `da` in `testo` with `a`, left to right; returns how many.
 std::size_t Sostituisci_Tutto(std::string& testo, std::string_view da, std::string_view a);

@@ -15,7 +15,7 @@
 
 #include "app/cli.hpp"
 #include "checker/dizionario.hpp"
-#include "base/messaggi.hpp"
+#include "base/messaggi_controllo.hpp"
 #include "support/database_prova.hpp"
 #include "wordstore/archivio.hpp"
 
@@ -478,7 +478,7 @@ struct CasoTagNuovo {
 
 // The tags that choose a verb's partners, "[su]" and "[np]": each finding on the entry's line.
 TEST_F(Controllo, TagDegliSpuntiDeiLuoghiEDeiNomiPropri) {
-  const std::string tutti = "an al ci og um lu co ar na as";
+  const std::string tutti = "al an ci co um og lu ar na as";
   const CasoTagNuovo casi[] = {
       {"codice ignoto", "VerbiPassatoProssimo", "ha cercato[tr][ogg:og/zz]", Gravita::errore,
        m::Codice_Ignoto("ha cercato[tr][ogg:og/zz]", "zz", "[ogg:og/zz]", tutti)},
