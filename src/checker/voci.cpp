@@ -157,8 +157,9 @@ void Controllore::Controlla_Tag_Di_Uso(const std::string& voce, int riga, const 
   std::set<const TipoLista*> viste;
   for (const auto& tag : liste) {
     const std::string testo = voce.substr(tag.inizio, tag.lunghezza);
-    const Tipo tipo_ammesso = tag.tipo->lista == Lista::qualificato ? Tipo::aggettivo : Tipo::verbo;
-    if (descrizione.tipo != tipo_ammesso) {
+    const bool al_suo_posto = descrizione.tipo == Tipo::verbo ||
+                              (tag.tipo->lista == Lista::qualificato && descrizione.tipo == Tipo::aggettivo);
+    if (!al_suo_posto) {
       Errore(riga, m::Lista_Fuori_Posto(voce, testo, tag.tipo->voci));
       continue;
     }

@@ -25,7 +25,8 @@ const std::array<TipoLista, 4> tipi_lista = {{
     {Lista::complemento, "[compl:", "[compl:…]", tutte_le_categorie, "i verbi di VerbiPassatoProssimo.txt"},
     {Lista::soggetto, "[sogg:", "[sogg:…]", static_cast<Categorie>(categoria_umani | categoria_animali),
      "i verbi di VerbiPassatoProssimo.txt"},
-    {Lista::qualificato, "[per:", "[per:…]", tutte_le_categorie, "gli aggettivi di Aggettivi.txt"},
+    {Lista::qualificato, "[per:", "[per:…]", tutte_le_categorie,
+     "gli aggettivi di Aggettivi.txt e i verbi di VerbiPassatoProssimo.txt"},
 }};
 
 const TipoLista& Tipo_Lista(Lista lista) { return tipi_lista[static_cast<std::size_t>(lista)]; }

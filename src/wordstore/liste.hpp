@@ -1,7 +1,8 @@
 #pragma once
 // List tags: a verb names the categories its partners in an adventure hook may come from,
 // as codes separated by "/": "[ogg:og/ar]" its direct object, "[compl:um]" its complement,
-// "[sogg:um/an]" its subject; an adjective names with "[per:um/an]" the nouns it may qualify.
+// "[sogg:um/an]" its subject; an adjective, or a verb's participle, names with "[per:um/an]" the
+// nouns it may qualify.
 // This is the one parser of them; drawing, stripping and the checker all read entries through it.
 #include <array>
 #include <cstddef>

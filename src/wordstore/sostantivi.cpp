@@ -7,6 +7,7 @@
 #include "wordstore/archivio.hpp"
 #include "wordstore/casuale.hpp"
 #include "wordstore/tag.hpp"
+#include "wordstore/testo.hpp"
 
 namespace talewick {
 namespace {
@@ -133,6 +134,9 @@ Categorie Categoria_Del_File(std::string_view nome) {
 }
 
 bool Participio_Adatto(std::string_view verbo, Categorie categoria) {
+  if (Contiene(verbo, Tipo_Lista(Lista::qualificato).apertura)) {
+    return Participio_Aggettivo(verbo) && (Categorie_Ammesse(verbo, Lista::qualificato) & categoria) != 0;
+  }
   if (verbo.starts_with("è ")) {
     const bool con_soggetto = verbo.find(Tipo_Lista(Lista::soggetto).apertura) != std::string_view::npos;
     return !con_soggetto || (Categorie_Ammesse(verbo, Lista::soggetto) & categoria) != 0;

@@ -58,7 +58,7 @@ bool Participio_Aggettivo(std::string_view verbo);
 Categorie Categoria_Del_File(std::string_view nome);
 // Whether a participle that can qualify a noun fits a noun of `categoria`: a transitive verb
 // by its "[ogg:…]", an "è" verb by its "[sogg:…]", since that noun is what the one acts on and
-// the other tells of; a verb without the tag fits every noun.
+// the other tells of; a verb without the tag fits every noun. A verb's "[per:…]" overrides both.
 bool Participio_Adatto(std::string_view verbo, Categorie categoria);
 // Draws into the slot a verb of `nome_file_dato` whose participle can qualify a noun, among those
 // fit for a noun of `categoria` when there are any; throws naming the file when there is none.

@@ -2,8 +2,8 @@
 // in every generator that uses them.
 #include <gtest/gtest.h>
 
-#include "dispatch/dispatcher.hpp"
 #include "base/messaggi.hpp"
+#include "dispatch/dispatcher.hpp"
 #include "prova_generatore.hpp"
 #include "wordstore/testo.hpp"
 
@@ -123,6 +123,23 @@ INSTANTIATE_TEST_SUITE_P(
                     CasoParticipio{"divinita", Carica_Dio_Casuale, "Nomi Divinità"},
                     CasoParticipio{"spunti", Carica_Spunto_Avventura_Casuale, "Spunti Avventure"}),
     [](const testing::TestParamInfo<CasoParticipio>& info) { return std::string(info.param.nome); });
+
+// A verb's "[per:…]" decides the nouns its participle qualifies, whatever its object.
+TEST(ParticipiDelDominio, LaListaPerVinceSullOggetto) {
+  ProvaGeneratore prova(Carica_Dio_Casuale,
+                        {{"VerbiPassatoProssimo", "ha forgiato[tr][ogg:ar][per:um]\nha affilato[tr][ogg:ar]"},
+                         {"SillabeGenerico", "ka"},
+                         {"MasArmi", "Lo Stocco"},
+                         {"FemArmi", "La Lancia"},
+                         {"MasUmani", "Il Re"},
+                         {"FemUmani", "La Regina"}});
+  const auto conta = prova.Frequenze(5, 400, [](const std::string& r) -> std::string {
+    if (r.find("Forgiat") == std::string::npos) return "aggettivo";
+    return r.find("Stocc") != std::string::npos || r.find("Lanc") != std::string::npos ? "armi" : "umani";
+  });
+  EXPECT_EQ(conta.count("armi"), 0U);
+  EXPECT_GT(conta.count("umani"), 0U);
+}
 
 // Hooks still draw every verb, "ha dormito" included.
 TEST(SpuntiConParticipi, OgniVerbo) {
