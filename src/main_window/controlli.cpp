@@ -3,15 +3,14 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "wordstore/testo.hpp"
+
 namespace talewick {
 namespace {
 
 const std::string testo_vuoto;
 
-std::size_t Conta_Caratteri(std::string_view testo) {
-  return static_cast<std::size_t>(
-      std::count_if(testo.begin(), testo.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
+std::size_t Conta_Caratteri(std::string_view testo) { return Caratteri(testo).size(); }
 
 }  // namespace
 
