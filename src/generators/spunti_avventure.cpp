@@ -67,11 +67,14 @@ bool Ammette_Animali(std::string_view verbo) {
   return (Categorie_Ammesse(verbo, Lista::soggetto) & categoria_animali) != 0;
 }
 
-// The purpose verb: any verb whose "[sogg:…]" admits the subject's file.
+// The purpose verb: a goal ("[meta]") whose "[sogg:…]" admits the subject's file; any verb that
+// admits it when no goal does.
 void Verbo_Scopo(Contesto& contesto, int slot, bool soggetto_umano) {
   contesto[slot].nome_file_dato = verbi;
-  const bool trovato = soggetto_umano ? Carica_Filtrata(contesto, slot, "soggetto umano", Ammette_Umani)
-                                      : Carica_Filtrata(contesto, slot, "soggetto animale", Ammette_Animali);
+  const auto ammette = soggetto_umano ? Ammette_Umani : Ammette_Animali;
+  const auto meta = [ammette](std::string_view verbo) { return Contiene(verbo, "[meta]") && ammette(verbo); };
+  const bool trovato = Carica_Filtrata(contesto, slot, soggetto_umano ? "meta umana" : "meta animale", meta) ||
+                       Carica_Filtrata(contesto, slot, soggetto_umano ? "soggetto umano" : "soggetto animale", ammette);
   // The main verb admits the subject, so some verb always does; draw any should the file change.
   if (!trovato) Carica(contesto, slot);
   Controlla_Complemento(contesto, slot);

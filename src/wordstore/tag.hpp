@@ -13,7 +13,7 @@ namespace talewick {
 
 // Every tag the engine knows, in the order the full strip removes them; both strips also remove
 // the list tags of wordstore/liste.hpp.
-extern const std::array<std::string_view, 37> tag_vocabolario;
+extern const std::array<std::string_view, 38> tag_vocabolario;
 // The category and use tags, removed before the correction pass.
 extern const std::array<std::string_view, 21> tag_categoria;
 

@@ -141,6 +141,19 @@ TEST(ParticipiDelDominio, LaListaPerVinceSullOggetto) {
   EXPECT_GT(conta.count("umani"), 0U);
 }
 
+// The purpose of a hook is a goal ("[meta]") whenever one admits the subject.
+TEST(SpuntiConParticipi, LoScopoEUnaMeta) {
+  ProvaGeneratore prova(Carica_Spunto_Avventura_Casuale,
+                        {{"VerbiPassatoProssimo", "ha rubato[tr][ogg:og][scopo]\nha salvato[tr][ogg:og][meta]"}});
+  const auto conta = prova.Frequenze(3, 200, [](const std::string& r) {
+    const auto per = r.find(" per ");
+    if (per == std::string::npos) return "senza scopo";
+    return r.find("salvare", per) != std::string::npos ? "meta" : "altro";
+  });
+  EXPECT_EQ(conta.count("altro"), 0U);
+  EXPECT_GT(conta.count("meta"), 0U);
+}
+
 // Hooks still draw every verb, "ha dormito" included.
 TEST(SpuntiConParticipi, OgniVerbo) {
   ProvaGeneratore prova(Carica_Spunto_Avventura_Casuale, {{"VerbiPassatoProssimo", "ha dormito[intr]"}});
