@@ -67,13 +67,16 @@ bool Ammette_Animali(std::string_view verbo) {
   return (Categorie_Ammesse(verbo, Lista::soggetto) & categoria_animali) != 0;
 }
 
-// The purpose verb: a goal ("[meta]") whose "[sogg:…]" admits the subject's file; any verb that
-// admits it when no goal does.
-void Verbo_Scopo(Contesto& contesto, int slot, bool soggetto_umano) {
+// The purpose verb: a goal ("[meta]") other than the main verb whose "[sogg:…]" admits the
+// subject's file; any verb that admits it when no goal does.
+void Verbo_Scopo(Contesto& contesto, int slot, bool soggetto_umano, const std::string& principale) {
   contesto[slot].nome_file_dato = verbi;
   const auto ammette = soggetto_umano ? Ammette_Umani : Ammette_Animali;
-  const auto meta = [ammette](std::string_view verbo) { return Contiene(verbo, "[meta]") && ammette(verbo); };
-  const bool trovato = Carica_Filtrata(contesto, slot, soggetto_umano ? "meta umana" : "meta animale", meta) ||
+  const auto meta = [ammette, &principale](std::string_view verbo) {
+    return verbo != principale && Contiene(verbo, "[meta]") && ammette(verbo);
+  };
+  const std::string chiave = (soggetto_umano ? "meta umana dopo " : "meta animale dopo ") + principale;
+  const bool trovato = Carica_Filtrata(contesto, slot, chiave, meta) ||
                        Carica_Filtrata(contesto, slot, soggetto_umano ? "soggetto umano" : "soggetto animale", ammette);
   // The main verb admits the subject, so some verb always does; draw any should the file change.
   if (!trovato) Carica(contesto, slot);
@@ -123,7 +126,7 @@ void Carica_Spunto_Avventura_Casuale(Stato& stato) {
 
   // Set up the purpose clause.
   stato[7].forma_dato = "Infinito";
-  Verbo_Scopo(contesto, 7, umano);
+  Verbo_Scopo(contesto, 7, umano, verbo.valore_dato);
   const Dato& scopo = stato[7];
   Oggetto_Indeterminato(contesto, 8, 9, scopo);
   Aggettivo_Di(contesto, 9, 8);

@@ -141,16 +141,21 @@ TEST(ParticipiDelDominio, LaListaPerVinceSullOggetto) {
   EXPECT_GT(conta.count("umani"), 0U);
 }
 
-// The purpose of a hook is a goal ("[meta]") whenever one admits the subject.
-TEST(SpuntiConParticipi, LoScopoEUnaMeta) {
-  ProvaGeneratore prova(Carica_Spunto_Avventura_Casuale,
-                        {{"VerbiPassatoProssimo", "ha rubato[tr][ogg:og][scopo]\nha salvato[tr][ogg:og][meta]"}});
-  const auto conta = prova.Frequenze(3, 200, [](const std::string& r) {
+// The purpose of a hook is a goal ("[meta]") whenever one admits the subject, and not the main verb.
+TEST(SpuntiConParticipi, LoScopoEUnaMetaDiversaDalVerbo) {
+  ProvaGeneratore prova(
+      Carica_Spunto_Avventura_Casuale,
+      {{"VerbiPassatoProssimo",
+        "ha rubato[tr][ogg:og][scopo]\nha salvato[tr][ogg:og][scopo][meta]\nha liberato[tr][ogg:og][meta]"}});
+  const auto conta = prova.Frequenze(3, 300, [](const std::string& r) {
     const auto per = r.find(" per ");
     if (per == std::string::npos) return "senza scopo";
-    return r.find("salvare", per) != std::string::npos ? "meta" : "altro";
+    if (r.find("salvat") < per && r.find("salvare", per) != std::string::npos) return "ripetuto";
+    const bool meta = r.find("salvare", per) != std::string::npos || r.find("liberare", per) != std::string::npos;
+    return meta ? "meta" : "altro";
   });
   EXPECT_EQ(conta.count("altro"), 0U);
+  EXPECT_EQ(conta.count("ripetuto"), 0U);
   EXPECT_GT(conta.count("meta"), 0U);
 }
 
