@@ -1,8 +1,8 @@
 // Every kind run on the word files the program ships with.
 #include <gtest/gtest.h>
 
-#include "dispatch/dispatcher.hpp"
 #include "core/stato.hpp"
+#include "dispatch/dispatcher.hpp"
 #include "support/database_prova.hpp"
 #include "wordstore/archivio.hpp"
 #include "wordstore/casuale.hpp"

@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <map>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -57,16 +56,5 @@ class ProvaGeneratore {
   CasualeScriptato casuale{};
   Stato stato{archivio, casuale};
 };
-
-// A table row: a name for the test, the draws, the result.
-struct CasoGenerato {
-  const char* nome;
-  std::vector<std::int64_t> estrazioni;
-  const char* risultato;
-};
-
-inline void PrintTo(const CasoGenerato& caso, std::ostream* uscita) { *uscita << caso.nome; }
-
-inline std::string Nome_Caso(const testing::TestParamInfo<CasoGenerato>& info) { return info.param.nome; }
 
 }  // namespace talewick::prova

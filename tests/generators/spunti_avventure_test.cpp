@@ -85,11 +85,11 @@ TEST_P(SpuntiAvventure, FraseDaiTagDeiVerbi) {
 INSTANTIATE_TEST_SUITE_P(
     Tabella, SpuntiAvventure,
     testing::Values(
-        CasoSpunto{"oggetto_specificazione_e_scopo",
-                   {.numero_soggetto = 1, .verbo = 1},
+        CasoSpunto{"oggetto_specificazione_e_scopo_ognuno_col_suo_aggettivo",
+                   {.numero_soggetto = 1, .verbo = 1, .genere_oggetto_scopo = 1},
                    true,
-                   "Dei nani antichi hanno rubato una spada antica di un drago antico, nel bosco, per salvare una "
-                   "principessa antica."},
+                   "Dei nani antichi hanno rubato una spada antica di un drago antico, nel bosco, per salvare un nano "
+                   "antico."},
         CasoSpunto{"senza_aggettivi",
                    {.numero_soggetto = 1, .verbo = 1},
                    false,

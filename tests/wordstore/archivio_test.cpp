@@ -11,6 +11,7 @@
 
 #include "base/messaggi.hpp"
 #include "support/database_prova.hpp"
+#include "wordstore/lettore_campi.hpp"
 
 namespace talewick {
 namespace {
@@ -197,6 +198,25 @@ TEST(NomeFile, TrentottoNomiDistinti) {
   EXPECT_EQ(distinti.size(), numero_file);
   EXPECT_EQ(nome_file[26], "FluidiSpecificazioni");
   EXPECT_EQ(nome_file[37], "SillabeElfo Oscuro");
+}
+
+TEST(LettoreCampi, RigheDeiCampiEVirgoletteAperte) {
+  const auto letti = Leggi_Campi("a\r\n\"b\nc,d\n");
+  EXPECT_EQ(letti.righe, (std::vector<int>{1, 2, 3, 3}));
+  EXPECT_EQ(letti.righe_virgolette_aperte, std::vector<int>{2});
+}
+
+TEST(DecodificaFileParole, ByteNulToltiConLaLoroRiga) {
+  const auto d = Decodifica_File_Parole(std::string("ab\nc\0d\n\0", 8));
+  EXPECT_EQ(d.testo, "ab\ncd\n");
+  EXPECT_TRUE(d.conteneva_nul);
+  EXPECT_EQ(d.riga_nul, 2);
+  const auto utf16 =
+      Decodifica_File_Parole(std::string("\xFF\xFE"
+                                         "a\0\n\0\0\0",
+                                         8));
+  EXPECT_EQ(utf16.testo, "a\n");
+  EXPECT_EQ(utf16.riga_nul, 2);
 }
 
 }  // namespace

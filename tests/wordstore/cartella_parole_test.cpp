@@ -198,27 +198,6 @@ TEST(Ricerca, SenzaCasaNessunaCopiaDellUtente) {
   EXPECT_FALSE(pronta.errore);
 }
 
-struct CasoDatiSistema {
-  const char* nome;
-  const char* xdg_data_dirs;
-  std::vector<fs::path> attese;
-};
-
-const CasoDatiSistema casi_dati_sistema[] = {
-    {"NonImpostata", "", {"/usr/local/share/", "/usr/share/"}},
-    {"UnaSola", "/opt/dati", {"/opt/dati"}},
-    {"InOrdine", "/b:/a", {"/b", "/a"}},
-    {"SoloRelativeVuoleDireNonImpostata", "dati:", {"/usr/local/share/", "/usr/share/"}},
-    {"RelativeSaltate", "dati:/a::", {"/a"}},
-};
-
-class DatiSistema : public testing::TestWithParam<CasoDatiSistema> {};
-
-TEST_P(DatiSistema, Cartelle) { EXPECT_EQ(Cartelle_Dati_Sistema(GetParam().xdg_data_dirs), GetParam().attese); }
-
-INSTANTIATE_TEST_SUITE_P(Righe, DatiSistema, testing::ValuesIn(casi_dati_sistema),
-                         [](const auto& info) { return std::string(info.param.nome); });
-
 class Copia : public testing::Test {
  protected:
   Copia() {
@@ -295,33 +274,6 @@ TEST_F(Copia, UnaCopiaInterrottaNonLasciaMezzaCartella) {
   EXPECT_EQ(pronta.cartella.origine, Installata);
   EXPECT_EQ(std::distance(fs::directory_iterator(m.P("casa/.local/share/talewick")), fs::directory_iterator()), 0);
 }
-
-struct CasoMotivo {
-  const char* nome;
-  int numero;
-  const char* motivo;
-};
-
-const CasoMotivo casi_motivo[] = {
-    {"PermessoNegato", EACCES, "permesso negato"},
-    {"OperazioneNonPermessa", EPERM, "permesso negato"},
-    {"SolaLettura", EROFS, "il disco è in sola lettura"},
-    {"DiscoPieno", ENOSPC, "il disco è pieno"},
-    {"Quota", EDQUOT, "lo spazio concesso all'utente è esaurito"},
-    {"NonUnaCartella", ENOTDIR, "un file occupa il posto di una cartella"},
-    {"Esiste", EEXIST, "un file occupa il posto di una cartella"},
-    {"FileSparito", ENOENT, "un file non esiste più"},
-    {"AltroErrore", EIO, "errore di sistema 5"},
-};
-
-class Motivo : public testing::TestWithParam<CasoMotivo> {};
-
-TEST_P(Motivo, InItaliano) {
-  EXPECT_EQ(Motivo_Errore(std::error_code(GetParam().numero, std::system_category())), GetParam().motivo);
-}
-
-INSTANTIATE_TEST_SUITE_P(Righe, Motivo, testing::ValuesIn(casi_motivo),
-                         [](const auto& info) { return std::string(info.param.nome); });
 
 }  // namespace
 }  // namespace talewick

@@ -285,6 +285,7 @@ INSTANTIATE_TEST_SUITE_P(
         CasoCorrelato{"l_ultimo_tag_nell_ordine_vince", "Erbario[1][an][na]", 2, "FemNaturale", "FemPlurPart",
                       "La Quercia"},
         CasoCorrelato{"anche_se_scritto_prima", "Erbario[na][1][an]", 1, "MasNaturale", "MasPlurPart", "Il Vento"},
+        CasoCorrelato{"altro_dopo_animali", "Bestiario[an][al][2]", 1, "MasAltro", "MasPlurPart", "Il Drago"},
         CasoCorrelato{"umani_dopo_oggetti", "Cronache[um][og][3]", 2, "FemUmani", "FemPlurPart", "La Regina"},
         CasoCorrelato{"senza_tag_di_categoria_niente_cambia", "Trattato[1]", 1, "", "PlurPart", "prima"}),
     [](const testing::TestParamInfo<CasoCorrelato>& info) { return std::string(info.param.nome); });
@@ -388,41 +389,6 @@ TEST(CategoriaDaTag, NessunTagNessunaCategoria) {
   ASSERT_NE(Categoria_da_Tag("Saggio[co]"), nullptr);
   EXPECT_EQ(Categoria_da_Tag("Saggio[co]")->nome, "Corpo");
 }
-
-struct CasoComplemento {
-  const char* nome;
-  const char* verbo;
-  bool spec, term, scopo, transitivo;
-};
-
-void PrintTo(const CasoComplemento& caso, std::ostream* uscita) { *uscita << caso.nome; }
-
-class Complemento : public testing::TestWithParam<CasoComplemento> {};
-
-TEST_P(Complemento, BandiereDaiTagDelVerbo) {
-  DatabaseProva db;
-  Archivio archivio(db.Cartella());
-  CasualeScriptato casuale{};
-  Contesto contesto(archivio, casuale);
-  Dato& verbo = contesto[7];
-  verbo.ha_spec_dato = verbo.ha_term_dato = verbo.ha_scopo_dato = verbo.transitivo_dato = true;
-  verbo.valore_dato = GetParam().verbo;
-  Controlla_Complemento(contesto, 7);
-  EXPECT_EQ(verbo.ha_spec_dato, GetParam().spec);
-  EXPECT_EQ(verbo.ha_term_dato, GetParam().term);
-  EXPECT_EQ(verbo.ha_scopo_dato, GetParam().scopo);
-  EXPECT_EQ(verbo.transitivo_dato, GetParam().transitivo);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Tabella, Complemento,
-    testing::Values(CasoComplemento{"transitivo_con_specificazione", "ha rubato[tr][spec]", true, false, false, true},
-                    CasoComplemento{"intransitivo_con_termine_e_scopo", "è andato[intr][term][scopo]", false, true,
-                                    true, false},
-                    CasoComplemento{"senza_tag_e_intransitivo", "ha dormito", false, false, false, false},
-                    CasoComplemento{"tr_e_intr_insieme_vale_intr", "ha mosso[tr][intr]", false, false, false, false},
-                    CasoComplemento{"tag_in_maiuscolo_non_conta", "ha preso[TR][Spec]", false, false, false, false}),
-    [](const testing::TestParamInfo<CasoComplemento>& info) { return std::string(info.param.nome); });
 
 }  // namespace
 }  // namespace talewick

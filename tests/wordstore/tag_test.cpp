@@ -10,116 +10,16 @@
 #include "support/database_prova.hpp"
 #include "wordstore/archivio.hpp"
 #include "wordstore/casuale.hpp"
+#include "wordstore/liste.hpp"
+#include "wordstore/testo.hpp"
 
 namespace talewick {
 namespace {
 
+constexpr Categorie og = 1U << 5U, um = 1U << 4U;
+
 using prova::CasualeScriptato;
 using prova::DatabaseProva;
-
-struct CasoPulizia {
-  const char* nome;
-  const char* voce;
-  const char* dopo_categoria;
-  const char* dopo_tutto;
-};
-
-class Pulizia : public testing::TestWithParam<CasoPulizia> {};
-
-TEST_P(Pulizia, TogliIlGiustoTag) {
-  Dato dato;
-  dato.valore_dato = GetParam().voce;
-  Cancella_Tag_Categoria(dato);
-  EXPECT_EQ(dato.valore_dato, GetParam().dopo_categoria);
-  dato.valore_dato = GetParam().voce;
-  Cancella_Info_Programma(dato);
-  EXPECT_EQ(dato.valore_dato, GetParam().dopo_tutto);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Tabella, Pulizia,
-    testing::Values(
-        CasoPulizia{"genere_arma_magica", "La Lancia[f][ar][mag]", "La Lancia[f]", "La Lancia"},
-        CasoPulizia{"usi_degli_aggettivi", "Acre[o][s][+][liq][col]", "Acre", "Acre"},
-        CasoPulizia{"tag_dei_verbi_restano_al_passo", "ha scritto[1][tr][spec][term][scopo][causa]",
-                    "ha scritto[1][tr][spec][term][scopo][causa]", "ha scritto"},
-        CasoPulizia{"plurale_irregolare_tiene_il_singolare", "L'Uomo[um]|Gli Uomini", "L'Uomo|Gli Uomini", "L'Uomo"},
-        CasoPulizia{"tag_senza_effetto", "Il Sasso[v][t][u][6]", "Il Sasso[6]", "Il Sasso"},
-        CasoPulizia{"tag_in_maiuscolo_resta", "Il Drago[M][Mag]", "Il Drago[M][Mag]", "Il Drago[M][Mag]"},
-        CasoPulizia{"parola_ignota_tra_parentesi_resta", "Il Drago[xx]", "Il Drago[xx]", "Il Drago[xx]"},
-        CasoPulizia{"spazi_attorno_al_tag_restano", "Il [an] Lupo", "Il  Lupo", "Il  Lupo"},
-        CasoPulizia{"ogni_occorrenza", "[m]a[m]b[m]", "[m]a[m]b[m]", "ab"},
-        CasoPulizia{"su_e_np_vanno_con_le_categorie", "La Vetta[su][lu]", "La Vetta", "La Vetta"},
-        CasoPulizia{"nome_proprio", "oltre i Monti di Tharnak[np]", "oltre i Monti di Tharnak",
-                    "oltre i Monti di Tharnak"},
-        CasoPulizia{"liste_da_entrambe", "ha venduto[tr][ogg:og/ar/ci][term][compl:um][sogg:um]",
-                    "ha venduto[tr][term]", "ha venduto"},
-        CasoPulizia{"lista_con_codice_ignoto_va_via_lo_stesso", "ha visto[tr][ogg:zz]", "ha visto[tr]", "ha visto"},
-        CasoPulizia{"lista_in_maiuscolo_resta", "ha visto[OGG:og]", "ha visto[OGG:og]", "ha visto[OGG:og]"},
-        CasoPulizia{"lista_non_chiusa_resta", "ha visto[ogg:og", "ha visto[ogg:og", "ha visto[ogg:og"}),
-    [](const testing::TestParamInfo<CasoPulizia>& info) { return std::string(info.param.nome); });
-
-struct CasoNomiPropri {
-  const char* nome;
-  const char* voce;
-  const char* minuscolo;
-  const char* senza;  // without the proper names, as the dictionary check reads it
-};
-
-class NomiPropri : public testing::TestWithParam<CasoNomiPropri> {};
-
-TEST_P(NomiPropri, RestanoComeScritti) {
-  EXPECT_EQ(Minuscolo_Tranne_Nomi_Propri(GetParam().voce), GetParam().minuscolo);
-}
-
-TEST_P(NomiPropri, SparisconoPerIlDizionario) { EXPECT_EQ(Senza_Nomi_Propri(GetParam().voce), GetParam().senza); }
-
-INSTANTIATE_TEST_SUITE_P(
-    Tabella, NomiPropri,
-    testing::Values(CasoNomiPropri{"senza_tag_tutto_minuscolo", "Oltre il Fiume Nero", "oltre il fiume nero",
-                                   "Oltre il Fiume Nero"},
-                    CasoNomiPropri{"parola_prima_del_tag", "oltre i Monti di Tharnak[np]",
-                                   "oltre i monti di Tharnak[np]", "oltre i Monti di "},
-                    CasoNomiPropri{"due_nomi", "tra Ulm[np] e Vask[np]", "tra Ulm[np] e Vask[np]", "tra  e "},
-                    CasoNomiPropri{"dopo_l_apostrofo_solo_il_nome", "nell'Isola di Ëlda[np]", "nell'isola di Ëlda[np]",
-                                   "nell'Isola di "},
-                    CasoNomiPropri{"maiuscole_interne_restano", "presso McDuff[np] il Vecchio",
-                                   "presso McDuff[np] il vecchio", "presso  il Vecchio"},
-                    CasoNomiPropri{"gli_altri_tag_restano", "nel Regno[lu] di Oth[np]", "nel regno[lu] di Oth[np]",
-                                   "nel Regno[lu] di "}),
-    [](const testing::TestParamInfo<CasoNomiPropri>& info) { return std::string(info.param.nome); });
-
-struct CasoCancellaTag {
-  const char* nome;
-  const char* prima;
-  const char* dopo;
-};
-
-class CancellaTag : public testing::TestWithParam<CasoCancellaTag> {};
-
-// The list: two exact tags and one family, as the strip lists write them.
-TEST_P(CancellaTag, UnaPassata) {
-  constexpr std::array<std::string_view, 3> elenco = {"[f]", "[o]", "[ogg:"};
-  std::string testo = GetParam().prima;
-  Cancella_Tag(testo, elenco);
-  EXPECT_EQ(testo, GetParam().dopo);
-}
-
-INSTANTIATE_TEST_SUITE_P(Tabella, CancellaTag,
-                         testing::Values(CasoCancellaTag{"senza_parentesi", "La Spada", "La Spada"},
-                                         CasoCancellaTag{"ogni_occorrenza", "a[f]b[o]c[f]", "abc"},
-                                         CasoCancellaTag{"tag_non_in_elenco_resta", "a[m][f]", "a[m]"},
-                                         CasoCancellaTag{"famiglia_con_il_suo_elenco", "ha rubato[ogg:og/ar][f]",
-                                                         "ha rubato"},
-                                         CasoCancellaTag{"famiglia_vuota", "x[ogg:]", "x"},
-                                         CasoCancellaTag{"famiglia_non_e_un_tag_esatto", "x[ogg]", "x[ogg]"},
-                                         CasoCancellaTag{"tag_riunito_dalla_rimozione", "a[[f]o]b", "ab"},
-                                         CasoCancellaTag{"maiuscole_restano", "a[F]", "a[F]"},
-                                         CasoCancellaTag{"parentesi_aperta_sola", "a[f", "a[f"},
-                                         CasoCancellaTag{"parentesi_chiusa_sola", "a]f]", "a]f]"},
-                                         CasoCancellaTag{"dopo_una_chiusa_che_resta", "[x][f]]", "[x]]"},
-                                         CasoCancellaTag{"aperte_in_fila", "[[[f]", "[["}),
-                         [](const testing::TestParamInfo<CasoCancellaTag>& i) { return std::string(i.param.nome); });
 
 TEST(IndividuaPluraliIrregolari, PosizioneEParti) {
   Dato dato;
@@ -187,6 +87,44 @@ TEST(CaricaGenereSostantivo, FileEFormaUguali) {
   Carica_Genere_Sostantivo(contesto, 4);
   EXPECT_EQ(contesto[4].nome_file_dato, "Fem");
   EXPECT_EQ(contesto[4].forma_dato, "Fem");
+}
+
+TEST(UltimoCarattere, ContaICaratteriNonIByte) {
+  EXPECT_EQ(Lunghezza_Ultimo_Carattere("andò"), 2U);
+  EXPECT_EQ(Lunghezza_Ultimo_Carattere("ando"), 1U);
+  EXPECT_EQ(Lunghezza_Primo_Carattere("Èra"), 2U);
+  EXPECT_EQ(Lunghezza_Ultimo_Carattere(""), 0U);
+}
+
+TEST(SostituisciTutto, OgniOccorrenzaSenzaRiesaminareIlRisultato) {
+  std::string s = "Il re e Il drago";
+  EXPECT_EQ(Sostituisci_Tutto(s, "Il ", "del "), 2U);
+  EXPECT_EQ(s, "del re e del drago");
+  s = "aaa";
+  Sostituisci_Tutto(s, "a", "aa");
+  EXPECT_EQ(s, "aaaaaa");
+}
+
+TEST(LeggiTagLista, PosizioniCodiciIgnotiEVuote) {
+  const std::string voce = "ha visto[tr][ogg:og/zz/][sogg:][compl:um]";
+  const auto tag = Leggi_Tag_Lista(voce);
+  ASSERT_EQ(tag.size(), 3U);
+  EXPECT_EQ(voce.substr(tag[0].inizio, tag[0].lunghezza), "[ogg:og/zz/]");
+  EXPECT_EQ(tag[0].tipo->lista, Lista::oggetto);
+  EXPECT_EQ(tag[0].categorie, og);
+  EXPECT_EQ(tag[0].codici_ignoti, (std::vector<std::string>{"zz", ""}));
+  EXPECT_TRUE(tag[1].vuota);
+  EXPECT_EQ(tag[1].tipo->lista, Lista::soggetto);
+  EXPECT_EQ(tag[2].categorie, um);
+  EXPECT_FALSE(tag[2].vuota);
+}
+
+TEST(CodiciCategoria, SonoITagSenzaParentesi) {
+  EXPECT_EQ(Codice_Categoria(0), "al");
+  for (std::size_t i = 0; i < 10; ++i) EXPECT_EQ(Categoria_Del_Codice(Codice_Categoria(i)), 1U << i);
+  EXPECT_EQ(Categoria_Del_Codice("[an]"), 0U);
+  EXPECT_EQ(Categoria_Del_Codice("um"), categoria_umani);
+  EXPECT_EQ(Categoria_Del_Codice("an"), categoria_animali);
 }
 
 }  // namespace

@@ -1,0 +1,200 @@
+// The generators with scripted draws against the rows of generati.tsv, and what rows cannot say:
+// filters, messages and how often each pattern comes up.
+#include <sstream>
+
+#include "base/messaggi.hpp"
+#include "dispatch/dispatcher.hpp"
+#include "prova_generatore.hpp"
+#include "support/righe_dati.hpp"
+
+namespace talewick {
+namespace {
+
+using prova::ProvaGeneratore;
+using prova::Voci;
+
+const Voci voci_edifici = {
+    {"MasAltro", "Il Drago[m]"},  {"FemAltro", "La Fenice"},
+    {"MasAnimali", "Il Lupo"},    {"FemAnimali", "La Volpe"},
+    {"Aggettivi", "Rosso"},       {"VerbiPassatoProssimo", "ha dormito[intr]\nha dimenticato[tr]\nè caduto[intr]"},
+    {"Come", "senza Paura"},      {"Dove", "nel Bosco\noltre i Monti di Tharnak[np]"},
+    {"MasLuoghi", "Il Castello"}, {"FemLuoghi", "La Torre\nLa Vetta[su]"}};
+const Voci voci_magici = {{"MasArmi", "Lo Scudo"},
+                          {"FemArmi", "La Spada"},
+                          {"MasOggetti", "L'Anello"},
+                          {"FemOggetti", "La Corona"},
+                          {"MasAstratto", "Il Coraggio"},
+                          {"FemAstratto", "La Luce"},
+                          {"MasNaturale", "Il Sasso\nIl Vento[mag]"},
+                          {"FemNaturale", "La Nebbia[mag]"},
+                          {"MasAltro", "Il Sogno[mag]"},
+                          {"FemAltro", "L'Ombra[mag]\nLa Pietra"},
+                          {"Aggettivi", "Eterno"},
+                          {"VerbiPassatoProssimo", "ha dimenticato[tr]"}};
+const Voci voci_divinita = {{"MasAltro", "Il Fulmine"},
+                            {"FemAltro", "La Tempesta"},
+                            {"Aggettivi", "Infuriato"},
+                            {"VerbiPassatoProssimo", "ha dimenticato[tr]"},
+                            {"SillabeNano", "xar"}};
+const Voci voci_gruppi = {{"MasUmani", "Il Mercante"}, {"FemUmani", "La Strega[fm]"},
+                          {"MasAltro", "Il Martello"}, {"FemAltro", "La Spada"},
+                          {"Aggettivi", "Perduto"},    {"VerbiPassatoProssimo", "ha dimenticato[tr]"}};
+const Voci voci_intelligenti = {
+    {"MasArmi", "Lo Scudo"},      {"FemArmi", "La Spada"},      {"MasOggetti", "L'Anello"},
+    {"FemOggetti", "L'Ascia[f]"}, {"Aggettivi", "Eterno[liq]"}, {"VerbiPassatoProssimo", "ha dimenticato[tr]"},
+    {"SillabeNano", "dùr\nBAL"},  {"IngleseVocaboli", "STORM"}, {"IngleseSoggetti", "bringer"}};
+const Voci voci_libri = {
+    {"Libri", "Trattato[1][an]\nCome Addestrare[2][an]\nSaggio[3][an]\nLe Memorie[4][an]\nRacconti[5][an]"},
+    {"MasAnimali", "Il Lupo"},
+    {"FemAnimali", "La Volpe"},
+    {"Aggettivi", "Oscuro"},
+    {"SillabeNano", "bal\ndùr"}};
+const Voci voci_pozioni = {{"Aggettivi", "Denso[liq]\nDorato[col]\nAcre[o]\nSimile[o][+]\nDolce[s]\nAmaro[s][+]"},
+                           {"FluidiSpecificazioni", "con Riflessi[m]\ncon Venature[f]\ncon Bolle"},
+                           {"MasCibi", "Il Pane"},
+                           {"FemCibi", "L'Arancia"}};
+
+// Names are one-syllable dwarf names; an earlier result stands in the slot.
+void Nomi_Nani(ProvaGeneratore& prova) {
+  prova.stato.opzioni.TipoNomi = "Nano";
+  prova.stato.opzioni.Min = "1";
+  prova.stato.opzioni.Max = "1";
+  prova.stato.slot_nome.testo = "Vecchio";
+}
+
+prova::Regole::mapped_type Generatore(ProvaGeneratore::Generatore generatore, const Voci& voci, bool nomi_nani = false,
+                                      const char* libri = nullptr) {
+  return [=](const std::vector<std::string>& c) {
+    ProvaGeneratore prova(generatore, voci);
+    if (nomi_nani) Nomi_Nani(prova);
+    if (libri != nullptr) prova.db.Scrivi("Libri", libri);
+    std::vector<std::int64_t> estrazioni;
+    std::istringstream numeri(c.at(0));
+    for (std::int64_t n = 0; numeri >> n;) estrazioni.push_back(n);
+    EXPECT_EQ(prova.Genera(estrazioni), c.at(1));
+  };
+}
+
+const prova::Regole generatori = {
+    {"Edifici", Generatore(Carica_Nome_Locanda_Casuale, voci_edifici)},
+    {"OggettiMagici", Generatore(Carica_Oggetto_Magico_Casuale, voci_magici)},
+    {"Divinita", Generatore(Carica_Dio_Casuale, voci_divinita, true)},
+    {"Gruppi", Generatore(Carica_Gruppo_Casuale, voci_gruppi)},
+    {"OggettiIntelligenti", Generatore(Carica_Oggetto_Casuale, voci_intelligenti, true)},
+    {"TitoliLibri", Generatore(Carica_Titolo_Libro_Casuale, voci_libri, true)},
+    {"TitoliLibriConArticolo", Generatore(Carica_Titolo_Libro_Casuale, voci_libri, true, "La Tassonomia[1][an]")},
+    {"Pozioni", Generatore(Carica_Descrizione_Fluidi_Casuale, voci_pozioni)},
+};
+
+RIGHE_DATI(Generati, TALEWICK_DATI, generatori);
+
+TEST(NomeEdificio, SenzaSpaziAiBordi) {
+  ProvaGeneratore prova(Carica_Nome_Locanda_Casuale, voci_edifici);
+  prova.stato.opzioni.NomePers = "  La Taverna ";
+  EXPECT_EQ(prova.Genera({3, 1, 1, 1, 1}), "La Taverna del Drago Rosso");
+  prova.stato.opzioni.NomePers = "";
+  EXPECT_EQ(prova.Genera({5, 1, 1, 1, 1}), " del Drago e del Drago");
+  // The name never shows in patterns 1 and 2.
+  prova.stato.opzioni.NomePers = "La Fucina";
+  EXPECT_EQ(prova.Genera({2, 1, 1, 1, 3}), "Il Drago Rosso");
+}
+
+TEST(Pozione, NienteResteDiUnaGenerazionePrecedente) {
+  ProvaGeneratore prova(Carica_Descrizione_Fluidi_Casuale, voci_pozioni);
+  // Markers and values an earlier generator could have left in the slots this one uses.
+  prova.stato[2].forma_dato = "FemSingCon";
+  prova.stato[3].valore_dato = "Vecchio";
+  prova.stato[3].forma_dato = "AggFemPlur";
+  prova.stato[5].valore_dato = "Il Vecchio";
+  prova.stato[7].valore_dato = "La Vecchia";
+  EXPECT_EQ(prova.Genera({1, 1, 1, 3, 1, 1}),
+            "La pozione densa è dorata con bolle, ha un odore acre e il sapore dolce.");
+}
+
+TEST(Filtri, SoloArmiOSoloOggetti) {
+  ProvaGeneratore magici(Carica_Oggetto_Magico_Casuale, voci_magici);
+  magici.stato.opzioni.ComboOpzioni = "Genera solo nomi di armi";
+  EXPECT_EQ(magici.Genera({1, 2, 1, 1}), "Lo Scudo del Coraggio Eterno");
+  magici.stato.opzioni.ComboOpzioni = "Genera solo nomi di oggetti";
+  EXPECT_EQ(magici.Genera({2, 1, 1, 1}), "La Corona del Coraggio Eterno");
+  ProvaGeneratore intelligenti(Carica_Oggetto_Casuale, voci_intelligenti);
+  Nomi_Nani(intelligenti);
+  intelligenti.stato.opzioni.ComboOpzioni = "Genera solo nomi di oggetti";
+  EXPECT_EQ(intelligenti.Genera({1, 1, 1, 1, 1, 1}), "Dùr, l'Anello Eterno");
+}
+
+TEST(OggettoIntelligente, NomeInglese) {
+  ProvaGeneratore prova(Carica_Oggetto_Casuale, voci_intelligenti);
+  prova.stato.opzioni.TipoNomi = "Inglese Composto";
+  prova.stato.slot_nome.testo = "Vecchio";
+  // The second part comes from "IngleseSoggetti".
+  EXPECT_EQ(prova.Genera({1, 1, 1, 1, 1, 1, 2}), "Stormbringer, lo Scudo Eterno");
+}
+
+TEST(TitoloLibro, MessaggiCheFermanoLaGenerazione) {
+  ProvaGeneratore prova(Carica_Titolo_Libro_Casuale, {{"Libri", "Trattato[1]"}});
+  const auto libri = (prova.db.Cartella() / "Libri.txt").string();
+  prova.stato.opzioni.CosaGenerare = "Titoli Libri";
+  prova.stato.slot_nome.testo = "Vecchio";
+  prova.casuale.Aggiungi({1});
+  EXPECT_EQ(Genera_Altro_Valore(prova.stato), messaggi::Titolo_Senza_Categoria(libri, "Trattato[1]"));
+  EXPECT_EQ(prova.stato.slot_nome.testo, "");
+  // No template carries the number drawn.
+  prova.db.Scrivi("Libri", "Trattato[1][an]\nCome Addestrare[2][an]");
+  prova.archivio.Nuova_Azione();
+  prova.stato.slot_nome.testo = "Vecchio";
+  prova.casuale.Aggiungi({4});
+  EXPECT_EQ(Genera_Altro_Valore(prova.stato), messaggi::Tag_Assente(libri, "[3]"));
+  EXPECT_EQ(prova.stato.slot_nome.testo, "");
+}
+
+// Each pattern, title, group word and family comes up about equally often.
+struct CasoFrequenze {
+  const char* nome;
+  ProvaGeneratore::Generatore generatore;
+  Voci voci;
+  std::string (*etichetta)(const std::string&);
+  std::size_t etichette;
+  int n, minimo, massimo;
+};
+
+std::string Schema_Edificio(const std::string& r) {
+  const std::string nome = "La Locanda ";
+  if (!r.starts_with(nome)) return r.starts_with("La ") || r.starts_with("Le ") ? "1" : "2";
+  if (r.find(" e ") != std::string::npos) return "5";
+  return r.starts_with(nome + "della ") || r.starts_with(nome + "delle ") ? "4" : "3";
+}
+std::string Titolo_Divino(const std::string& r) {
+  const auto inizio = r.find(", ") + 2;
+  return r.substr(inizio, r.find(' ', inizio) - inizio);
+}
+std::string Prima_Parola(const std::string& r) { return r.substr(0, r.find(' ')); }
+std::string Forma_Gruppo(const std::string& r) { return r.find(" da") != std::string::npos ? "lunga" : "breve"; }
+std::string Famiglia(const std::string& r) {
+  if (r.find("Sasso") != std::string::npos || r.find("Pietra") != std::string::npos) return "non magico";
+  return r.starts_with("Lo Scudo ") || r.starts_with("La Spada ") ? "armi" : "oggetti";
+}
+
+TEST(Frequenze, UgualiPerOgniScelta) {
+  const CasoFrequenze casi[] = {
+      {"schemi_edifici", Carica_Nome_Locanda_Casuale, {{"MasAltro", "Il Drago"}}, Schema_Edificio, 5, 5000, 850, 1150},
+      {"titoli_divini", Carica_Dio_Casuale, voci_divinita, Titolo_Divino, 3, 1500, 400, 600},
+      {"parole_gruppi", Carica_Gruppo_Casuale, voci_gruppi, Prima_Parola, 5, 2500, 400, 600},
+      {"forme_gruppi", Carica_Gruppo_Casuale, voci_gruppi, Forma_Gruppo, 2, 1000, 400, 600},
+      {"famiglie_magiche_solo_voci_mag", Carica_Oggetto_Magico_Casuale, voci_magici, Famiglia, 2, 2000, 900, 1100},
+  };
+  for (const auto& caso : casi) {
+    SCOPED_TRACE(caso.nome);
+    ProvaGeneratore prova(caso.generatore, caso.voci);
+    Nomi_Nani(prova);
+    const auto conta = prova.Frequenze(7, caso.n, caso.etichetta);
+    EXPECT_EQ(conta.size(), caso.etichette);
+    for (const auto& [etichetta, volte] : conta) {
+      EXPECT_GT(volte, caso.minimo) << etichetta;
+      EXPECT_LT(volte, caso.massimo) << etichetta;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace talewick

@@ -1,0 +1,62 @@
+// Every rewrite of the grammar against the rows of riscritture.tsv.
+#include <algorithm>
+
+#include "grammar/articoli.hpp"
+#include "grammar/correzione.hpp"
+#include "grammar/flessione.hpp"
+#include "grammar/preposizioni.hpp"
+#include "grammar/verbi.hpp"
+#include "support/righe_dati.hpp"
+
+namespace talewick {
+namespace {
+
+// Columns: marker, value before, value after, and the marker after when the rewrite writes one.
+prova::Regole::mapped_type Riscrittura(void (*riscrittura)(Dato&)) {
+  return [riscrittura](const std::vector<std::string>& c) {
+    Dato dato;
+    dato.forma_dato = c.at(0);
+    dato.valore_dato = c.at(1);
+    riscrittura(dato);
+    EXPECT_EQ(dato.valore_dato, c.at(2));
+    EXPECT_EQ(dato.forma_dato, c.size() > 3 ? c[3] : c[0]);
+  };
+}
+
+const prova::Regole riscritture = {
+    {"DeterminativiPlurali", Riscrittura(Correggi_in_Articoli_Determinativi_Plurali)},
+    {"Partitivi", Riscrittura(Correggi_Articoli_Determinativi_in_Articoli_Partitivi)},
+    {"PartitiviPlurali", Riscrittura(Correggi_Articoli_Determinativi_in_Articoli_Partitivi_Plurali)},
+    {"Indeterminativi", Riscrittura(Correggi_Articoli_Determinativi_in_Articoli_Indeterminativi)},
+    {"IndeterminativiDi", Riscrittura(Correggi_Articoli_Determinativi_in_Articoli_Indeterminativi_Di)},
+    {"IndeterminativiA", Riscrittura(Correggi_Articoli_Determinativi_in_Articoli_Indeterminativi_A)},
+    {"CancellaArticolo", Riscrittura(Cancella_Articolo)},
+    {"PreposizioniSu", Riscrittura(Correggi_Articoli_Determinativi_in_Preposizione_Articolate_Su)},
+    {"PreposizioniA", Riscrittura(Correggi_Articoli_Determinativi_in_Preposizione_Articolate_A)},
+    {"PreposizioniIn", Riscrittura(Correggi_Articoli_Determinativi_in_Preposizione_Articolate_In)},
+    {"PreposizioniDa", Riscrittura(Correggi_Articoli_Determinativi_in_Preposizione_Articolate_Da)},
+    {"MaschilePlurale", Riscrittura(Correggi_al_Maschile_Plurale)},
+    {"FemminilePlurale", Riscrittura(Correggi_al_Femminile_Plurale)},
+    {"AggettiviFemminileSingolare", Riscrittura(Correggi_Aggettivi_al_Femminile_Singolare)},
+    {"InizialeMinuscola", Riscrittura(Iniziale_Stringa_Minuscola)},
+    {"InizialeMaiuscola", Riscrittura(Iniziale_Stringa_Maiuscola)},
+    {"PassatoProssimo", Riscrittura(Correggi_Verbi_Passato_Prossimo)},
+    {"ParticipioPassato", Riscrittura(Correggi_Verbi_Participio_Passato)},
+    {"Infinito", Riscrittura(Correggi_Passato_Prossimo_in_Infinito)},
+    {"Correzione", Riscrittura(Correzione_Sostantivi_Aggettivi_Verbi)},
+    {"MarcatoreNonRiconosciuto", Riscrittura(Correzione_Sostantivi_Aggettivi_Verbi)},
+};
+
+RIGHE_DATI(Riscritture, TALEWICK_DATI, riscritture);
+
+TEST(ParoleChiave, OgnunaHaUnaRigaDelPassaggio) {
+  const auto righe = prova::Leggi_Righe(TALEWICK_DATI);
+  for (const auto parola : parole_chiave) {
+    EXPECT_TRUE(std::any_of(righe.begin(), righe.end(), [&](const prova::RigaDati& riga) {
+      return riga.regola == "Correzione" && riga.colonne.at(0) == parola;
+    })) << parola;
+  }
+}
+
+}  // namespace
+}  // namespace talewick
