@@ -1,7 +1,5 @@
 // The generators with scripted draws against the rows of generati.tsv, and what rows cannot say:
 // filters, messages and how often each pattern comes up.
-#include <sstream>
-
 #include "base/messaggi.hpp"
 #include "dispatch/dispatcher.hpp"
 #include "prova_generatore.hpp"
@@ -12,47 +10,6 @@ namespace {
 
 using prova::ProvaGeneratore;
 using prova::Voci;
-
-const Voci voci_edifici = {
-    {"MasAltro", "Il Drago[m]"},  {"FemAltro", "La Fenice"},
-    {"MasAnimali", "Il Lupo"},    {"FemAnimali", "La Volpe"},
-    {"Aggettivi", "Rosso"},       {"VerbiPassatoProssimo", "ha dormito[intr]\nha dimenticato[tr]\nè caduto[intr]"},
-    {"Come", "senza Paura"},      {"Dove", "nel Bosco\noltre i Monti di Tharnak[np]"},
-    {"MasLuoghi", "Il Castello"}, {"FemLuoghi", "La Torre\nLa Vetta[su]"}};
-const Voci voci_magici = {{"MasArmi", "Lo Scudo"},
-                          {"FemArmi", "La Spada"},
-                          {"MasOggetti", "L'Anello"},
-                          {"FemOggetti", "La Corona"},
-                          {"MasAstratto", "Il Coraggio"},
-                          {"FemAstratto", "La Luce"},
-                          {"MasNaturale", "Il Sasso\nIl Vento[mag]"},
-                          {"FemNaturale", "La Nebbia[mag]"},
-                          {"MasAltro", "Il Sogno[mag]"},
-                          {"FemAltro", "L'Ombra[mag]\nLa Pietra"},
-                          {"Aggettivi", "Eterno"},
-                          {"VerbiPassatoProssimo", "ha dimenticato[tr]"}};
-const Voci voci_divinita = {{"MasAltro", "Il Fulmine"},
-                            {"FemAltro", "La Tempesta"},
-                            {"Aggettivi", "Infuriato"},
-                            {"VerbiPassatoProssimo", "ha dimenticato[tr]"},
-                            {"SillabeNano", "xar"}};
-const Voci voci_gruppi = {{"MasUmani", "Il Mercante"}, {"FemUmani", "La Strega[fm]"},
-                          {"MasAltro", "Il Martello"}, {"FemAltro", "La Spada"},
-                          {"Aggettivi", "Perduto"},    {"VerbiPassatoProssimo", "ha dimenticato[tr]"}};
-const Voci voci_intelligenti = {
-    {"MasArmi", "Lo Scudo"},      {"FemArmi", "La Spada"},      {"MasOggetti", "L'Anello"},
-    {"FemOggetti", "L'Ascia[f]"}, {"Aggettivi", "Eterno[liq]"}, {"VerbiPassatoProssimo", "ha dimenticato[tr]"},
-    {"SillabeNano", "dùr\nBAL"},  {"IngleseVocaboli", "STORM"}, {"IngleseSoggetti", "bringer"}};
-const Voci voci_libri = {
-    {"Libri", "Trattato[1][an]\nCome Addestrare[2][an]\nSaggio[3][an]\nLe Memorie[4][an]\nRacconti[5][an]"},
-    {"MasAnimali", "Il Lupo"},
-    {"FemAnimali", "La Volpe"},
-    {"Aggettivi", "Oscuro"},
-    {"SillabeNano", "bal\ndùr"}};
-const Voci voci_pozioni = {{"Aggettivi", "Denso[liq]\nDorato[col]\nAcre[o]\nSimile[o][+]\nDolce[s]\nAmaro[s][+]"},
-                           {"FluidiSpecificazioni", "con Riflessi[m]\ncon Venature[f]\ncon Bolle"},
-                           {"MasCibi", "Il Pane"},
-                           {"FemCibi", "L'Arancia"}};
 
 // Names are one-syllable dwarf names; an earlier result stands in the slot.
 void Nomi_Nani(ProvaGeneratore& prova) {
@@ -68,28 +25,26 @@ prova::Regole::mapped_type Generatore(ProvaGeneratore::Generatore generatore, co
     ProvaGeneratore prova(generatore, voci);
     if (nomi_nani) Nomi_Nani(prova);
     if (libri != nullptr) prova.db.Scrivi("Libri", libri);
-    std::vector<std::int64_t> estrazioni;
-    std::istringstream numeri(c.at(0));
-    for (std::int64_t n = 0; numeri >> n;) estrazioni.push_back(n);
-    EXPECT_EQ(prova.Genera(estrazioni), c.at(1));
+    EXPECT_EQ(prova.Genera(prova::Numeri(c.at(0))), c.at(1));
   };
 }
 
 const prova::Regole generatori = {
-    {"Edifici", Generatore(Carica_Nome_Locanda_Casuale, voci_edifici)},
-    {"OggettiMagici", Generatore(Carica_Oggetto_Magico_Casuale, voci_magici)},
-    {"Divinita", Generatore(Carica_Dio_Casuale, voci_divinita, true)},
-    {"Gruppi", Generatore(Carica_Gruppo_Casuale, voci_gruppi)},
-    {"OggettiIntelligenti", Generatore(Carica_Oggetto_Casuale, voci_intelligenti, true)},
-    {"TitoliLibri", Generatore(Carica_Titolo_Libro_Casuale, voci_libri, true)},
-    {"TitoliLibriConArticolo", Generatore(Carica_Titolo_Libro_Casuale, voci_libri, true, "La Tassonomia[1][an]")},
-    {"Pozioni", Generatore(Carica_Descrizione_Fluidi_Casuale, voci_pozioni)},
+    {"Edifici", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("Edifici"))},
+    {"OggettiMagici", Generatore(Carica_Oggetto_Magico_Casuale, prova::Voci_Di("OggettiMagici"))},
+    {"Divinita", Generatore(Carica_Dio_Casuale, prova::Voci_Di("Divinita"), true)},
+    {"Gruppi", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("Gruppi"))},
+    {"OggettiIntelligenti", Generatore(Carica_Oggetto_Casuale, prova::Voci_Di("OggettiIntelligenti"), true)},
+    {"TitoliLibri", Generatore(Carica_Titolo_Libro_Casuale, prova::Voci_Di("TitoliLibri"), true)},
+    {"TitoliLibriConArticolo",
+     Generatore(Carica_Titolo_Libro_Casuale, prova::Voci_Di("TitoliLibri"), true, "La Tassonomia[1][an]")},
+    {"Pozioni", Generatore(Carica_Descrizione_Fluidi_Casuale, prova::Voci_Di("Pozioni"))},
 };
 
 RIGHE_DATI(Generati, TALEWICK_DATI, generatori);
 
 TEST(NomeEdificio, SenzaSpaziAiBordi) {
-  ProvaGeneratore prova(Carica_Nome_Locanda_Casuale, voci_edifici);
+  ProvaGeneratore prova(Carica_Nome_Locanda_Casuale, prova::Voci_Di("Edifici"));
   prova.stato.opzioni.NomePers = "  La Taverna ";
   EXPECT_EQ(prova.Genera({3, 1, 1, 1, 1}), "La Taverna del Drago Rosso");
   prova.stato.opzioni.NomePers = "";
@@ -100,7 +55,7 @@ TEST(NomeEdificio, SenzaSpaziAiBordi) {
 }
 
 TEST(Pozione, NienteResteDiUnaGenerazionePrecedente) {
-  ProvaGeneratore prova(Carica_Descrizione_Fluidi_Casuale, voci_pozioni);
+  ProvaGeneratore prova(Carica_Descrizione_Fluidi_Casuale, prova::Voci_Di("Pozioni"));
   // Markers and values an earlier generator could have left in the slots this one uses.
   prova.stato[2].forma_dato = "FemSingCon";
   prova.stato[3].valore_dato = "Vecchio";
@@ -112,19 +67,19 @@ TEST(Pozione, NienteResteDiUnaGenerazionePrecedente) {
 }
 
 TEST(Filtri, SoloArmiOSoloOggetti) {
-  ProvaGeneratore magici(Carica_Oggetto_Magico_Casuale, voci_magici);
+  ProvaGeneratore magici(Carica_Oggetto_Magico_Casuale, prova::Voci_Di("OggettiMagici"));
   magici.stato.opzioni.ComboOpzioni = "Genera solo nomi di armi";
   EXPECT_EQ(magici.Genera({1, 2, 1, 1}), "Lo Scudo del Coraggio Eterno");
   magici.stato.opzioni.ComboOpzioni = "Genera solo nomi di oggetti";
   EXPECT_EQ(magici.Genera({2, 1, 1, 1}), "La Corona del Coraggio Eterno");
-  ProvaGeneratore intelligenti(Carica_Oggetto_Casuale, voci_intelligenti);
+  ProvaGeneratore intelligenti(Carica_Oggetto_Casuale, prova::Voci_Di("OggettiIntelligenti"));
   Nomi_Nani(intelligenti);
   intelligenti.stato.opzioni.ComboOpzioni = "Genera solo nomi di oggetti";
   EXPECT_EQ(intelligenti.Genera({1, 1, 1, 1, 1, 1}), "Dùr, l'Anello Eterno");
 }
 
 TEST(OggettoIntelligente, NomeInglese) {
-  ProvaGeneratore prova(Carica_Oggetto_Casuale, voci_intelligenti);
+  ProvaGeneratore prova(Carica_Oggetto_Casuale, prova::Voci_Di("OggettiIntelligenti"));
   prova.stato.opzioni.TipoNomi = "Inglese Composto";
   prova.stato.slot_nome.testo = "Vecchio";
   // The second part comes from "IngleseSoggetti".
@@ -178,10 +133,11 @@ std::string Famiglia(const std::string& r) {
 TEST(Frequenze, UgualiPerOgniScelta) {
   const CasoFrequenze casi[] = {
       {"schemi_edifici", Carica_Nome_Locanda_Casuale, {{"MasAltro", "Il Drago"}}, Schema_Edificio, 5, 5000, 850, 1150},
-      {"titoli_divini", Carica_Dio_Casuale, voci_divinita, Titolo_Divino, 3, 1500, 400, 600},
-      {"parole_gruppi", Carica_Gruppo_Casuale, voci_gruppi, Prima_Parola, 5, 2500, 400, 600},
-      {"forme_gruppi", Carica_Gruppo_Casuale, voci_gruppi, Forma_Gruppo, 2, 1000, 400, 600},
-      {"famiglie_magiche_solo_voci_mag", Carica_Oggetto_Magico_Casuale, voci_magici, Famiglia, 2, 2000, 900, 1100},
+      {"titoli_divini", Carica_Dio_Casuale, prova::Voci_Di("Divinita"), Titolo_Divino, 3, 1500, 400, 600},
+      {"parole_gruppi", Carica_Gruppo_Casuale, prova::Voci_Di("Gruppi"), Prima_Parola, 5, 2500, 400, 600},
+      {"forme_gruppi", Carica_Gruppo_Casuale, prova::Voci_Di("Gruppi"), Forma_Gruppo, 2, 1000, 400, 600},
+      {"famiglie_magiche_solo_voci_mag", Carica_Oggetto_Magico_Casuale, prova::Voci_Di("OggettiMagici"), Famiglia, 2,
+       2000, 900, 1100},
   };
   for (const auto& caso : casi) {
     SCOPED_TRACE(caso.nome);

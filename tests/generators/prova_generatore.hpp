@@ -12,12 +12,20 @@
 #include "generators/generatori.hpp"
 #include "support/casuale_scriptato.hpp"
 #include "support/database_prova.hpp"
+#include "support/righe_dati.hpp"
 #include "wordstore/archivio.hpp"
 #include "wordstore/casuale.hpp"
 
 namespace talewick::prova {
 
-using Voci = std::map<std::string, std::string, std::less<>>;
+// The fixture word files of `gruppo` in voci.tsv, whose rows are "group<TAB>file<TAB>entries".
+inline Voci Voci_Di(std::string_view gruppo) {
+  Voci voci;
+  for (const auto& riga : Leggi_Righe(TALEWICK_VOCI)) {
+    if (riga.regola == gruppo) voci[riga.nome] = riga.colonne.at(0);
+  }
+  return voci;
+}
 
 class ProvaGeneratore {
  public:

@@ -49,7 +49,7 @@ void DatabaseProva::Cancella(std::string_view nome) const {
   std::filesystem::remove(cartella_ / (std::string(nome) + ".txt"));
 }
 
-void DatabaseProva::Completa(const std::map<std::string, std::string, std::less<>>& voci) const {
+void DatabaseProva::Completa(const Voci& voci) const {
   for (const auto nome : nome_file) {
     const auto trovata = voci.find(nome);
     Scrivi(nome, trovata != voci.end() ? trovata->second : Voce_Predefinita(nome));

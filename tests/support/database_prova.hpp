@@ -7,6 +7,9 @@
 
 namespace talewick::prova {
 
+// Entries of fixture word files, by file name.
+using Voci = std::map<std::string, std::string, std::less<>>;
+
 class DatabaseProva {
  public:
   DatabaseProva();
@@ -18,7 +21,7 @@ class DatabaseProva {
   void Scrivi(std::string_view nome, std::string_view contenuto) const;
   void Cancella(std::string_view nome) const;
   // Writes all 38 counted files, each with the one entry of `voci` or a plain default entry.
-  void Completa(const std::map<std::string, std::string, std::less<>>& voci = {}) const;
+  void Completa(const Voci& voci = {}) const;
   // As Completa, with the tagged entries every generator needs ("[mag]", "[liq]", the five templates...).
   void Completa_Generabile() const;
 

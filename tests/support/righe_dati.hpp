@@ -3,10 +3,12 @@
 // and lines starting with '#' are skipped; \n, \r, \t, \\ and \xHH in a column stand for that byte.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <fstream>
 #include <functional>
 #include <map>
 #include <ostream>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -54,6 +56,14 @@ inline std::vector<RigaDati> Leggi_Righe(const std::string& percorso) {
     righe.push_back({colonne[0], colonne[1], {colonne.begin() + 2, colonne.end()}});
   }
   return righe;
+}
+
+// The numbers of a column such as "2 1 1", as scripted draws.
+inline std::vector<std::int64_t> Numeri(const std::string& colonna) {
+  std::vector<std::int64_t> numeri;
+  std::istringstream testo(colonna);
+  for (std::int64_t n = 0; testo >> n;) numeri.push_back(n);
+  return numeri;
 }
 
 inline void PrintTo(const RigaDati& riga, std::ostream* uscita) { *uscita << riga.regola << ' ' << riga.nome; }

@@ -3,13 +3,15 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <cerrno>
+#include <array>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "base/messaggi.hpp"
+#include "support/righe_dati.hpp"
 
 namespace talewick {
 namespace {
@@ -58,121 +60,28 @@ std::string Leggi(const fs::path& percorso) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-struct CasoRicerca {
-  const char* nome;
-  std::vector<const char*> cartelle;  // the Database folders that exist, relative to the root
-  const char* xdg_data_home;
-  const char* xdg_data_dirs;
-  const char* opzione;  // --database; nullptr when not given
-  Origine_Parole origine;
-  const char* atteso;             // relative to the root, or as given for --database
-  const char* un_file = nullptr;  // a plain file where a folder could be
-};
-
 using enum Origine_Parole;
 
-const CasoRicerca casi_ricerca[] = {
-    {"LaCartellaCorrenteVince",
-     {"lavoro/Database", "xdg/talewick/Database", "sistema1/talewick/Database"},
-     "@/xdg",
-     "@/sistema1",
-     nullptr,
-     Corrente,
-     "lavoro/Database"},
-    {"CopiaInXdgDataHome",
-     {"xdg/talewick/Database", "sistema1/talewick/Database"},
-     "@/xdg",
-     "@/sistema1",
-     nullptr,
-     Utente,
-     "xdg/talewick/Database"},
-    {"SenzaXdgDataHomeLaCopiaInLocalShare",
-     {"casa/.local/share/talewick/Database", "sistema1/talewick/Database"},
-     "",
-     "@/sistema1",
-     nullptr,
-     Utente,
-     "casa/.local/share/talewick/Database"},
-    {"XdgDataHomeRelativoNonConta",
-     {"casa/.local/share/talewick/Database"},
-     "xdg",
-     "@/sistema1",
-     nullptr,
-     Utente,
-     "casa/.local/share/talewick/Database"},
-    {"ConXdgDataHomeLocalShareNonEDellUtente",
-     {"casa/.local/share/talewick/Database", "sistema1/talewick/Database"},
-     "@/xdg",
-     "@/sistema1",
-     nullptr,
-     Installata,
-     "sistema1/talewick/Database"},
-    {"LaPrimaDelleXdgDataDirs",
-     {"sistema1/talewick/Database", "sistema2/talewick/Database"},
-     "",
-     "@/sistema1:@/sistema2",
-     nullptr,
-     Installata,
-     "sistema1/talewick/Database"},
-    {"LaSecondaQuandoLaPrimaNonCeLHa",
-     {"sistema2/talewick/Database"},
-     "",
-     "@/sistema1:@/sistema2",
-     nullptr,
-     Installata,
-     "sistema2/talewick/Database"},
-    {"VociVuoteERelativeSaltate",
-     {"sistema2/talewick/Database", "lavoro/sistema1/talewick/Database"},
-     "",
-     "::sistema1:@/sistema2",
-     nullptr,
-     Installata,
-     "sistema2/talewick/Database"},
-    {"AccantoAlProgrammaPerUltima",
-     {"programma/share/talewick/Database"},
-     "",
-     "@/sistema1",
-     nullptr,
-     Installata,
-     "programma/share/talewick/Database"},
-    {"UnFileNonEUnaCartella",
-     {"sistema1/talewick/Database"},
-     "@/xdg",
-     "@/sistema1",
-     nullptr,
-     Installata,
-     "sistema1/talewick/Database",
-     "xdg/talewick/Database"},
-    {"DatabaseVinceSuTutto",
-     {"lavoro/Database", "xdg/talewick/Database"},
-     "@/xdg",
-     "@/sistema1",
-     "altrove/Database",
-     Opzione,
-     "altrove/Database"},
-    {"NessunaCartella", {}, "@/xdg", "@/sistema1", nullptr, Nessuna, "lavoro/Database"},
+const prova::Regole regole = {
+    {"ricerca",
+     [](const std::vector<std::string>& c) {
+       constexpr std::array<const char*, 5> origini = {"Opzione", "Corrente", "Utente", "Installata", "Nessuna"};
+       Macchina m;
+       std::istringstream cartelle(c.at(0));
+       for (std::string cartella; cartelle >> cartella;) fs::create_directories(m.P(cartella));
+       if (c.size() > 6) m.Scrivi(c[6], "non una cartella");
+       Ambiente ambiente = m.Ambiente_Base();
+       ambiente.xdg_data_home = m.Espandi(c.at(1));
+       ambiente.xdg_data_dirs = m.Espandi(c.at(2));
+       ambiente.cartella_programma = m.P("programma/bin");
+       const auto opzione = c.at(3).empty() ? std::nullopt : std::optional<fs::path>(c[3]);
+       const Cartella_Parole trovata = Trova_Cartella_Parole(ambiente, opzione);
+       EXPECT_EQ(origini.at(static_cast<std::size_t>(trovata.origine)), c.at(4));
+       EXPECT_EQ(trovata.percorso, opzione ? fs::path(c.at(5)) : m.P(c.at(5)));
+     }},
 };
 
-class Ricerca : public testing::TestWithParam<CasoRicerca> {};
-
-TEST_P(Ricerca, TrovaLaCartella) {
-  const CasoRicerca& caso = GetParam();
-  Macchina m;
-  for (const char* cartella : caso.cartelle) fs::create_directories(m.P(cartella));
-  if (caso.un_file) m.Scrivi(caso.un_file, "non una cartella");
-  Ambiente ambiente = m.Ambiente_Base();
-  ambiente.xdg_data_home = m.Espandi(caso.xdg_data_home);
-  ambiente.xdg_data_dirs = m.Espandi(caso.xdg_data_dirs);
-  ambiente.cartella_programma = m.P("programma/bin");
-  const auto opzione = caso.opzione ? std::optional<fs::path>(caso.opzione) : std::nullopt;
-
-  const Cartella_Parole trovata = Trova_Cartella_Parole(ambiente, opzione);
-  EXPECT_EQ(trovata.origine, caso.origine);
-  EXPECT_EQ(trovata.percorso, caso.opzione ? fs::path(caso.atteso) : m.P(caso.atteso));
-}
-
-INSTANTIATE_TEST_SUITE_P(Righe, Ricerca, testing::ValuesIn(casi_ricerca),
-                         [](const auto& info) { return std::string(info.param.nome); });
+RIGHE_DATI(Cartelle, TALEWICK_DATI, regole);
 
 TEST(Ricerca, SenzaCartelleElencaDoveHaCercato) {
   Macchina m;

@@ -1,6 +1,8 @@
 // The word store's rules that are tables, against the rows of regole.tsv.
 #include <array>
 
+#include "support/casuale_scriptato.hpp"
+#include "support/database_prova.hpp"
 #include "support/righe_dati.hpp"
 #include "wordstore/archivio.hpp"
 #include "wordstore/cartella_parole.hpp"
@@ -27,6 +29,18 @@ Categorie Codici(std::string_view codici) {
   }
   return categorie;
 }
+
+// A noun slot drawn with these draws from a fixture folder with these entries.
+struct Prova {
+  explicit Prova(const std::string& estrazioni, const prova::Voci& voci = {}) {
+    db.Completa(voci);
+    for (const auto e : prova::Numeri(estrazioni)) casuale.Aggiungi({e});
+  }
+  prova::DatabaseProva db;
+  Archivio archivio{db.Cartella()};
+  prova::CasualeScriptato casuale{};
+  Contesto contesto{archivio, casuale};
+};
 
 const prova::Regole regole = {
     {"campi", [](const Colonne& c) { EXPECT_EQ(Leggi_Campi(c.at(0)).campi, Da(c, 1)); }},
@@ -98,6 +112,75 @@ const prova::Regole regole = {
        if (c[0] == "In_Caso_Proprio") testo = In_Caso_Proprio(testo);
        if (c[0] == "In_Minuscolo") testo = In_Minuscolo(testo);
        EXPECT_EQ(testo, c.at(2));
+     }},
+    {"percorso",
+     [](const Colonne& c) {
+       Prova p(c.at(0));
+       p.contesto[4].nome_file_dato = "Fem";
+       Carica_Categoria_Sostantivo(p.contesto, 4);
+       EXPECT_EQ(p.contesto[4].nome_file_dato, "Fem" + c.at(1));
+       EXPECT_EQ(p.casuale.Chiamate(), 1U);
+     }},
+    {"ristretto",
+     [](const Colonne& c) {
+       const prova::Voci armi = {{"MasArmi", "La Spada\nL'Ascia"}};
+       Prova p(c.at(2), armi);
+       p.contesto[2].nome_file_dato = "Mas";
+       Carica_Categoria_Sostantivo(p.contesto, 2, Codici(c.at(0)));
+       EXPECT_EQ(p.contesto[2].nome_file_dato, "Mas" + c.at(3));
+       // A number past the total would have been refused by the scripted source.
+       Prova oltre(std::to_string(std::stoi(c.at(1)) + 1), armi);
+       oltre.contesto[2].nome_file_dato = "Mas";
+       EXPECT_THROW(Carica_Categoria_Sostantivo(oltre.contesto, 2, Codici(c[0])), std::logic_error);
+     }},
+    {"luogo",
+     [](const Colonne& c) {
+       Prova p(c.at(0), {{"Dove", "nel Bosco"}, {"MasLuoghi", "Il Castello"}, {"FemLuoghi", "La Torre\nLa Vetta[su]"}});
+       p.contesto[6].forma_dato = "VerbiPlurMas";
+       Carica_Luogo(p.contesto, 6);
+       EXPECT_EQ(p.contesto[6].nome_file_dato, c.at(1));
+       EXPECT_EQ(p.contesto[6].forma_dato, c.at(2));
+       EXPECT_EQ(p.contesto[6].valore_dato, c.at(3));
+       EXPECT_EQ(p.casuale.Rimaste(), 0U);
+     }},
+    {"sul_nel",
+     [](const Colonne& c) {
+       Prova p(c.at(0));
+       p.contesto[1].nome_file_dato = "Aggettivi";
+       p.contesto[1].forma_dato = "AggFemPlur";
+       Carica_Categoria_SulNel(p.contesto, 1);
+       EXPECT_EQ(p.contesto[1].nome_file_dato, c.at(1));
+       EXPECT_EQ(p.contesto[1].forma_dato, c.at(2));
+       EXPECT_EQ(p.casuale.Rimaste(), 0U);
+     }},
+    {"correlato",
+     [](const Colonne& c) {
+       Prova p(c.at(1) + " 1", {{"MasAnimali", "Il Lupo"},
+                                {"FemNaturale", "La Quercia"},
+                                {"MasNaturale", "Il Vento"},
+                                {"FemUmani", "La Regina"}});
+       p.contesto[0].valore_dato = c.at(0);
+       Dato& dato = p.contesto[2];
+       dato.nome_file_dato = "Prima";
+       dato.valore_dato = "prima";
+       dato.forma_dato = "PlurPart";
+       Controlla_Categoria_e_Carica_Sostantivo_Correlato(p.contesto, 2);
+       EXPECT_EQ(dato.nome_file_dato, c.at(2).empty() ? "Prima" : c[2]);
+       EXPECT_EQ(dato.forma_dato, c.at(3));
+       EXPECT_EQ(dato.valore_dato, c.at(4));
+       EXPECT_EQ(p.casuale.Chiamate(), c[2].empty() ? 1U : 2U);
+     }},
+    // A participle fits the noun's category: a transitive verb by its object list, an "è" verb by
+    // its subject list; a verb without the list fits every noun.
+    {"participio",
+     [](const Colonne& c) {
+       Prova p(c.at(1), {{"VerbiPassatoProssimo",
+                          "ha forgiato[tr][ogg:og/ar]\nha ucciso[tr][ogg:um/an]\nè fuggito[intr][sogg:um/an]\n"
+                          "è caduto[intr]\nha dormito[intr]\nha rubato[tr]"}});
+       p.contesto[1].nome_file_dato = "VerbiPassatoProssimo";
+       Carica_Participio(p.contesto, 1, Categoria_Del_File(c.at(0)));
+       EXPECT_EQ(p.contesto[1].valore_dato, c.at(2));
+       EXPECT_EQ(p.casuale.Chiamate(), 1U);
      }},
 };
 
