@@ -50,20 +50,6 @@ TEST_F(NomiPersonaggi, TestoPrecedenteRestaDavantiERicapitalizzato) {
   EXPECT_EQ(stato.slot_nome.testo, "Gimli Dùr");
 }
 
-TEST_F(NomiPersonaggi, DueParoleConIlDispatcher) {
-  Motore_Casuale casuale(5);
-  Stato stato(archivio, casuale);
-  stato.opzioni.CosaGenerare = "Nomi Personaggi";
-  stato.opzioni.TipoNomi = "Nano";
-  stato.opzioni.Min = "1";
-  stato.opzioni.Max = "2";
-  for (int i = 0; i < 20; ++i) {
-    ASSERT_FALSE(Genera_Altro_Valore(stato));
-    const auto& t = stato.slot_nome.testo;
-    EXPECT_TRUE(t == "Dùr Dùr" || t == "Dùrdùr Dùr" || t == "Dùr Dùrdùr" || t == "Dùrdùr Dùrdùr") << t;
-  }
-}
-
 TEST_F(NomiPersonaggi, LunghezzeTraMinEMax) {
   Motore_Casuale casuale(9);
   Stato stato(archivio, casuale);

@@ -19,13 +19,14 @@ struct CasoParticipio {
 };
 
 void PrintTo(const CasoParticipio& caso, std::ostream* uscita) { *uscita << caso.nome; }
+std::string Nome(const testing::TestParamInfo<CasoParticipio>& info) { return info.param.nome; }
 
 class Participi : public testing::TestWithParam<CasoParticipio> {
  protected:
   static prova::Voci Voci(const char* verbi) {
-    return {{"VerbiPassatoProssimo", verbi},  {"Aggettivi", "Rosso"},          {"SillabeGenerico", "ka"},
-            {"MasNaturale", "Il Fuoco[mag]"}, {"FemNaturale", "La Luna[mag]"}, {"MasAltro", "Il Segno[mag]"},
-            {"FemAltro", "L'Ombra[mag]"}};
+    auto voci = prova::Voci_Di("Participi");
+    voci["VerbiPassatoProssimo"] = verbi;
+    return voci;
   }
 };
 
@@ -61,16 +62,11 @@ INSTANTIATE_TEST_SUITE_P(
                     CasoParticipio{"oggetti_intelligenti", Carica_Oggetto_Casuale, "Nomi Oggetti Intelligenti"},
                     CasoParticipio{"gruppi", Carica_Gruppo_Casuale, "Nomi Gruppi"},
                     CasoParticipio{"divinita", Carica_Dio_Casuale, "Nomi Divinità"}),
-    [](const testing::TestParamInfo<CasoParticipio>& info) { return std::string(info.param.nome); });
+    Nome);
 
 // A deity's participle suits its domain: weapons are forged, kings are slain.
 TEST(ParticipiDelDominio, SecondoLaCategoria) {
-  ProvaGeneratore prova(Carica_Dio_Casuale, {{"VerbiPassatoProssimo", "ha forgiato[tr][ogg:ar]\nha ucciso[tr][ogg:um]"},
-                                             {"SillabeGenerico", "ka"},
-                                             {"MasArmi", "Lo Stocco"},
-                                             {"FemArmi", "La Lancia"},
-                                             {"MasUmani", "Il Re"},
-                                             {"FemUmani", "La Regina"}});
+  ProvaGeneratore prova(Carica_Dio_Casuale, prova::Voci_Di("Dominio"));
   const auto conta = prova.Frequenze(5, 600, [](const std::string& r) -> std::string {
     const bool armi = r.find("Stocc") != std::string::npos || r.find("Lanc") != std::string::npos;
     const bool umani = r.find(" Re ") != std::string::npos || r.find("Regine") != std::string::npos;
@@ -91,15 +87,7 @@ TEST(ParticipiDelDominio, SecondoLaCategoria) {
 class AggettiviPerCategoria : public testing::TestWithParam<CasoParticipio> {};
 
 TEST_P(AggettiviPerCategoria, SoloSuiNomiAmmessi) {
-  ProvaGeneratore prova(GetParam().generatore, {{"Aggettivi", "Avido[per:um]\nRovente"},
-                                                {"MasUmani", "Il Bardo"},
-                                                {"FemUmani", "La Badessa"},
-                                                {"MasArmi", "Lo Stocco"},
-                                                {"FemArmi", "La Lancia"},
-                                                {"MasNaturale", "Il Fuoco[mag]"},
-                                                {"FemNaturale", "La Luna[mag]"},
-                                                {"MasAltro", "Il Segno[mag]"},
-                                                {"FemAltro", "L'Ombra[mag]"}});
+  ProvaGeneratore prova(GetParam().generatore, prova::Voci_Di("AggettiviPerCategoria"));
   prova.stato.opzioni.Aggettivi = true;
   const auto conta = prova.Frequenze(11, 600, [](const std::string& r) -> std::string {
     const std::string minuscolo = In_Minuscolo(r);
@@ -116,13 +104,13 @@ TEST_P(AggettiviPerCategoria, SoloSuiNomiAmmessi) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Tabella, AggettiviPerCategoria,
-    testing::Values(CasoParticipio{"oggetti_magici", Carica_Oggetto_Magico_Casuale, "Nomi Oggetti Magici"},
-                    CasoParticipio{"gruppi", Carica_Gruppo_Casuale, "Nomi Gruppi"},
-                    CasoParticipio{"divinita", Carica_Dio_Casuale, "Nomi Divinità"},
-                    CasoParticipio{"spunti", Carica_Spunto_Avventura_Casuale, "Spunti Avventure"}),
-    [](const testing::TestParamInfo<CasoParticipio>& info) { return std::string(info.param.nome); });
+INSTANTIATE_TEST_SUITE_P(Tabella, AggettiviPerCategoria,
+                         testing::Values(CasoParticipio{"oggetti_magici", Carica_Oggetto_Magico_Casuale,
+                                                        "Nomi Oggetti Magici"},
+                                         CasoParticipio{"gruppi", Carica_Gruppo_Casuale, "Nomi Gruppi"},
+                                         CasoParticipio{"divinita", Carica_Dio_Casuale, "Nomi Divinità"},
+                                         CasoParticipio{"spunti", Carica_Spunto_Avventura_Casuale, "Spunti Avventure"}),
+                         Nome);
 
 // A verb's "[per:…]" decides the nouns its participle qualifies, whatever its object.
 TEST(ParticipiDelDominio, LaListaPerVinceSullOggetto) {

@@ -4,6 +4,12 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "base/messaggi.hpp"
+#include "support/casuale_scriptato.hpp"
+#include "wordstore/archivio.hpp"
+#include "wordstore/dati.hpp"
 
 namespace talewick::prova {
 
@@ -31,6 +37,32 @@ class DatabaseProva {
   std::filesystem::path radice_;
   std::filesystem::path cartella_;
 };
+
+// A fixture folder with these entries, its store and a scripted draw source, for the draws of a slot.
+struct ProvaContesto {
+  explicit ProvaContesto(const std::vector<std::int64_t>& estrazioni, const Voci& voci = {}) {
+    db.Completa(voci);
+    for (const auto e : estrazioni) casuale.Aggiungi({e});
+  }
+  [[nodiscard]] std::string Percorso(std::string_view nome) const {
+    return (db.Cartella() / (std::string(nome) + ".txt")).string();
+  }
+  DatabaseProva db;
+  Archivio archivio{db.Cartella()};
+  CasualeScriptato casuale{};
+  Contesto contesto{archivio, casuale};
+};
+
+// The message of the generation error `azione` throws; "" when it throws none.
+template <class Azione>
+std::string Messaggio_Di(Azione azione) {
+  try {
+    azione();
+  } catch (const ErroreGenerazione& errore) {
+    return errore.what();
+  }
+  return "";
+}
 
 // The shipped word files of the repository.
 std::filesystem::path Database_Distribuito();

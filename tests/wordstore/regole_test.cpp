@@ -1,7 +1,6 @@
 // The word store's rules that are tables, against the rows of regole.tsv.
 #include <array>
 
-#include "support/casuale_scriptato.hpp"
 #include "support/database_prova.hpp"
 #include "support/righe_dati.hpp"
 #include "wordstore/archivio.hpp"
@@ -29,18 +28,6 @@ Categorie Codici(std::string_view codici) {
   }
   return categorie;
 }
-
-// A noun slot drawn with these draws from a fixture folder with these entries.
-struct Prova {
-  explicit Prova(const std::string& estrazioni, const prova::Voci& voci = {}) {
-    db.Completa(voci);
-    for (const auto e : prova::Numeri(estrazioni)) casuale.Aggiungi({e});
-  }
-  prova::DatabaseProva db;
-  Archivio archivio{db.Cartella()};
-  prova::CasualeScriptato casuale{};
-  Contesto contesto{archivio, casuale};
-};
 
 const prova::Regole regole = {
     {"campi", [](const Colonne& c) { EXPECT_EQ(Leggi_Campi(c.at(0)).campi, Da(c, 1)); }},
@@ -115,7 +102,7 @@ const prova::Regole regole = {
      }},
     {"percorso",
      [](const Colonne& c) {
-       Prova p(c.at(0));
+       prova::ProvaContesto p(prova::Numeri(c.at(0)));
        p.contesto[4].nome_file_dato = "Fem";
        Carica_Categoria_Sostantivo(p.contesto, 4);
        EXPECT_EQ(p.contesto[4].nome_file_dato, "Fem" + c.at(1));
@@ -124,18 +111,20 @@ const prova::Regole regole = {
     {"ristretto",
      [](const Colonne& c) {
        const prova::Voci armi = {{"MasArmi", "La Spada\nL'Ascia"}};
-       Prova p(c.at(2), armi);
+       prova::ProvaContesto p(prova::Numeri(c.at(2)), armi);
        p.contesto[2].nome_file_dato = "Mas";
        Carica_Categoria_Sostantivo(p.contesto, 2, Codici(c.at(0)));
        EXPECT_EQ(p.contesto[2].nome_file_dato, "Mas" + c.at(3));
        // A number past the total would have been refused by the scripted source.
-       Prova oltre(std::to_string(std::stoi(c.at(1)) + 1), armi);
+       prova::ProvaContesto oltre({std::stoi(c.at(1)) + 1}, armi);
        oltre.contesto[2].nome_file_dato = "Mas";
        EXPECT_THROW(Carica_Categoria_Sostantivo(oltre.contesto, 2, Codici(c[0])), std::logic_error);
      }},
     {"luogo",
      [](const Colonne& c) {
-       Prova p(c.at(0), {{"Dove", "nel Bosco"}, {"MasLuoghi", "Il Castello"}, {"FemLuoghi", "La Torre\nLa Vetta[su]"}});
+       prova::ProvaContesto p(
+           prova::Numeri(c.at(0)),
+           {{"Dove", "nel Bosco"}, {"MasLuoghi", "Il Castello"}, {"FemLuoghi", "La Torre\nLa Vetta[su]"}});
        p.contesto[6].forma_dato = "VerbiPlurMas";
        Carica_Luogo(p.contesto, 6);
        EXPECT_EQ(p.contesto[6].nome_file_dato, c.at(1));
@@ -145,7 +134,7 @@ const prova::Regole regole = {
      }},
     {"sul_nel",
      [](const Colonne& c) {
-       Prova p(c.at(0));
+       prova::ProvaContesto p(prova::Numeri(c.at(0)));
        p.contesto[1].nome_file_dato = "Aggettivi";
        p.contesto[1].forma_dato = "AggFemPlur";
        Carica_Categoria_SulNel(p.contesto, 1);
@@ -155,10 +144,10 @@ const prova::Regole regole = {
      }},
     {"correlato",
      [](const Colonne& c) {
-       Prova p(c.at(1) + " 1", {{"MasAnimali", "Il Lupo"},
-                                {"FemNaturale", "La Quercia"},
-                                {"MasNaturale", "Il Vento"},
-                                {"FemUmani", "La Regina"}});
+       prova::ProvaContesto p(prova::Numeri(c.at(1) + " 1"), {{"MasAnimali", "Il Lupo"},
+                                                              {"FemNaturale", "La Quercia"},
+                                                              {"MasNaturale", "Il Vento"},
+                                                              {"FemUmani", "La Regina"}});
        p.contesto[0].valore_dato = c.at(0);
        Dato& dato = p.contesto[2];
        dato.nome_file_dato = "Prima";
@@ -174,9 +163,10 @@ const prova::Regole regole = {
     // its subject list; a verb without the list fits every noun.
     {"participio",
      [](const Colonne& c) {
-       Prova p(c.at(1), {{"VerbiPassatoProssimo",
-                          "ha forgiato[tr][ogg:og/ar]\nha ucciso[tr][ogg:um/an]\nè fuggito[intr][sogg:um/an]\n"
-                          "è caduto[intr]\nha dormito[intr]\nha rubato[tr]"}});
+       prova::ProvaContesto p(prova::Numeri(c.at(1)),
+                              {{"VerbiPassatoProssimo",
+                                "ha forgiato[tr][ogg:og/ar]\nha ucciso[tr][ogg:um/an]\nè fuggito[intr][sogg:um/an]\n"
+                                "è caduto[intr]\nha dormito[intr]\nha rubato[tr]"}});
        p.contesto[1].nome_file_dato = "VerbiPassatoProssimo";
        Carica_Participio(p.contesto, 1, Categoria_Del_File(c.at(0)));
        EXPECT_EQ(p.contesto[1].valore_dato, c.at(2));

@@ -1,0 +1,170 @@
+// Drawing an entry into a slot: by tag, by gender and category, by what a participle qualifies.
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "support/database_prova.hpp"
+#include "wordstore/liste.hpp"
+#include "wordstore/sostantivi.hpp"
+#include "wordstore/tag.hpp"
+#include "wordstore/testo.hpp"
+
+namespace talewick {
+namespace {
+
+using prova::Messaggio_Di;
+using prova::ProvaContesto;
+
+TEST(CaricaTag, SoloTraLeVociColTagOppureUnMessaggio) {
+  ProvaContesto p({1, 2}, {{"Aggettivi", "Rosso[col]\nDenso\nVerde[col]\nAcre"}, {"Libri", "Trattato[1][an]"}});
+  Dato& dato = p.contesto[3];
+  dato.nome_file_dato = "Aggettivi";
+  dato.tag_dato = "[col]";
+  Carica_Tag(p.contesto, 3);
+  EXPECT_EQ(dato.valore_dato, "Rosso[col]");
+  Carica_Tag(p.contesto, 3);
+  EXPECT_EQ(dato.valore_dato, "Verde[col]");
+  dato.nome_file_dato = "Libri";
+  dato.tag_dato = "[3]";
+  EXPECT_EQ(Messaggio_Di([&] { Carica_Tag(p.contesto, 3); }), messaggi::Tag_Assente(p.Percorso("Libri"), "[3]"));
+}
+
+TEST(Carica, UnaSolaVoceSempreQuella_EAltriSlotIntatti) {
+  ProvaContesto p({}, {{"Dove", "nel Bosco"}});
+  p.contesto[5].valore_dato = "intatto";
+  p.contesto[6].nome_file_dato = "Dove";
+  Carica(p.contesto, 6);
+  EXPECT_EQ(p.contesto[6].valore_dato, "nel Bosco");
+  EXPECT_EQ(p.contesto[5].valore_dato, "intatto");
+}
+
+TEST(CaricaGenereSostantivo, FileEFormaUguali) {
+  ProvaContesto p({1, 2});
+  for (const char* genere : {"Mas", "Fem"}) {
+    Carica_Genere_Sostantivo(p.contesto, 4);
+    EXPECT_EQ(p.contesto[4].nome_file_dato, genere);
+    EXPECT_EQ(p.contesto[4].forma_dato, genere);
+  }
+}
+
+TEST(CategorieSostantivi, OgniRigaNominaIPropriFile) {
+  for (const auto& categoria : categorie_sostantivi) {
+    EXPECT_EQ(nome_file[categoria.indice_maschile], "Mas" + std::string(categoria.nome));
+    EXPECT_EQ(nome_file[categoria.indice_maschile + 1], "Fem" + std::string(categoria.nome));
+  }
+}
+
+TEST(CategoriaSostantivo, IPesiSonoIConteggiDiOra) {
+  ProvaContesto p({4, 3}, {{"MasAltro", "Il Sogno\nIl Presagio\nIl Segno"}});
+  p.contesto[0].nome_file_dato = "Mas";
+  Carica_Categoria_Sostantivo(p.contesto, 0);  // "Altro" now covers 1..4
+  EXPECT_EQ(p.contesto[0].nome_file_dato, "MasAltro");
+  EXPECT_EQ(p.archivio.numero_vocaboli[2], 3);
+
+  // An edit made between two user actions changes the weights of the next draw.
+  p.db.Scrivi("MasAltro", "Il Sogno");
+  std::filesystem::last_write_time(p.Percorso("MasAltro"),
+                                   std::filesystem::file_time_type::clock::now() + std::chrono::seconds(5));
+  p.archivio.Nuova_Azione();
+  p.contesto[0].nome_file_dato = "Mas";
+  Carica_Categoria_Sostantivo(p.contesto, 0);
+  EXPECT_EQ(p.contesto[0].nome_file_dato, "MasAnimali");
+  EXPECT_EQ(p.archivio.numero_vocaboli[2], 1);
+}
+
+TEST(InOSu, DecideLaVoceNelDato) {
+  Dato dato;
+  dato.forma_dato = "FemSingSu";
+  dato.valore_dato = "La Torre";
+  Scegli_In_o_Su(dato);
+  EXPECT_EQ(dato.forma_dato, "FemSingIn");
+  dato.valore_dato = "La Vetta[su]";
+  Scegli_In_o_Su(dato);
+  EXPECT_EQ(dato.forma_dato, "FemSingSu");
+  dato.forma_dato = "FemPlurPart";  // not a place: left alone
+  Scegli_In_o_Su(dato);
+  EXPECT_EQ(dato.forma_dato, "FemPlurPart");
+}
+
+// Only a verb beginning with "è " or one the complement check finds transitive qualifies a noun.
+TEST(Participio, SoloQuelliCheFannoDaAggettivo) {
+  const prova::Voci verbi = {
+      {"VerbiPassatoProssimo", "ha dormito[intr]\nè caduto[intr]\nha mosso[tr][intr]\nha rubato[tr]"}};
+  ProvaContesto p({1, 2}, verbi);
+  p.contesto[1].nome_file_dato = "VerbiPassatoProssimo";
+  Carica_Participio(p.contesto, 1);
+  EXPECT_EQ(p.contesto[1].valore_dato, "è caduto[intr]");
+  Carica_Participio(p.contesto, 1);
+  EXPECT_EQ(p.contesto[1].valore_dato, "ha rubato[tr]");
+  ProvaContesto oltre({3}, verbi);
+  oltre.contesto[1].nome_file_dato = "VerbiPassatoProssimo";
+  EXPECT_THROW(Carica_Participio(oltre.contesto, 1), std::logic_error);
+}
+
+TEST(Participio, NessunoAdattoAllaCategoriaPrendeOgniParticipio) {
+  ProvaContesto p({2}, {{"VerbiPassatoProssimo", "ha ucciso[tr][ogg:um]\nè fuggito[intr][sogg:um]\nha dormito[intr]"}});
+  p.contesto[1].nome_file_dato = "VerbiPassatoProssimo";
+  Carica_Participio(p.contesto, 1, Categoria_Del_File("FemCibi"));
+  EXPECT_EQ(p.contesto[1].valore_dato, "è fuggito[intr][sogg:um]");
+}
+
+TEST(Participio, NessunVerboAdattoFermaConIlNomeDelFile) {
+  ProvaContesto p({}, {{"VerbiPassatoProssimo", "ha dormito[intr]\nha mosso[tr][intr]"}});
+  p.contesto[1].nome_file_dato = "VerbiPassatoProssimo";
+  EXPECT_EQ(Messaggio_Di([&] { Carica_Participio(p.contesto, 1); }),
+            messaggi::Nessun_Participio_Aggettivo(p.Percorso("VerbiPassatoProssimo")));
+  EXPECT_EQ(p.casuale.Chiamate(), 0U);
+}
+
+TEST(CategoriaDaTag, NessunTagNessunaCategoria) {
+  EXPECT_EQ(Categoria_da_Tag("Trattato[1][AN]"), nullptr);
+  ASSERT_NE(Categoria_da_Tag("Saggio[co]"), nullptr);
+  EXPECT_EQ(Categoria_da_Tag("Saggio[co]")->nome, "Corpo");
+}
+
+TEST(IndividuaPluraliIrregolari, PosizioneEParti) {
+  Dato dato;
+  dato.valore_dato = "Il Dio|Gli Dei|x";
+  const auto p = Individua_Plurali_Irregolari(dato);
+  EXPECT_EQ(p.posizione_barra, 7U);
+  EXPECT_EQ(p.parti_plurale, (std::vector<std::string>{"Il Dio", "Gli Dei", "x"}));
+  dato.valore_dato = "Il Drago";
+  EXPECT_EQ(Individua_Plurali_Irregolari(dato).posizione_barra, 0U);
+}
+
+TEST(LeggiTagLista, PosizioniCodiciIgnotiEVuote) {
+  const std::string voce = "ha visto[tr][ogg:og/zz/][sogg:][compl:um]";
+  const auto tag = Leggi_Tag_Lista(voce);
+  ASSERT_EQ(tag.size(), 3U);
+  EXPECT_EQ(voce.substr(tag[0].inizio, tag[0].lunghezza), "[ogg:og/zz/]");
+  EXPECT_EQ(tag[0].tipo->lista, Lista::oggetto);
+  EXPECT_EQ(tag[0].categorie, Categoria_Del_Codice("og"));
+  EXPECT_EQ(tag[0].codici_ignoti, (std::vector<std::string>{"zz", ""}));
+  EXPECT_TRUE(tag[1].vuota);
+  EXPECT_EQ(tag[1].tipo->lista, Lista::soggetto);
+  EXPECT_EQ(tag[2].categorie, categoria_umani);
+  EXPECT_FALSE(tag[2].vuota);
+}
+
+TEST(CodiciCategoria, SonoITagSenzaParentesi) {
+  EXPECT_EQ(Codice_Categoria(0), "al");
+  for (std::size_t i = 0; i < 10; ++i) EXPECT_EQ(Categoria_Del_Codice(Codice_Categoria(i)), 1U << i);
+  EXPECT_EQ(Categoria_Del_Codice("[an]"), 0U);
+  EXPECT_EQ(Categoria_Del_Codice("an"), categoria_animali);
+}
+
+TEST(Testo, CaratteriNonByteESostituzioniSenzaRiesame) {
+  EXPECT_EQ(Lunghezza_Ultimo_Carattere("andò"), 2U);
+  EXPECT_EQ(Lunghezza_Ultimo_Carattere("ando"), 1U);
+  EXPECT_EQ(Lunghezza_Primo_Carattere("Èra"), 2U);
+  EXPECT_EQ(Lunghezza_Ultimo_Carattere(""), 0U);
+  std::string s = "Il re e Il drago";
+  EXPECT_EQ(Sostituisci_Tutto(s, "Il ", "del "), 2U);
+  EXPECT_EQ(s, "del re e del drago");
+  s = "aaa";
+  Sostituisci_Tutto(s, "a", "aa");
+  EXPECT_EQ(s, "aaaaaa");
+}
+
+}  // namespace
+}  // namespace talewick
