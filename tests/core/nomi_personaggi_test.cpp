@@ -4,8 +4,8 @@
 
 #include <set>
 
-#include "dispatch/dispatcher.hpp"
 #include "base/messaggi.hpp"
+#include "dispatch/dispatcher.hpp"
 #include "support/casuale_scriptato.hpp"
 #include "support/database_prova.hpp"
 #include "wordstore/archivio.hpp"
