@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
+#include "core/opzioni.hpp"
 #include "dispatch/azione_genera.hpp"
 #include "support/database_prova.hpp"
 #include "wordstore/archivio.hpp"
@@ -14,28 +13,29 @@ namespace {
 
 using prova::DatabaseProva;
 
-// Hooks are set smaller and book titles in italics; every other kind as names are.
+// Hooks are set smaller and book titles in italics; every other kind of the list as names are.
 TEST(Dispatcher, PresentazionePerTipo) {
+  for (const auto tipo : tipi_generazione) {
+    const TipoGenerazione* riga = Cerca_Tipo(tipo);
+    ASSERT_NE(riga, nullptr) << tipo;
+    EXPECT_EQ(riga->corsivo, tipo == "Titoli Libri") << tipo;
+    EXPECT_EQ(riga->dimensione_carattere, tipo == "Spunti Avventure" ? 10 : 12) << tipo;
+  }
+  // The slot takes them on generating; a kind the dispatcher does not know, even one differing
+  // only in case, changes nothing.
   DatabaseProva db;
   db.Completa_Generabile();
   Archivio archivio(db.Cartella());
   Motore_Casuale casuale(1);
   Stato stato(archivio, casuale);
-  const std::tuple<const char*, bool, int> casi[] = {
-      {"Spunti Avventure", false, 10}, {"Titoli Libri", true, 12}, {"Nomi Edifici", false, 12}};
-  for (const auto& [tipo, corsivo, dimensione] : casi) {
-    stato.opzioni.CosaGenerare = tipo;
-    stato.slot_nome.corsivo = !corsivo;
-    EXPECT_FALSE(Genera_Altro_Valore(stato)) << tipo;
-    EXPECT_EQ(stato.slot_nome.corsivo, corsivo) << tipo;
-    EXPECT_EQ(stato.slot_nome.dimensione_carattere, dimensione) << tipo;
-  }
-  // A kind the dispatcher does not know, even one differing only in case, changes nothing.
-  stato.slot_nome = {"resta", true, 10};
+  stato.opzioni.CosaGenerare = "Titoli Libri";
+  EXPECT_FALSE(Genera_Altro_Valore(stato));
+  EXPECT_TRUE(stato.slot_nome.corsivo);
+  stato.slot_nome = {"resta", false, 10};
   stato.opzioni.CosaGenerare = "nomi personaggi";
   EXPECT_FALSE(Genera_Altro_Valore(stato));
   EXPECT_EQ(stato.slot_nome.testo, "resta");
-  EXPECT_TRUE(stato.slot_nome.corsivo);
+  EXPECT_FALSE(stato.slot_nome.corsivo);
   EXPECT_EQ(stato.slot_nome.dimensione_carattere, 10);
 }
 
