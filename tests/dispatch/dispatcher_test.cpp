@@ -39,16 +39,23 @@ TEST(Dispatcher, PresentazionePerTipo) {
   EXPECT_EQ(stato.slot_nome.dimensione_carattere, 10);
 }
 
-TEST(Command1Click, ParoleDAccessoAprono_LeAltreGenerano) {
+// Two-word character names of one syllable each, from a folder where every file holds "ka".
+class AzioneGenera : public testing::Test {
+ protected:
+  AzioneGenera() {
+    db.Completa();
+    stato.opzioni.CosaGenerare = "Nomi Personaggi";
+    stato.opzioni.Min = "1";
+    stato.opzioni.Max = "1";
+  }
   DatabaseProva db;
-  db.Completa();
-  Archivio archivio(db.Cartella());
-  Motore_Casuale casuale(1);
-  Stato stato(archivio, casuale);
-  stato.opzioni.CosaGenerare = "Nomi Personaggi";
-  stato.opzioni.Min = "1";
-  stato.opzioni.Max = "1";
+  Archivio archivio{db.Cartella()};
+  Motore_Casuale casuale{1};
+  Stato stato{archivio, casuale};
   Cronologia cronologia;
+};
+
+TEST_F(AzioneGenera, ParoleDAccessoAprono_LeAltreGenerano) {
   for (const char* parola : {"Vexil", "vexil", "Plink", "plink"}) {
     stato.slot_nome.testo = parola;
     EXPECT_TRUE(Command1_Click(stato, cronologia).apri_statistiche) << parola;
@@ -66,16 +73,7 @@ TEST(Command1Click, ParoleDAccessoAprono_LeAltreGenerano) {
   }
 }
 
-TEST(AvviaGenerazione, ContaTuttiIFileEGeneraUnPrimoRisultato) {
-  DatabaseProva db;
-  db.Completa();
-  Archivio archivio(db.Cartella());
-  Motore_Casuale casuale(1);
-  Stato stato(archivio, casuale);
-  stato.opzioni.CosaGenerare = "Nomi Personaggi";
-  stato.opzioni.Min = "1";
-  stato.opzioni.Max = "1";
-  Cronologia cronologia;
+TEST_F(AzioneGenera, AvvioContaTuttiIFileEGeneraUnPrimoRisultato) {
   cronologia.annulla_disponibile = {true, true};
   EXPECT_FALSE(Avvia_Generazione(stato, cronologia));
   EXPECT_EQ(archivio.numero_vocaboli[24], 1);

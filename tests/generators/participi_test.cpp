@@ -114,13 +114,9 @@ INSTANTIATE_TEST_SUITE_P(Tabella, AggettiviPerCategoria,
 
 // A verb's "[per:…]" decides the nouns its participle qualifies, whatever its object.
 TEST(ParticipiDelDominio, LaListaPerVinceSullOggetto) {
-  ProvaGeneratore prova(Carica_Dio_Casuale,
-                        {{"VerbiPassatoProssimo", "ha forgiato[tr][ogg:ar][per:um]\nha affilato[tr][ogg:ar]"},
-                         {"SillabeGenerico", "ka"},
-                         {"MasArmi", "Lo Stocco"},
-                         {"FemArmi", "La Lancia"},
-                         {"MasUmani", "Il Re"},
-                         {"FemUmani", "La Regina"}});
+  auto voci = prova::Voci_Di("Dominio");
+  voci["VerbiPassatoProssimo"] = "ha forgiato[tr][ogg:ar][per:um]\nha affilato[tr][ogg:ar]";
+  ProvaGeneratore prova(Carica_Dio_Casuale, voci);
   const auto conta = prova.Frequenze(5, 400, [](const std::string& r) -> std::string {
     if (r.find("Forgiat") == std::string::npos) return "aggettivo";
     return r.find("Stocc") != std::string::npos || r.find("Lanc") != std::string::npos ? "armi" : "umani";
