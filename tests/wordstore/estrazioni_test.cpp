@@ -116,12 +116,6 @@ TEST(Participio, NessunVerboAdattoFermaConIlNomeDelFile) {
   EXPECT_EQ(p.casuale.Chiamate(), 0U);
 }
 
-TEST(CategoriaDaTag, NessunTagNessunaCategoria) {
-  EXPECT_EQ(Categoria_da_Tag("Trattato[1][AN]"), nullptr);
-  ASSERT_NE(Categoria_da_Tag("Saggio[co]"), nullptr);
-  EXPECT_EQ(Categoria_da_Tag("Saggio[co]")->nome, "Corpo");
-}
-
 TEST(IndividuaPluraliIrregolari, PosizioneEParti) {
   Dato dato;
   dato.valore_dato = "Il Dio|Gli Dei|x";
