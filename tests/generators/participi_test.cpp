@@ -123,10 +123,7 @@ TEST(ParticipiDelDominio, LaListaPerVinceSullOggetto) {
 
 // The purpose of a hook is a goal ("[meta]") whenever one admits the subject, and not the main verb.
 TEST(SpuntiConParticipi, LoScopoEUnaMetaDiversaDalVerbo) {
-  ProvaGeneratore prova(
-      Carica_Spunto_Avventura_Casuale,
-      {{"VerbiPassatoProssimo",
-        "ha rubato[tr][ogg:og][scopo]\nha salvato[tr][ogg:og][scopo][meta]\nha liberato[tr][ogg:og][meta]"}});
+  ProvaGeneratore prova(Carica_Spunto_Avventura_Casuale, prova::Voci_Di("Mete"));
   const auto conta = prova.Frequenze(3, 300, [](const std::string& r) {
     const auto per = r.find(" per ");
     if (per == std::string::npos) return "senza scopo";
