@@ -30,34 +30,34 @@ const std::string installata = "@/sistema/talewick/Database";
 const std::string copia = "@/casa/.local/share/talewick/Database";
 
 const CasoCartella casi[] = {
-    {"GeneraLeggeQuelliInstallatiInSilenzio", true, false, {"genera", "Nomi Edifici"}, esito_ok, ""},
+    {"GeneraLeggeQuelliInstallatiInSilenzio", true, false, {"genera", "Nomi Edifici"}, 0, ""},
     {"RiepilogoDiceCheSonoInstallatiEDoveCopiarli",
      true,
      false,
      {"riepilogo"},
-     esito_ok,
+     0,
      messaggi::Cartella_Installata_Letta(installata, copia)},
-    {"RiepilogoNellaCopiaDellUtente", true, true, {"riepilogo"}, esito_ok, messaggi::Cartella_Letta(copia)},
+    {"RiepilogoNellaCopiaDellUtente", true, true, {"riepilogo"}, 0, messaggi::Cartella_Letta(copia)},
     {"DatabaseVinceSullaCopia",
      true,
      true,
      {"--database", installata, "riepilogo"},
-     esito_ok,
+     0,
      messaggi::Cartella_Letta(installata)},
     {"ControllaDiceLaCartella", false, true, {"controlla"}, -1, messaggi::Cartella_Letta(copia)},
     {"ControllaConDatabaseDopoIlComando",
      false,
      true,
      {"controlla", "--database", installata},
-     esito_fallito,
+     1,
      messaggi::Cartella_Letta(installata)},
     {"NessunaCartella",
      false,
      false,
      {"genera", "Nomi Edifici"},
-     esito_fallito,
+     1,
      messaggi::Nessuna_Cartella_Parole("\"@/lavoro/Database\", \"" + copia + "\", \"" + installata + "\"")},
-    {"FormaNonCercaIFileDiParole", false, false, {"forma", "FemPlurDet", "La Spada"}, esito_ok, ""},
+    {"FormaNonCercaIFileDiParole", false, false, {"forma", "FemPlurDet", "La Spada"}, 0, ""},
     {"ErroreDUsoPrimaDellaRicerca",
      false,
      false,
@@ -100,7 +100,7 @@ TEST_P(CartellaCli, TrovaIFileDiParole) {
   }
   const std::string testo_err = err.str();
   EXPECT_EQ(testo_err.substr(0, testo_err.find('\n')), Espandi(caso.prima_riga_err, radice));
-  if (codice == esito_ok) {
+  if (codice == 0) {
     EXPECT_NE(out.str(), "");
   }
   // The command line never writes the user's copy.

@@ -99,6 +99,24 @@ TEST_F(AnnullaRipeti, Elenco_PrimoLottoNonHaPrecedente_IlSecondoSi) {
   EXPECT_EQ(f.SlotNome1.Testo(), secondo);
 }
 
+// After an undo, a new batch leaves nothing to redo: redo keeps the new list.
+TEST_F(AnnullaRipeti, Elenco_UnNuovoLottoToglieIlRipeti) {
+  auto& f = b.form;
+  BancoForm1::Scegli(f.CosaGenerare, "Nomi Personaggi");
+  f.Command6.Scatena(Evento::Click);
+  f.Command7.Scatena(Evento::Click);
+  f.Command7.Scatena(Evento::Click);
+  Undo();
+  b.db.Scrivi("SillabeGenerico", "zum");
+  f.Command7.Scatena(Evento::Click);
+  const std::string nuovo = f.SlotNome1.Testo();
+  ASSERT_NE(nuovo.find("Zum"), std::string::npos);
+  Redo();
+  EXPECT_EQ(f.SlotNome1.Testo(), nuovo);
+  Undo();
+  EXPECT_EQ(f.SlotNome1.Testo().find("Zum"), std::string::npos);
+}
+
 TEST_F(AnnullaRipeti, UnUndoRiportaIndietroEntrambeLeCaselle) {
   auto& f = b.form;
   f.SlotNome.Digita("prima del singolo");
