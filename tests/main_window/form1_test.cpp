@@ -11,12 +11,15 @@ namespace talewick {
 namespace {
 
 using prova::BancoForm1;
+using Command1 = prova::Generatore;
+using AltriPulsanti = prova::Generatore;
+
 // ---- Start-up.
 
 TEST(FormLoad, PredefinitiPrimoRisultatoECronologia) {
   BancoForm1 b;
-  b.form.Carica();
   auto& f = b.form;
+  f.Carica();
   EXPECT_EQ(f.CosaGenerare.Posizione(), 2);
   EXPECT_EQ(f.CosaGenerare.Testo(), "Nomi Edifici");
   EXPECT_EQ(f.TipoNomi.Testo(), "Generico");
@@ -41,15 +44,16 @@ TEST(FormLoad, PredefinitiPrimoRisultatoECronologia) {
 
 TEST(FormLoad, RiepilogoCaricatoNascostoConLaVersione_PoiIlControlloAggiornamenti) {
   BancoForm1 b;
+  auto& f = b.form;
   const DescrizioneControllo etichetta[] = {{.nome = "Label8"}};
   Finestra form4("Form4", "Talewick", 6000, 6000, etichetta);
   b.piattaforma.Registra(form4);
   std::vector<std::string> ordine;
-  form4.Collega(Evento_Finestra::Load, [&] { ordine.push_back("Form4 " + b.form.SlotNome.Testo()); });
-  b.form.controllo_aggiornamento = [&] { ordine.push_back("aggiornamento " + form4["Label8"].Testo()); };
-  b.form.Carica();
+  form4.Collega(Evento_Finestra::Load, [&] { ordine.push_back("Form4 " + f.SlotNome.Testo()); });
+  f.controllo_aggiornamento = [&] { ordine.push_back("aggiornamento " + form4["Label8"].Testo()); };
+  f.Carica();
   ASSERT_EQ(ordine.size(), 2u);
-  EXPECT_EQ(ordine[0], "Form4 " + b.form.SlotNome.Testo());
+  EXPECT_EQ(ordine[0], "Form4 " + f.SlotNome.Testo());
   EXPECT_EQ(ordine[1], "aggiornamento Vers. 1.12.0");
   EXPECT_TRUE(form4.Caricata());
   EXPECT_FALSE(form4.Visibile());
@@ -59,25 +63,23 @@ TEST(FormLoad, RiepilogoCaricatoNascostoConLaVersione_PoiIlControlloAggiornament
 // one of a kind that needs no count and would succeed, hiding the message.
 TEST(FormLoad, UnConteggioFallitoDaIlSuoMessaggio_NessunPrimoRisultato) {
   BancoForm1 b;
+  auto& f = b.form;
   b.db.Cancella("SillabeTroll");
   const std::string messaggio =
       "Il file di parole \"" + (b.db.Cartella() / "SillabeTroll.txt").string() + "\" non esiste.";
-  b.form.Carica();
+  f.Carica();
   EXPECT_EQ(b.piattaforma.Testi(), std::vector<std::string>{messaggio});
   EXPECT_EQ(b.piattaforma.messaggi[0].titolo, "Attenzione!");
-  EXPECT_EQ(b.form.SlotNome.Testo(), "");
+  EXPECT_EQ(f.SlotNome.Testo(), "");
   b.stato.opzioni.CosaGenerare = "Nomi Personaggi";
   b.archivio.Nuova_Azione();
-  EXPECT_EQ(Avvia_Generazione(b.stato, b.form.cronologia), messaggio);
+  EXPECT_EQ(Avvia_Generazione(b.stato, f.cronologia), messaggio);
   EXPECT_EQ(b.stato.slot_nome.testo, "");
 }
 
 // ---- The generate button and the other buttons.
 
-TEST(Command1, OpzioniLetteDaiControlliAlMomentoDiGenerare) {
-  BancoForm1 b;
-  b.Avvia();
-  auto& f = b.form;
+TEST_F(Command1, OpzioniLetteDaiControlliAlMomentoDiGenerare) {
   BancoForm1::Scegli(f.CosaGenerare, "Nomi Personaggi");
   BancoForm1::Scegli(f.TipoNomi, "Inglese Composto");
   BancoForm1::Scegli(f.ComboOpzioni, "Genera solo nomi di armi");
@@ -97,10 +99,7 @@ TEST(Command1, OpzioniLetteDaiControlliAlMomentoDiGenerare) {
   EXPECT_EQ(f.SlotNome.Testo(), "Stormstorm");
 }
 
-TEST(Command1, PresentazioneDelTipoSulleCaselle) {
-  BancoForm1 b;
-  b.Avvia();
-  auto& f = b.form;
+TEST_F(Command1, PresentazioneDelTipoSulleCaselle) {
   BancoForm1::Scegli(f.CosaGenerare, "Titoli Libri");
   f.Command1.Scatena(Evento::Click);
   EXPECT_TRUE(f.SlotNome.Corsivo());
@@ -113,52 +112,39 @@ TEST(Command1, PresentazioneDelTipoSulleCaselle) {
   EXPECT_EQ(f.SlotNome1.Dimensione_Carattere(), 12);
 }
 
-TEST(Command1, ParoleDAccessoApronoLeStatistiche_NullAltroCambia) {
-  const std::vector<std::string> accesso = {"Vexil", "vexil", "Plink", "plink"};
-  for (const auto& parola : accesso) {
-    SCOPED_TRACE(parola);
-    BancoForm1 b;
-    b.Avvia();
-    b.form.SlotNome.Digita(parola);
-    b.form.Command1.Scatena(Evento::Click);
-    EXPECT_EQ(b.piattaforma.richieste.back(), "Mostra Form5");
-    EXPECT_EQ(b.form.SlotNome.Testo(), parola);
-    EXPECT_TRUE(b.form.cronologia.nessun_risultato[0]);
-    EXPECT_EQ(b.form.cronologia.testo_precedente[0], "");
-  }
-  for (const std::string parola : {"VEXIL", " Vexil"}) {
-    SCOPED_TRACE(parola);
-    BancoForm1 b;
-    b.Avvia();
-    b.form.SlotNome.Digita(parola);
-    b.form.Command1.Scatena(Evento::Click);
-    EXPECT_NE(b.form.SlotNome.Testo(), parola);
-    EXPECT_EQ(b.form.cronologia.testo_precedente[0], parola);
+// An access word opens the statistics and changes nothing else; only the exact four do.
+TEST_F(Command1, ParoleDAccessoApronoLeStatistiche_NullAltroCambia) {
+  for (const std::string parola : {"Vexil", "vexil", "Plink", "plink", "VEXIL", " Vexil"}) {
+    const bool accesso = parola.find_first_of(" E") == std::string::npos;
+    b.piattaforma.richieste.clear();
+    f.cronologia = {};
+    f.SlotNome.Digita(parola);
+    f.Command1.Scatena(Evento::Click);
+    EXPECT_EQ(b.piattaforma.richieste, accesso ? std::vector<std::string>{"Mostra Form5"} : std::vector<std::string>{})
+        << parola;
+    EXPECT_EQ(f.SlotNome.Testo() == parola, accesso) << parola;
+    EXPECT_EQ(f.cronologia.testo_precedente[0], accesso ? "" : parola);
   }
 }
 
-TEST(Command1, GenerazioneFallitaMostraIlMessaggio_NessunTestoRimasto) {
-  BancoForm1 b;
-  b.Avvia();
-  ASSERT_FALSE(b.form.SlotNome.Testo().empty());
+TEST_F(Command1, GenerazioneFallitaMostraIlMessaggio_NessunTestoRimasto) {
+  ASSERT_FALSE(f.SlotNome.Testo().empty());
   for (const auto nome : nome_file) b.db.Cancella(nome);
-  b.form.Command1.Scatena(Evento::Click);
+  f.Command1.Scatena(Evento::Click);
   ASSERT_EQ(b.piattaforma.messaggi.size(), 1u);
   EXPECT_EQ(b.piattaforma.messaggi[0].titolo, "Attenzione!");
   EXPECT_NE(b.piattaforma.messaggi[0].testo.find("Database"), std::string::npos);
-  EXPECT_EQ(b.form.SlotNome.Testo(), "");
+  EXPECT_EQ(f.SlotNome.Testo(), "");
 }
 
-TEST(AltriPulsanti, EsciCreditiInfoEIlBordo) {
-  BancoForm1 b;
-  b.Avvia();
-  b.form.Command3.Scatena(Evento::Click);
-  b.form.Command4.Scatena(Evento::Click);
+TEST_F(AltriPulsanti, EsciCreditiInfoEIlBordo) {
+  f.Command3.Scatena(Evento::Click);
+  f.Command4.Scatena(Evento::Click);
   EXPECT_FALSE(b.piattaforma.terminato);
-  b.form.Command2.Scatena(Evento::Click);
+  f.Command2.Scatena(Evento::Click);
   EXPECT_TRUE(b.piattaforma.terminato);
   b.piattaforma.terminato = false;
-  b.form.Chiudi_Dal_Bordo();
+  f.Chiudi_Dal_Bordo();
   EXPECT_TRUE(b.piattaforma.terminato);
   const std::vector<std::string> attese = {"Carica Form4", "Mostra Form3", "Mostra Form4", "Termina", "Termina"};
   EXPECT_EQ(b.piattaforma.richieste, attese);

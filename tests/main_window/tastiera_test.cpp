@@ -10,6 +10,7 @@
 #include "other_windows/form3.hpp"
 #include "other_windows/form4.hpp"
 #include "other_windows/form5.hpp"
+#include "support/tabella.hpp"
 
 namespace talewick {
 namespace {
@@ -19,78 +20,49 @@ using Tastiera = prova::Generatore;
 
 constexpr const char* min_oltre_max = "La lunghezza minima non deve essere maggiore di quella massima!";
 
-// ---- Typing key by key: nothing is refilled, clamped or refused while the box has the focus;
-// leaving it does what the tick and the count check would have done.
+// ---- Typing key by key (digitazione.tsv): nothing is refilled, clamped or refused while the box
+// has the focus; leaving it does what the tick and the count check would have done.
 
-struct RigaDigitazione {
-  const char* nome;
-  const char* casella;  // "NumeroNomi" (in multiple mode), "Min" or "Max"
-  const char* popolo;   // selected before typing
-  const char* max;      // written by the program before typing; nullptr keeps the people's
-  const char* passi;    // the box's text after each key, '|' between keys
-  const char* uscita;   // the box once the focus has left it
-  const char* uscita_min;
-  const char* messaggio;   // shown on leaving; nullptr: none
-  const char* didascalia;  // Command7's caption after leaving; nullptr: not checked
-};
-
-void PrintTo(const RigaDigitazione& riga, std::ostream* uscita) { *uscita << riga.nome; }
-
-const RigaDigitazione righe_digitazione[] = {
-    {"Conteggio25", "NumeroNomi", "Generico", nullptr, "|2|25", "25", "2", nullptr, "Genera 25 nomi"},
-    {"Conteggio007", "NumeroNomi", "Generico", nullptr, "0|00|007", "7", "2", nullptr, "Genera 7 nomi"},
-    {"ConteggioZero", "NumeroNomi", "Generico", nullptr, "|0", "1", "2", "Devi generare almeno un nome!",
-     "Genera 1 nome"},
-    {"Conteggio150", "NumeroNomi", "Generico", nullptr, "|1|15|150", "100", "2", "Puoi generare al massimo 100 nomi!",
-     "Genera 100 nomi"},
-    {"ConteggioSvuotato", "NumeroNomi", "Generico", nullptr, "", "1", "2", nullptr, "Genera 1 nome"},
-    {"MaxRiscrittoDa9999A1000", "Max", "Generico", "9999", "1|10|100|1000", "1000", "2", nullptr, nullptr},
-    {"MaxCancellato", "Max", "Generico", nullptr, "", "1", "1", min_oltre_max, nullptr},
-    {"MinOltreIlMassimoDelNano", "Min", "Nano", nullptr, "|3", "2", "2", min_oltre_max, nullptr},
-    {"MinConZeroDavanti", "Min", "Generico", nullptr, "0|02", "2", "2", nullptr, nullptr},
-    {"MinSvuotato", "Min", "Generico", nullptr, "", "1", "1", nullptr, nullptr},
-};
-
-class Digitazione : public ::testing::TestWithParam<RigaDigitazione> {};
+class Digitazione : public testing::TestWithParam<prova::Riga> {};
 
 TEST_P(Digitazione, NessunMessaggioScrivendo_IControlliAllUscita) {
-  const RigaDigitazione& r = GetParam();
+  const prova::Riga& r = GetParam();
+  ASSERT_EQ(r.errore, "");
   BancoForm1 b;
   b.Avvia();
   auto& f = b.form;
   BancoForm1::Scegli(f.CosaGenerare, "Nomi Personaggi");
-  BancoForm1::Scegli(f.TipoNomi, r.popolo);
-  if (r.max != nullptr) f.Max.Imposta_Testo(r.max);
+  BancoForm1::Scegli(f.TipoNomi, r[1]);
+  if (r[2] != "-") f.Max.Imposta_Testo(r[2]);
   f.Timer1_Timer();
-  if (std::string(r.casella) == "NumeroNomi") f.Command6.Scatena(Evento::Click);
-  Controllo& casella = f[r.casella];
-  const std::string altra = &casella == &f.Min ? f.Max.Testo() : f.Min.Testo();
+  if (r[0] == "NumeroNomi") f.Command6.Scatena(Evento::Click);
+  Controllo& casella = f[r[0]];
+  Controllo& altra = &casella == &f.Min ? f.Max : f.Min;
+  const std::string testo_altra = altra.Testo();
   const std::string didascalia = f.Command7.Testo();
 
-  b.Digita_Tasti(casella, r.passi);
+  b.Digita_Tasti(casella, r[3]);
   for (int i = 0; i < 50; ++i) f.Timer1_Timer();
-  const std::string_view passi = r.passi;
-  const auto barra = passi.rfind('|');
-  EXPECT_EQ(casella.Testo(), passi.substr(barra == std::string_view::npos ? 0 : barra + 1)) << "scrivendo";
-  EXPECT_EQ((&casella == &f.Min ? f.Max : f.Min).Testo(), altra) << "scrivendo";
+  EXPECT_EQ(casella.Testo(), r[3].substr(r[3].rfind('|') == std::string::npos ? 0 : r[3].rfind('|') + 1));
+  EXPECT_EQ(altra.Testo(), testo_altra) << "scrivendo";
   EXPECT_TRUE(b.piattaforma.messaggi.empty()) << "scrivendo";
-  if (r.didascalia != nullptr && casella.Testo().find_first_not_of('0') == std::string::npos) {
+  if (r[7] != "-" && casella.Testo().find_first_not_of('0') == std::string::npos) {
     EXPECT_EQ(f.Command7.Testo(), didascalia) << "scrivendo";
   }
 
   f.Imposta_Fuoco(&f.Command1);
   f.Timer1_Timer();
-  EXPECT_EQ(casella.Testo(), r.uscita);
-  EXPECT_EQ(f.Min.Testo(), r.uscita_min);
-  EXPECT_EQ(b.piattaforma.Testi(),
-            r.messaggio == nullptr ? std::vector<std::string>{} : std::vector<std::string>{r.messaggio});
-  if (r.didascalia != nullptr) {
-    EXPECT_EQ(f.Command7.Testo(), r.didascalia);
+  EXPECT_EQ(casella.Testo(), r[4]);
+  EXPECT_EQ(f.Min.Testo(), r[5]);
+  EXPECT_EQ(b.piattaforma.Testi(), r[6] == "-" ? std::vector<std::string>{} : std::vector<std::string>{r[6]});
+  if (r[7] != "-") {
+    EXPECT_EQ(f.Command7.Testo(), r[7]);
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Tastiera, Digitazione, ::testing::ValuesIn(righe_digitazione),
-                         [](const auto& info) { return std::string(info.param.nome); });
+INSTANTIATE_TEST_SUITE_P(Tastiera, Digitazione,
+                         testing::ValuesIn(prova::Leggi_Tabella("tests/main_window/digitazione.tsv")),
+                         prova::Nome_Riga);
 
 // From Min to Max with Tab nothing is checked; leaving the pair is.
 TEST_F(Tastiera, LeLunghezzeSiControllanoUscendoDallaCoppia) {
