@@ -2,22 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <stdexcept>
 #include <vector>
+
+#include "support/piattaforma_finta.hpp"
 
 namespace talewick {
 namespace {
 
-class NavigatoreFinto : public Navigatore {
- public:
-  std::vector<std::string> aperti;
-  bool lancia = false;
-  int GoURL(std::string_view IndirizzoURL) override {
-    aperti.emplace_back(IndirizzoURL);
-    if (lancia) throw std::runtime_error("nessun browser");
-    return 1;
-  }
-};
+using prova::NavigatoreFinto;
 
 struct Aspetto {
   Colore colore;

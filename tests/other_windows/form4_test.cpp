@@ -7,8 +7,8 @@
 
 #include "base/messaggi.hpp"
 
-#include "support/database_prova.hpp"
 #include "other_windows/riepilogo.hpp"
+#include "support/database_prova.hpp"
 
 namespace talewick {
 namespace {
