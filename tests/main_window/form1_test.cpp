@@ -27,6 +27,7 @@ TEST(FormLoad, PredefinitiPrimoRisultatoECronologia) {
   EXPECT_EQ(f.Max.Testo(), "3");
   EXPECT_EQ(f.ComboOpzioni.Posizione(), 0);
   EXPECT_EQ(f.EdificiPred.Posizione(), 0);
+  EXPECT_EQ(f.Aggettivi.Valore(), 1);
   EXPECT_EQ(f.Larghezza(), 7005);
   EXPECT_FALSE(f.SlotNome.Testo().empty());
   EXPECT_TRUE(f.cronologia.nessun_risultato[0]);
