@@ -68,9 +68,7 @@ class Specchio : public ::testing::Test {
  protected:
   template <class W>
   W* Di(std::string_view nome) {
-    auto* w = qobject_cast<W*>(specchio.Widget(nome));
-    EXPECT_NE(w, nullptr) << nome;
-    return w;
+    return prova::Di<W>(specchio, nome);
   }
   int Px(int twips) const { return specchio.Pixel(twips); }
 
