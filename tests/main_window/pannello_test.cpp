@@ -16,14 +16,11 @@ using Pannello = prova::Generatore;
 
 // ---- The option panel, kind by kind (pannello.tsv).
 
-class PannelloPerTipo : public testing::TestWithParam<Riga> {};
+class PannelloPerTipo : public prova::Generatore, public testing::WithParamInterface<Riga> {};
 
 TEST_P(PannelloPerTipo, MostraSoloLeOpzioniDelTipo) {
   const Riga& r = GetParam();
   ASSERT_EQ(r.errore, "");
-  BancoForm1 b;
-  b.Avvia();
-  auto& f = b.form;
   for (const auto& tipo : {r[0], r[1]}) {
     BancoForm1::Scegli(f.CosaGenerare, tipo);
     f.Timer1_Timer();
@@ -67,20 +64,18 @@ TEST_F(Pannello, UnTickSuUnaFinestraFermaNonScriveNulla) {
 
 // ---- People defaults (popoli.tsv).
 
-class PredefinitiPopolo : public testing::TestWithParam<Riga> {};
+class PredefinitiPopolo : public prova::Generatore, public testing::WithParamInterface<Riga> {};
 
 TEST_P(PredefinitiPopolo, SceltaDelPopoloCaricaLaSuaLunghezza) {
   const Riga& r = GetParam();
   ASSERT_EQ(r.errore, "");
-  BancoForm1 b;
-  b.Avvia();
-  BancoForm1::Scegli(b.form.TipoNomi, "Inglese Composto");
-  b.form.Min.Imposta_Testo("7");
-  b.form.Max.Imposta_Testo("9");
-  BancoForm1::Scegli(b.form.TipoNomi, r[0]);
-  EXPECT_EQ(b.form.Min.Testo() + ".." + b.form.Max.Testo(), r[1] + ".." + r[2]);
-  EXPECT_EQ(b.form.Min.Abilitato(), r[3] == "1");
-  EXPECT_EQ(b.form.Max.Abilitato(), r[3] == "1");
+  BancoForm1::Scegli(f.TipoNomi, "Inglese Composto");
+  f.Min.Imposta_Testo("7");
+  f.Max.Imposta_Testo("9");
+  BancoForm1::Scegli(f.TipoNomi, r[0]);
+  EXPECT_EQ(f.Min.Testo() + ".." + f.Max.Testo(), r[1] + ".." + r[2]);
+  EXPECT_EQ(f.Min.Abilitato(), r[3] == "1");
+  EXPECT_EQ(f.Max.Abilitato(), r[3] == "1");
 }
 
 INSTANTIATE_TEST_SUITE_P(TipoNomi, PredefinitiPopolo,

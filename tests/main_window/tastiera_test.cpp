@@ -23,14 +23,11 @@ constexpr const char* min_oltre_max = "La lunghezza minima non deve essere maggi
 // ---- Typing key by key (digitazione.tsv): nothing is refilled, clamped or refused while the box
 // has the focus; leaving it does what the tick and the count check would have done.
 
-class Digitazione : public testing::TestWithParam<prova::Riga> {};
+class Digitazione : public prova::Generatore, public testing::WithParamInterface<prova::Riga> {};
 
 TEST_P(Digitazione, NessunMessaggioScrivendo_IControlliAllUscita) {
   const prova::Riga& r = GetParam();
   ASSERT_EQ(r.errore, "");
-  BancoForm1 b;
-  b.Avvia();
-  auto& f = b.form;
   BancoForm1::Scegli(f.CosaGenerare, "Nomi Personaggi");
   BancoForm1::Scegli(f.TipoNomi, r[1]);
   if (r[2] != "-") f.Max.Imposta_Testo(r[2]);
