@@ -27,6 +27,7 @@ class CartellaCli : public testing::TestWithParam<prova::Riga> {};
 TEST_P(CartellaCli, TrovaIFileDiParole) {
   const auto& riga = GetParam();
   ASSERT_EQ(riga.errore, "");
+  ASSERT_GE(riga.campi.size(), 4u);
   prova::DatabaseProva db;
   db.Completa_Generabile();
   const fs::path radice = db.Cartella().parent_path();

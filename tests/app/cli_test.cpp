@@ -40,6 +40,7 @@ class Comandi : public testing::TestWithParam<prova::Riga> {};
 TEST_P(Comandi, EsitoEUscite) {
   const auto& riga = GetParam();
   ASSERT_EQ(riga.errore, "");
+  ASSERT_GE(riga.campi.size(), 3u);
   prova::DatabaseProva db;
   db.Completa_Generabile();
   const std::string cartella = db.Cartella().string();
