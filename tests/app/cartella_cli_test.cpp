@@ -7,7 +7,7 @@
 
 #include "app/cli.hpp"
 #include "support/database_prova.hpp"
-#include "support/tabella.hpp"
+#include "support/righe_dati.hpp"
 
 namespace talewick::cli {
 namespace {
@@ -21,13 +21,9 @@ std::string Espandi(std::string testo, const fs::path& radice) {
   return testo;
 }
 
-// The rows of cartelle.tsv.
-class CartellaCli : public testing::TestWithParam<prova::Riga> {};
-
-TEST_P(CartellaCli, TrovaIFileDiParole) {
-  const auto& riga = GetParam();
-  ASSERT_EQ(riga.errore, "");
-  ASSERT_GE(riga.campi.size(), 4u);
+// A row of cartelle.tsv.
+void Trova_Cartella(const std::vector<std::string>& riga) {
+  ASSERT_GE(riga.size(), 4u);
   prova::DatabaseProva db;
   db.Completa_Generabile();
   const fs::path radice = db.Cartella().parent_path();
@@ -44,12 +40,12 @@ TEST_P(CartellaCli, TrovaIFileDiParole) {
   ambiente.home = (radice / "casa").string();
   ambiente.xdg_data_dirs = (radice / "sistema").string();
   std::vector<std::string> argomenti;
-  for (auto a = riga.campi.begin() + 4; a != riga.campi.end(); ++a) argomenti.push_back(Espandi(*a, radice));
+  for (auto a = riga.begin() + 4; a != riga.end(); ++a) argomenti.push_back(Espandi(*a, radice));
 
   std::ostringstream out, err;
   const int codice = Esegui(argomenti, out, err, ambiente);
   if (riga[2] != "-") {
-    EXPECT_EQ(codice, riga.Intero(2)) << err.str();
+    EXPECT_EQ(codice, std::stoi(riga[2])) << err.str();
   }
   EXPECT_EQ(err.str().substr(0, err.str().find('\n')), Espandi(riga[3], radice));
   if (codice == 0) {
@@ -59,8 +55,8 @@ TEST_P(CartellaCli, TrovaIFileDiParole) {
   EXPECT_EQ(fs::exists(radice / "casa"), riga[1] == "1");
 }
 
-INSTANTIATE_TEST_SUITE_P(Righe, CartellaCli, testing::ValuesIn(prova::Leggi_Tabella("tests/app/cartelle.tsv")),
-                         prova::Nome_Riga);
+const prova::Regole cartelle = {{"cartella", Trova_Cartella}};
+RIGHE_DATI(CartellaCli, TALEWICK_DATI, cartelle);
 
 }  // namespace
 }  // namespace talewick::cli

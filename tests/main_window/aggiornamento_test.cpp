@@ -7,7 +7,7 @@
 
 #include "base/messaggi.hpp"
 #include "support/piattaforma_finta.hpp"
-#include "support/tabella.hpp"
+#include "support/righe_dati.hpp"
 
 namespace talewick {
 namespace {
@@ -31,20 +31,11 @@ class ScaricatoreFinto : public Scaricatore {
   }
 };
 
-class Versioni : public testing::TestWithParam<prova::Riga> {};
-
-TEST_P(Versioni, ComeTesto) {
-  const auto& r = GetParam();
-  ASSERT_EQ(r.errore, "");
-  if (r[0] == "maggiore") {
-    EXPECT_EQ(Versione_Maggiore(r[1], "1.12.0"), r[2] == "1");
-  } else {
-    EXPECT_EQ(Versione_Nella_Risposta(r[1]).value_or("-"), r[2]);
-  }
-}
-
-INSTANTIATE_TEST_SUITE_P(Righe, Versioni, testing::ValuesIn(prova::Leggi_Tabella("tests/main_window/versioni.tsv")),
-                         prova::Nome_Riga);
+// The rows of versioni.tsv.
+const prova::Regole versioni = {
+    {"maggiore", [](const auto& r) { EXPECT_EQ(Versione_Maggiore(r.at(0), "1.12.0"), r.at(1) == "1"); }},
+    {"risposta", [](const auto& r) { EXPECT_EQ(Versione_Nella_Risposta(r.at(0)).value_or("-"), r.at(1)); }}};
+RIGHE_DATI(Versioni, TALEWICK_DATI, versioni);
 
 class Aggiornamento : public testing::Test {
  protected:

@@ -15,8 +15,6 @@
 
 namespace talewick::prova {
 
-using Voci = std::map<std::string, std::string, std::less<>>;
-
 struct BancoForm1 {
   // `voci`: the word files that hold something other than their one default entry.
   explicit BancoForm1(const Voci& voci = {}) { db.Completa(voci); }

@@ -5,40 +5,51 @@
 #include <string>
 
 #include "main_window/banco_form1.hpp"
-#include "support/tabella.hpp"
+#include "support/righe_dati.hpp"
 
 namespace talewick {
 namespace {
 
 using prova::BancoForm1;
-using prova::Riga;
 using Pannello = prova::Generatore;
 
-// ---- The option panel, kind by kind (pannello.tsv).
+// ---- The option panel kind by kind, and the people's lengths: the rows of pannello.tsv.
 
-class PannelloPerTipo : public prova::Generatore, public testing::WithParamInterface<Riga> {};
-
-TEST_P(PannelloPerTipo, MostraSoloLeOpzioniDelTipo) {
-  const Riga& r = GetParam();
-  ASSERT_EQ(r.errore, "");
-  for (const auto& tipo : {r[0], r[1]}) {
+void Pannello_Del_Tipo(const std::vector<std::string>& r) {
+  BancoForm1 b;
+  b.Avvia();
+  auto& f = b.form;
+  for (const auto& tipo : {r.at(0), r.at(1)}) {
     BancoForm1::Scegli(f.CosaGenerare, tipo);
     f.Timer1_Timer();
   }
   for (Controllo* c : {&f.Lung, &f.Min, &f.Max, &f.Tipo, &f.TipoNomi}) {
-    EXPECT_EQ(c->Visibile(), r[2] == "1") << c->Nome();
+    EXPECT_EQ(c->Visibile(), r.at(2) == "1") << c->Nome();
   }
-  EXPECT_EQ(f.Aggettivi.Visibile(), r[3] == "1");
-  EXPECT_EQ(f.Opzioni.Visibile(), r[3] == "1");
-  EXPECT_EQ(f.Opzioni2.Visibile() ? f.Opzioni2.Alto() : 0, r.Intero(4));
-  EXPECT_EQ(f.OpzioniEdificio.Visibile(), r[5] == "1");
-  EXPECT_EQ(f.Info.Visibile() ? f.Info.Testo() : "", r[6]);
-  EXPECT_EQ(f.Info.Visibile() ? f.Info.Alto() : 0, r.Intero(7));
-  EXPECT_EQ(f.Larghezza(), r.Intero(8));
+  EXPECT_EQ(f.Aggettivi.Visibile(), r.at(3) == "1");
+  EXPECT_EQ(f.Opzioni.Visibile(), r.at(3) == "1");
+  EXPECT_EQ(f.Opzioni2.Visibile() ? f.Opzioni2.Alto() : 0, std::stoi(r.at(4)));
+  EXPECT_EQ(f.OpzioniEdificio.Visibile(), r.at(5) == "1");
+  EXPECT_EQ(f.Info.Visibile() ? f.Info.Testo() : "", r.at(6));
+  EXPECT_EQ(f.Info.Visibile() ? f.Info.Alto() : 0, std::stoi(r.at(7)));
+  EXPECT_EQ(f.Larghezza(), std::stoi(r.at(8)));
 }
 
-INSTANTIATE_TEST_SUITE_P(Tick, PannelloPerTipo,
-                         testing::ValuesIn(prova::Leggi_Tabella("tests/main_window/pannello.tsv")), prova::Nome_Riga);
+void Lunghezze_Del_Popolo(const std::vector<std::string>& r) {
+  BancoForm1 b;
+  b.Avvia();
+  auto& f = b.form;
+  BancoForm1::Scegli(f.TipoNomi, "Inglese Composto");
+  f.Min.Imposta_Testo("7");
+  f.Max.Imposta_Testo("9");
+  BancoForm1::Scegli(f.TipoNomi, r.at(0));
+  EXPECT_EQ(f.Min.Testo() + ".." + f.Max.Testo(), r.at(1) + ".." + r.at(2));
+  EXPECT_EQ(f.Min.Abilitato(), r.at(3) == "1");
+  EXPECT_EQ(f.Max.Abilitato(), r.at(3) == "1");
+}
+
+const prova::Regole regole = {{"pannello", Pannello_Del_Tipo}, {"popolo", Lunghezze_Del_Popolo}};
+RIGHE_DATI(Righe, TALEWICK_DATI, regole);
 
 TEST_F(Pannello, RidottaOIngranditaNessunTickCambiaLaLarghezza) {
   for (const auto condizione : {Stato_Finestra::Ridotta, Stato_Finestra::Ingrandita, Stato_Finestra::Normale}) {
@@ -61,25 +72,6 @@ TEST_F(Pannello, UnTickSuUnaFinestraFermaNonScriveNulla) {
   for (int i = 0; i < 100; ++i) f.Timer1_Timer();
   EXPECT_EQ(f.Revisione(), revisione);
 }
-
-// ---- People defaults (popoli.tsv).
-
-class PredefinitiPopolo : public prova::Generatore, public testing::WithParamInterface<Riga> {};
-
-TEST_P(PredefinitiPopolo, SceltaDelPopoloCaricaLaSuaLunghezza) {
-  const Riga& r = GetParam();
-  ASSERT_EQ(r.errore, "");
-  BancoForm1::Scegli(f.TipoNomi, "Inglese Composto");
-  f.Min.Imposta_Testo("7");
-  f.Max.Imposta_Testo("9");
-  BancoForm1::Scegli(f.TipoNomi, r[0]);
-  EXPECT_EQ(f.Min.Testo() + ".." + f.Max.Testo(), r[1] + ".." + r[2]);
-  EXPECT_EQ(f.Min.Abilitato(), r[3] == "1");
-  EXPECT_EQ(f.Max.Abilitato(), r[3] == "1");
-}
-
-INSTANTIATE_TEST_SUITE_P(TipoNomi, PredefinitiPopolo,
-                         testing::ValuesIn(prova::Leggi_Tabella("tests/main_window/popoli.tsv")), prova::Nome_Riga);
 
 // ---- Length boxes checked by the tick, while none has the focus.
 

@@ -10,7 +10,7 @@
 #include "other_windows/form3.hpp"
 #include "other_windows/form4.hpp"
 #include "other_windows/form5.hpp"
-#include "support/tabella.hpp"
+#include "support/righe_dati.hpp"
 
 namespace talewick {
 namespace {
@@ -23,11 +23,11 @@ constexpr const char* min_oltre_max = "La lunghezza minima non deve essere maggi
 // ---- Typing key by key (digitazione.tsv): nothing is refilled, clamped or refused while the box
 // has the focus; leaving it does what the tick and the count check would have done.
 
-class Digitazione : public prova::Generatore, public testing::WithParamInterface<prova::Riga> {};
-
-TEST_P(Digitazione, NessunMessaggioScrivendo_IControlliAllUscita) {
-  const prova::Riga& r = GetParam();
-  ASSERT_EQ(r.errore, "");
+void Digita(const std::vector<std::string>& r) {
+  ASSERT_GE(r.size(), 8u);
+  BancoForm1 b;
+  b.Avvia();
+  auto& f = b.form;
   BancoForm1::Scegli(f.CosaGenerare, "Nomi Personaggi");
   BancoForm1::Scegli(f.TipoNomi, r[1]);
   if (r[2] != "-") f.Max.Imposta_Testo(r[2]);
@@ -57,9 +57,8 @@ TEST_P(Digitazione, NessunMessaggioScrivendo_IControlliAllUscita) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Tastiera, Digitazione,
-                         testing::ValuesIn(prova::Leggi_Tabella("tests/main_window/digitazione.tsv")),
-                         prova::Nome_Riga);
+const prova::Regole digitazione = {{"digita", Digita}};
+RIGHE_DATI(Digitazione, TALEWICK_DATI, digitazione);
 
 // From Min to Max with Tab nothing is checked; leaving the pair is.
 TEST_F(Tastiera, LeLunghezzeSiControllanoUscendoDallaCoppia) {

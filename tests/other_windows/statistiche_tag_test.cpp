@@ -3,21 +3,17 @@
 #include <gtest/gtest.h>
 
 #include "support/database_prova.hpp"
-#include "support/tabella.hpp"
+#include "support/righe_dati.hpp"
 
 namespace talewick {
 namespace {
 
-class Quota : public testing::TestWithParam<prova::Riga> {};
-
-TEST_P(Quota, ArrotondataEScritta) {
-  const auto& r = GetParam();
-  ASSERT_EQ(r.errore, "");
-  EXPECT_EQ(Scrivi_Quota(Quota_Centesimi(r.Intero(0), r.Intero(1)), r[2]), r[3]);
-}
-
-INSTANTIATE_TEST_SUITE_P(Righe, Quota, testing::ValuesIn(prova::Leggi_Tabella("tests/other_windows/quote.tsv")),
-                         prova::Nome_Riga);
+// The rows of quote.tsv.
+const prova::Regole quote = {
+    {"quota", [](const auto& r) {
+       EXPECT_EQ(Scrivi_Quota(Quota_Centesimi(std::stoi(r.at(0)), std::stoi(r.at(1))), r.at(2)), r.at(3));
+     }}};
+RIGHE_DATI(Quota, TALEWICK_DATI, quote);
 
 Conteggi_File Uno_Per_File() {
   Conteggi_File c;
