@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The real program's standard output: results stream through a pipe (the first of a hundred
 # million arrives while the rest are still to come, and the run ends quietly with 0 when the
-# reader goes), and a full or closed output is an error with exit 1.
+# reader goes), a full or closed output is an error with exit 1, and a usage error exits with 2.
 set -u
 cli=$1
 database=$2
@@ -36,4 +36,7 @@ controlla "disco pieno: messaggio" \
 controlla "uscita chiusa: esito" 1 "$?"
 controlla "uscita chiusa: messaggio" \
   "Non si possono scrivere i risultati sull'uscita standard: l'uscita standard è chiusa." "$(cat "$err")"
+
+"$cli" --database "$database" genera "Nomi Draghi" >/dev/null 2>"$err"
+controlla "errore d'uso: esito" 2 "$?"
 exit $falliti

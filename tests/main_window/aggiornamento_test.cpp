@@ -7,6 +7,7 @@
 
 #include "base/messaggi.hpp"
 #include "support/piattaforma_finta.hpp"
+#include "support/righe_dati.hpp"
 
 namespace talewick {
 namespace {
@@ -30,73 +31,11 @@ class ScaricatoreFinto : public Scaricatore {
   }
 };
 
-class NavigatoreFinto : public Navigatore {
- public:
-  std::vector<std::string> aperti;
-  bool lancia = false;
-  int GoURL(std::string_view IndirizzoURL) override {
-    aperti.emplace_back(IndirizzoURL);
-    if (lancia) throw std::runtime_error("nessun browser");
-    return 0;
-  }
-};
-
-struct RigaConfronto {
-  const char* nome;
-  std::string_view remota;
-  bool maggiore;
-};
-
-class Confronto : public testing::TestWithParam<RigaConfronto> {};
-
-TEST_P(Confronto, ComeTesto) { EXPECT_EQ(Versione_Maggiore(GetParam().remota, "1.12.0"), GetParam().maggiore); }
-
-struct RigaRisposta {
-  const char* nome;
-  std::string_view corpo;
-  const char* versione;  // nullptr: not a version
-};
-
-class RispostaDelServer : public testing::TestWithParam<RigaRisposta> {};
-
-TEST_P(RispostaDelServer, SoloCifreEPunti) {
-  const auto versione = Versione_Nella_Risposta(GetParam().corpo);
-  if (GetParam().versione == nullptr) {
-    EXPECT_FALSE(versione) << *versione;
-  } else {
-    ASSERT_TRUE(versione);
-    EXPECT_EQ(*versione, GetParam().versione);
-  }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Righe, RispostaDelServer,
-    testing::Values(RigaRisposta{"Semplice", "1.13.0", "1.13.0"}, RigaRisposta{"ACapoFinale", "1.12.0\n", "1.12.0"},
-                    RigaRisposta{"ACapoWindows", "1.12.0\r\n", "1.12.0"}, RigaRisposta{"UnNumeroSolo", "2", "2"},
-                    RigaRisposta{"DueACapo", "1.12.0\n\n", nullptr}, RigaRisposta{"SoloACapo", "\n", nullptr},
-                    RigaRisposta{"Vuota", "", nullptr},
-                    RigaRisposta{"PaginaHtml", "<html><body>1.13</body></html>", nullptr},
-                    RigaRisposta{"SpazioDavanti", " 1.13.0", nullptr}, RigaRisposta{"ConLettera", "v1.13", nullptr},
-                    RigaRisposta{"DuePunti", "1..13", nullptr}, RigaRisposta{"PuntoIniziale", ".13", nullptr},
-                    RigaRisposta{"PuntoFinale", "1.13.", nullptr},
-                    RigaRisposta{"ByteNul", std::string_view("1.13.0\0", 7), nullptr},
-                    RigaRisposta{"Utf8NonValido", "1.13\xFF", nullptr},
-                    RigaRisposta{"TrentaDueCaratteri", "1.234567890123456789012345678901",
-                                 "1.234567890123456789012345678901"},
-                    RigaRisposta{"TrentaTreCaratteri", "1.23456789012345678901234567890123", nullptr}),
-    [](const testing::TestParamInfo<RigaRisposta>& i) { return std::string(i.param.nome); });
-
-void PrintTo(const RigaConfronto& r, std::ostream* os) { *os << '"' << r.remota << '"'; }
-
-INSTANTIATE_TEST_SUITE_P(
-    Righe, Confronto,
-    testing::Values(RigaConfronto{"Uguale", "1.12.0", false}, RigaConfronto{"MinoreSuccessiva", "1.13.0", true},
-                    RigaConfronto{"DieciMinoreDiDodici", "1.10.0", false}, RigaConfronto{"Patch", "1.12.1", true},
-                    RigaConfronto{"DueMaggioreDiDodici", "1.2", true}, RigaConfronto{"PrefissoProprio", "1.12", false},
-                    RigaConfronto{"Vuota", "", false}, RigaConfronto{"SpazioDavanti", " 1.13.0", false},
-                    RigaConfronto{"ByteOltre127", "\xC3\xA9", true},
-                    RigaConfronto{"NulDopo", std::string_view("1.12.0\0", 7), true}),
-    [](const testing::TestParamInfo<RigaConfronto>& i) { return std::string(i.param.nome); });
+// The rows of versioni.tsv.
+const prova::Regole versioni = {
+    {"maggiore", [](const auto& r) { EXPECT_EQ(Versione_Maggiore(r.at(0), "1.12.0"), r.at(1) == "1"); }},
+    {"risposta", [](const auto& r) { EXPECT_EQ(Versione_Nella_Risposta(r.at(0)).value_or("-"), r.at(1)); }}};
+RIGHE_DATI(Versioni, TALEWICK_DATI, versioni);
 
 class Aggiornamento : public testing::Test {
  protected:
@@ -107,7 +46,7 @@ class Aggiornamento : public testing::Test {
 
   prova::PiattaformaFinta piattaforma;
   ScaricatoreFinto scaricatore;
-  NavigatoreFinto navigatore;
+  prova::NavigatoreFinto navigatore;
 };
 
 TEST_F(Aggiornamento, SenzaHostNonScaricaNulla) {

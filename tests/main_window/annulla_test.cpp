@@ -16,70 +16,53 @@ constexpr const char* nessun_precedente =
     "Non puoi tornare al risultato precedente quando non ci sono altri risultati!";
 constexpr const char* solo_uno = "Puoi tornare indietro solo di un risultato!";
 
-class AnnullaRipeti : public ::testing::Test {
+class AnnullaRipeti : public prova::Generatore {
  protected:
-  AnnullaRipeti() { b.Avvia(); }
-  void Undo() { b.form.Undo.Scatena(Evento::Click); }
-  void Redo() { b.form.Redo.Scatena(Evento::Click); }
-  std::vector<std::string> Messaggi() const { return b.piattaforma.Testi(); }
-
-  BancoForm1 b{prova::Voci{{"SillabeGenerico", "ka"}}};
+  void Undo() { f.Undo.Scatena(Evento::Click); }
+  void Redo() { f.Redo.Scatena(Evento::Click); }
+  void Genera(const char* scritto_prima) {
+    f.SlotNome.Digita(scritto_prima);
+    f.Command1.Scatena(Evento::Click);
+  }
 };
 
 TEST_F(AnnullaRipeti, AllAvvioNonCeNullaDaAnnullare) {
-  const std::string primo = b.form.SlotNome.Testo();
+  const std::string primo = f.SlotNome.Testo();
   ASSERT_FALSE(primo.empty());
   Undo();
+  Redo();
   EXPECT_EQ(Messaggi(), std::vector<std::string>{nessun_precedente});
   EXPECT_EQ(b.piattaforma.messaggi[0].titolo, "Attenzione!");
-  EXPECT_EQ(b.form.SlotNome.Testo(), primo);
-  Redo();
-  EXPECT_EQ(b.form.SlotNome.Testo(), primo);
-  EXPECT_EQ(Messaggi().size(), 1u);
+  EXPECT_EQ(f.SlotNome.Testo(), primo);
 }
 
+// Undo pending, then redo pending (a second undo only warns), then undo pending again.
 TEST_F(AnnullaRipeti, RisultatoSingolo_TreStati) {
-  auto& f = b.form;
-  f.SlotNome.Digita("scritto a mano");
-  f.Command1.Scatena(Evento::Click);
+  Genera("scritto a mano");
   const std::string nuovo = f.SlotNome.Testo();
   ASSERT_NE(nuovo, "scritto a mano");
-
-  // undo pending: undo goes back.
   Undo();
   EXPECT_EQ(f.SlotNome.Testo(), "scritto a mano");
   EXPECT_TRUE(Messaggi().empty());
-  // redo pending: a second undo only warns.
   Undo();
   EXPECT_EQ(Messaggi(), std::vector<std::string>{solo_uno});
   EXPECT_EQ(f.SlotNome.Testo(), "scritto a mano");
-  // redo goes forward, and back to undo pending; a second redo changes nothing.
   Redo();
-  EXPECT_EQ(f.SlotNome.Testo(), nuovo);
   Redo();
   EXPECT_EQ(f.SlotNome.Testo(), nuovo);
   Undo();
   EXPECT_EQ(f.SlotNome.Testo(), "scritto a mano");
   EXPECT_EQ(Messaggi().size(), 1u);
-}
-
-TEST_F(AnnullaRipeti, UnaNuovaGenerazioneRiportaAdAnnullabile) {
-  auto& f = b.form;
-  f.SlotNome.Digita("uno");
-  f.Command1.Scatena(Evento::Click);
-  Undo();
-  EXPECT_TRUE(f.cronologia.ripeti_disponibile[0]);
-  f.SlotNome.Digita("due");
-  f.Command1.Scatena(Evento::Click);
-  EXPECT_TRUE(f.cronologia.annulla_disponibile[0]);
-  EXPECT_FALSE(f.cronologia.ripeti_disponibile[0]);
-  EXPECT_EQ(f.cronologia.testo_precedente[2], "");
+  // A new result after an undo leaves nothing to redo, and the undo goes back to the text before it.
+  Genera("due");
+  const std::string terzo = f.SlotNome.Testo();
+  Redo();
+  EXPECT_EQ(f.SlotNome.Testo(), terzo);
   Undo();
   EXPECT_EQ(f.SlotNome.Testo(), "due");
 }
 
 TEST_F(AnnullaRipeti, Elenco_PrimoLottoNonHaPrecedente_IlSecondoSi) {
-  auto& f = b.form;
   f.Command6.Scatena(Evento::Click);
   f.NumeroNomi.Digita("2");
   f.Command7.Scatena(Evento::Click);
@@ -87,7 +70,6 @@ TEST_F(AnnullaRipeti, Elenco_PrimoLottoNonHaPrecedente_IlSecondoSi) {
   Undo();
   EXPECT_EQ(Messaggi(), std::vector<std::string>{nessun_precedente});
   EXPECT_EQ(f.SlotNome1.Testo(), primo);
-
   f.NumeroNomi.Digita("3");
   f.Command7.Scatena(Evento::Click);
   const std::string secondo = f.SlotNome1.Testo();
@@ -99,10 +81,28 @@ TEST_F(AnnullaRipeti, Elenco_PrimoLottoNonHaPrecedente_IlSecondoSi) {
   EXPECT_EQ(f.SlotNome1.Testo(), secondo);
 }
 
+// After an undo, a new batch leaves nothing to redo: redo keeps the new list.
+TEST_F(AnnullaRipeti, Elenco_UnNuovoLottoToglieIlRipeti) {
+  BancoForm1::Scegli(f.CosaGenerare, "Nomi Personaggi");
+  f.Command6.Scatena(Evento::Click);
+  f.Command7.Scatena(Evento::Click);
+  f.Command7.Scatena(Evento::Click);
+  Undo();
+  b.db.Scrivi("SillabeGenerico", "zum");
+  f.Command7.Scatena(Evento::Click);
+  const std::string nuovo = f.SlotNome1.Testo();
+  ASSERT_NE(nuovo.find("Zum"), std::string::npos);
+  Redo();
+  EXPECT_EQ(f.SlotNome1.Testo(), nuovo);
+  Undo();
+  EXPECT_EQ(f.SlotNome1.Testo().find("Zum"), std::string::npos);
+}
+
+// One press acts on both boxes; switching mode keeps both histories.
 TEST_F(AnnullaRipeti, UnUndoRiportaIndietroEntrambeLeCaselle) {
-  auto& f = b.form;
-  f.SlotNome.Digita("prima del singolo");
-  f.Command1.Scatena(Evento::Click);
+  Genera("prima del singolo");
+  f.Command6.Scatena(Evento::Click);
+  f.Command6.Scatena(Evento::Click);
   f.Command6.Scatena(Evento::Click);
   f.SlotNome1.Digita("prima del lotto");
   f.Command7.Scatena(Evento::Click);
@@ -115,17 +115,6 @@ TEST_F(AnnullaRipeti, UnUndoRiportaIndietroEntrambeLeCaselle) {
   Redo();
   EXPECT_EQ(f.SlotNome1.Testo(), lotto);
   EXPECT_NE(f.SlotNome.Testo(), "prima del singolo");
-}
-
-TEST_F(AnnullaRipeti, IlCambioDiModoLasciaLeCronologie) {
-  auto& f = b.form;
-  f.SlotNome.Digita("uno");
-  f.Command1.Scatena(Evento::Click);
-  f.Command6.Scatena(Evento::Click);
-  f.Command6.Scatena(Evento::Click);
-  Undo();
-  EXPECT_EQ(f.SlotNome.Testo(), "uno");
-  EXPECT_TRUE(Messaggi().empty());
 }
 
 }  // namespace

@@ -1,18 +1,19 @@
 #pragma once
 // A generator window over a fixture word folder, with a platform that answers from a script.
+#include <gtest/gtest.h>
+
 #include <map>
 #include <string>
+#include <vector>
 
 #include "core/stato.hpp"
+#include "main_window/form1.hpp"
 #include "support/database_prova.hpp"
 #include "support/piattaforma_finta.hpp"
-#include "main_window/form1.hpp"
 #include "wordstore/archivio.hpp"
 #include "wordstore/casuale.hpp"
 
 namespace talewick::prova {
-
-using Voci = std::map<std::string, std::string, std::less<>>;
 
 struct BancoForm1 {
   // `voci`: the word files that hold something other than their one default entry.
@@ -45,6 +46,17 @@ struct BancoForm1 {
     form.Carica();
     form.Timer1_Timer();
   }
+};
+
+// A test over the generator window as the user first sees it.
+class Generatore : public testing::Test {
+ protected:
+  Generatore() { b.Avvia(); }
+  [[nodiscard]] std::vector<std::string> Messaggi() const { return b.piattaforma.Testi(); }
+  void Clic(Controllo& pulsante) { pulsante.Scatena(Evento::Click); }
+
+  BancoForm1 b;
+  Form1& f = b.form;
 };
 
 }  // namespace talewick::prova

@@ -7,8 +7,8 @@
 
 #include "base/messaggi.hpp"
 
-#include "support/database_prova.hpp"
 #include "other_windows/riepilogo.hpp"
+#include "support/database_prova.hpp"
 
 namespace talewick {
 namespace {
@@ -23,23 +23,19 @@ class Form4Prova : public testing::Test {
   Archivio archivio;
 };
 
-TEST_F(Form4Prova, IlCaricamentoScriveLeNoveRighe) {
+// Loading writes the nine lines once: a later recount does not reach the window.
+TEST_F(Form4Prova, IlCaricamentoScriveLeNoveRighe_RiaprendoSiVedonoGliStessiNumeri) {
   Form4 f(archivio);
   EXPECT_EQ(f["Label1"].Testo(), "");
   f.Carica();
   EXPECT_FALSE(f.Visibile());
   EXPECT_EQ(f["Label1"].Testo(), "- Per i Nomi di Locande ci sono 24 vocaboli.");
-  EXPECT_EQ(f["Label3"].Testo(), "- Per le Descrizioni delle Pozioni ci sono 3 vocaboli.");
   EXPECT_EQ(f["Label10"].Testo(), "- Per i Nomi dei Gruppi ci sono 22 vocaboli.");
   EXPECT_EQ(f["Label8"].Testo(), "");  // the generator window writes the version line
   EXPECT_EQ(f["Label11"].Testo(), "I file di parole sono nella cartella \"" + db.Cartella().string() + "\".");
-}
-
-TEST_F(Form4Prova, ChiudiNascondeERiaprendoSiVedonoGliStessiNumeri) {
-  Form4 f(archivio);
   f.Mostra();
   f["Label8"].Imposta_Testo("Vers. 1.12.0");
-  archivio.numero_vocaboli.fill(5);  // a later recount does not reach the window
+  archivio.numero_vocaboli.fill(5);
   f["Command1"].Scatena(Evento::Click);
   EXPECT_FALSE(f.Visibile());
   f.Mostra();

@@ -3,38 +3,17 @@
 #include <gtest/gtest.h>
 
 #include "support/database_prova.hpp"
+#include "support/righe_dati.hpp"
 
 namespace talewick {
 namespace {
 
-struct RigaQuota {
-  const char* nome;
-  std::int64_t parte;
-  std::int64_t totale;
-  std::string_view separatore;
-  std::string_view atteso;
-};
-
-void PrintTo(const RigaQuota& r, std::ostream* os) { *os << r.parte << "/" << r.totale; }
-
-class Quota : public testing::TestWithParam<RigaQuota> {};
-
-TEST_P(Quota, ArrotondataEScritta) {
-  const auto& r = GetParam();
-  EXPECT_EQ(Scrivi_Quota(Quota_Centesimi(r.parte, r.totale), r.separatore), r.atteso);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Righe, Quota,
-    testing::Values(RigaQuota{"Intera", 50, 200, ",", "25"}, RigaQuota{"DueDecimali", 1, 3, ",", "33,33"},
-                    RigaQuota{"DueDecimaliConPunto", 1, 3, ".", "33.33"}, RigaQuota{"UnDecimale", 1, 8, ",", "12,5"},
-                    RigaQuota{"UnDecimaleConPunto", 1, 8, ".", "12.5"}, RigaQuota{"ArrotondaInSu", 2, 3, ",", "66,67"},
-                    RigaQuota{"MezzoCentesimoInSu", 1, 800, ",", "0,13"},
-                    RigaQuota{"ZeroInternoTenuto", 21, 2000, ",", "1,05"},
-                    RigaQuota{"SoloCentesimi", 1, 2000, ",", "0,05"},
-                    RigaQuota{"SottoMezzoCentesimo", 1, 30000, ",", "0"}, RigaQuota{"Tutto", 7, 7, ",", "100"},
-                    RigaQuota{"TotaleZero", 0, 0, ",", "0"}, RigaQuota{"ParteNulla", 0, 9, ",", "0"}),
-    [](const testing::TestParamInfo<RigaQuota>& info) { return std::string(info.param.nome); });
+// The rows of quote.tsv.
+const prova::Regole quote = {
+    {"quota", [](const auto& r) {
+       EXPECT_EQ(Scrivi_Quota(Quota_Centesimi(std::stoi(r.at(0)), std::stoi(r.at(1))), r.at(2)), r.at(3));
+     }}};
+RIGHE_DATI(Quota, TALEWICK_DATI, quote);
 
 Conteggi_File Uno_Per_File() {
   Conteggi_File c;

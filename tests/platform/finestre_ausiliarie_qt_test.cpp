@@ -7,23 +7,15 @@
 
 #include <gtest/gtest.h>
 
+#include "other_windows/finestre_ausiliarie.hpp"
+#include "other_windows/form3.hpp"
 #include "platform/qt/piattaforma_qt.hpp"
 #include "qt_prova.hpp"
 #include "support/database_prova.hpp"
-#include "other_windows/finestre_ausiliarie.hpp"
-#include "other_windows/form3.hpp"
+#include "support/piattaforma_finta.hpp"
 
 namespace talewick::qt {
 namespace {
-
-class NavigatoreFinto : public Navigatore {
- public:
-  std::vector<std::string> aperti;
-  int GoURL(std::string_view IndirizzoURL) override {
-    aperti.emplace_back(IndirizzoURL);
-    return 1;
-  }
-};
 
 class FinestreAusiliarie : public ::testing::Test {
  protected:
@@ -34,7 +26,7 @@ class FinestreAusiliarie : public ::testing::Test {
   }
   talewick::prova::DatabaseProva db;
   Archivio archivio;
-  NavigatoreFinto navigatore;
+  talewick::prova::NavigatoreFinto navigatore;
   PiattaformaQt piattaforma{[this](std::string_view nome) {
     return Crea_Finestra_Ausiliaria(nome, {archivio, navigatore, ","});
   }};

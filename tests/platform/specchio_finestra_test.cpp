@@ -26,77 +26,49 @@ namespace {
 
 constexpr std::array<std::string_view, 3> colori = {"Rosso", "Verde", "Blu"};
 
-const std::array<DescrizioneControllo, 9> disposizione = {{
-    {.nome = "Gruppo",
-     .tipo = Tipo_Controllo::Cornice,
-     .testo = "Gruppo",
-     .sinistra = 1440,
-     .alto = 720,
-     .larghezza = 2880,
-     .altezza = 1440},
-    {.nome = "Numero",
-     .tipo = Tipo_Controllo::Casella_Testo,
-     .collocazione = Collocazione::Dentro,
-     .cornice = "Gruppo",
-     .testo = "10",
-     .sinistra = 120,
-     .alto = 240,
-     .larghezza = 1440,
-     .altezza = 285,
-     .solo_cifre = true,
-     .lunghezza_massima = 3},
-    {.nome = "Sopra",
-     .tipo = Tipo_Controllo::Etichetta,
-     .collocazione = Collocazione::Sopra,
-     .cornice = "Gruppo",
-     .testo = "sopra",
-     .sinistra = 1560,
-     .alto = 1440,
-     .larghezza = 1000,
-     .altezza = 255},
-    {.nome = "Elenco",
-     .tipo = Tipo_Controllo::Elenco,
-     .sinistra = 0,
-     .alto = 2400,
-     .larghezza = 2000,
-     .altezza = 330,
-     .voci = colori},
-    {.nome = "Spunta",
-     .tipo = Tipo_Controllo::Casella_Spunta,
-     .testo = "Spunta",
-     .sinistra = 0,
-     .alto = 2880,
-     .larghezza = 2000,
-     .altezza = 255},
-    {.nome = "Testo",
-     .tipo = Tipo_Controllo::Casella_Testo,
-     .sinistra = 0,
-     .alto = 3240,
-     .larghezza = 4000,
-     .altezza = 945,
-     .dimensione_carattere = 12,
-     .multilinea = true,
-     .barra_verticale = true},
-    {.nome = "Pulsante",
-     .tipo = Tipo_Controllo::Pulsante,
-     .testo = "Premi qui per provare",
-     .sinistra = 4800,
-     .alto = 0,
-     .larghezza = 900,
-     .altezza = 495,
-     .dimensione_carattere = 9.75,
-     .suggerimento = "Un suggerimento"},
-    {.nome = "Orologio", .tipo = Tipo_Controllo::Timer, .intervallo = 1},
-    {.nome = "Riga", .tipo = Tipo_Controllo::Linea, .sinistra = 6000, .alto = 0, .larghezza = 0, .altezza = 2000},
-}};
+using enum Tipo_Controllo;
+
+// A control at its place in twips.
+DescrizioneControllo C(DescrizioneControllo d, int sinistra, int alto, int larghezza, int altezza) {
+  d.sinistra = sinistra;
+  d.alto = alto;
+  d.larghezza = larghezza;
+  d.altezza = altezza;
+  return d;
+}
+
+// One control of every kind.
+const std::array<DescrizioneControllo, 9> disposizione = {
+    C({.nome = "Gruppo", .tipo = Cornice, .testo = "Gruppo"}, 1440, 720, 2880, 1440),
+    C({.nome = "Numero",
+       .tipo = Casella_Testo,
+       .collocazione = Collocazione::Dentro,
+       .cornice = "Gruppo",
+       .testo = "10",
+       .solo_cifre = true,
+       .lunghezza_massima = 3},
+      120, 240, 1440, 285),
+    C({.nome = "Sopra", .tipo = Etichetta, .collocazione = Collocazione::Sopra, .cornice = "Gruppo", .testo = "sopra"},
+      1560, 1440, 1000, 255),
+    C({.nome = "Elenco", .tipo = Elenco, .voci = colori}, 0, 2400, 2000, 330),
+    C({.nome = "Spunta", .tipo = Casella_Spunta, .testo = "Spunta"}, 0, 2880, 2000, 255),
+    C({.nome = "Testo", .tipo = Casella_Testo, .dimensione_carattere = 12, .multilinea = true, .barra_verticale = true},
+      0, 3240, 4000, 945),
+    C({.nome = "Pulsante",
+       .tipo = Pulsante,
+       .testo = "Premi qui per provare",
+       .dimensione_carattere = 9.75,
+       .suggerimento = "Un suggerimento"},
+      4800, 0, 900, 495),
+    {.nome = "Orologio", .tipo = Timer, .intervallo = 1},
+    C({.nome = "Riga", .tipo = Linea}, 6000, 0, 0, 2000),
+};
 
 class Specchio : public ::testing::Test {
  protected:
   template <class W>
   W* Di(std::string_view nome) {
-    auto* w = qobject_cast<W*>(specchio.Widget(nome));
-    EXPECT_NE(w, nullptr) << nome;
-    return w;
+    return prova::Di<W>(specchio, nome);
   }
   int Px(int twips) const { return specchio.Pixel(twips); }
 

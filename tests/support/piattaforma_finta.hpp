@@ -4,10 +4,12 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "main_window/aggiornamento.hpp"
 #include "main_window/controlli.hpp"
 #include "main_window/piattaforma.hpp"
 
@@ -44,6 +46,17 @@ class PiattaformaFinta final : public Piattaforma {
 
  private:
   std::map<std::string, Finestra*, std::less<>> finestre_;
+};
+
+// A browser that records the addresses it is asked to open, and fails when told to.
+struct NavigatoreFinto final : Navigatore {
+  std::vector<std::string> aperti;
+  bool lancia = false;
+  int GoURL(std::string_view indirizzo) override {
+    aperti.emplace_back(indirizzo);
+    if (lancia) throw std::runtime_error("nessun browser");
+    return 1;
+  }
 };
 
 }  // namespace talewick::prova
