@@ -6,17 +6,16 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
-#include <map>
 #include <set>
-#include <sstream>
 
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "app/cli.hpp"
-#include "checker/dizionario.hpp"
 #include "base/messaggi_controllo.hpp"
+#include "checker/dizionario.hpp"
+#include "support/cli_prova.hpp"
 #include "support/database_prova.hpp"
+#include "support/righe_dati.hpp"
 #include "wordstore/archivio.hpp"
 
 namespace talewick::controllo {
@@ -29,7 +28,7 @@ namespace m = messaggi::controllo;
 using prova::DatabaseProva;
 using namespace std::string_literals;
 
-using Voci = std::map<std::string, std::string, std::less<>>;
+using prova::Voci;
 
 // The plain fixture's masculine noun wants its hint ("I Dragi" otherwise).
 Voci Con_Maschili(Voci voci) {
@@ -78,9 +77,9 @@ Dizionario* Dizionario_Italiano() {
 }
 bool Dizionario_Presente() { return Dizionario_Italiano() != nullptr; }
 
-class Controllo : public testing::Test {
- protected:
-  void SetUp() override { db.Completa(voci_valide); }
+// A valid fixture folder and the checker's findings on it.
+struct ProvaControllo {
+  ProvaControllo() { db.Completa(voci_valide); }
 
   // Writes `nome` as the valid entries of the fixture followed by `righe`.
   void Aggiungi(const std::string& nome, const std::string& righe) const {
@@ -123,6 +122,7 @@ class Controllo : public testing::Test {
 
   DatabaseProva db;
 };
+class Controllo : public testing::Test, public ProvaControllo {};
 
 using testing::ElementsAre;
 using testing::IsEmpty;
@@ -152,48 +152,19 @@ TEST_F(Controllo, SenzaLeVociConTagRichiesteUnErrorePerTag) {
                                     "Libri [2]", "Libri [3]", "Libri [4]", "Libri [5]"));
 }
 
-TEST_F(Controllo, FileMancante) {
-  db.Cancella("SillabeTroll");
-  EXPECT_THAT(Controlla(), ElementsAre(Errore("SillabeTroll", 0, std::string(m::file_mancante))));
-}
-
-TEST_F(Controllo, CartellaMancanteUnaSolaSegnalazione) {
-  const auto s = Controlla_Database(db.Cartella() / "nessuna");
-  ASSERT_EQ(s.size(), 1U);
-  EXPECT_EQ(s[0].messaggio, m::cartella_mancante);
-}
-
-TEST_F(Controllo, FileSenzaVoci) {
-  db.Scrivi("Come", "");
-  EXPECT_THAT(Controlla(), ElementsAre(Errore("Come", 0, std::string(m::file_senza_voci))));
-}
-
-TEST_F(Controllo, RigaVuotaInMezzoEAllaFine) {
-  db.Scrivi("MasArmi", "Il Pugnale\n\nLo Scudo\n\n");
-  EXPECT_THAT(Controlla(), ElementsAre(Errore("MasArmi", 2, std::string(m::voce_vuota)),
-                                       Errore("MasArmi", 4, std::string(m::riga_vuota_finale))));
-}
-
-TEST_F(Controllo, FileInWindows1252LettoLoStesso) {
-  db.Scrivi("FemLuoghi", "La Foresta\nLa Citt\xE0|Le Citt\xE0");
-  // "Città" decodes right: no word is unknown, only the encoding is reported, where it goes wrong.
-  EXPECT_THAT(Controlla(), ElementsAre(Errore("FemLuoghi", 2, std::string(m::non_utf8))));
-}
-
-TEST_F(Controllo, UnaRigaWindows1252InUnFileUtf8EUnAvvisoConLeRighe) {
-  db.Scrivi("Dove", "nel Bosco\nnella Città\nnella Citt\xE0 Alta\nsulla Torre\nsulla Citt\xE0");
-  EXPECT_THAT(Controlla(), ElementsAre(Avviso("Dove", 3, m::Codifica_Mista("3 e 5", false))));
-  db.Scrivi("Dove", "nella Città\nnella Citt\xE0 Alta");
-  EXPECT_THAT(Controlla(), ElementsAre(Avviso("Dove", 2, m::Codifica_Mista("2", true))));
-  EXPECT_EQ(m::Codifica_Mista("2", true),
-            "il file mescola UTF-8 e Windows-1252: la riga 2 è stata letta come Windows-1252, le altre come UTF-8; "
-            "salvalo tutto in UTF-8");
-}
-
-TEST_F(Controllo, FileUtf16ConBomLetto) {
-  const std::string utf16("\xFF\xFEn\0e\0l\0 \0B\0o\0s\0c\0o\0", 20);
-  db.Scrivi("Dove", utf16);
-  EXPECT_THAT(Controlla(), ElementsAre(Avviso("Dove", 1, std::string(m::utf16))));
+// A folder that is missing, is a file or cannot be opened: one finding, on the folder.
+TEST_F(Controllo, CartellaSbagliataUnaSolaSegnalazione) {
+  const auto unica = [](const std::filesystem::path& cartella, std::string_view messaggio) {
+    EXPECT_THAT(Controlla_Database(cartella),
+                ElementsAre(Segnalazione{cartella.string(), 0, Gravita::errore, std::string(messaggio)}));
+  };
+  unica(db.Cartella() / "nessuna", m::cartella_mancante);
+  std::ofstream(db.Cartella().parent_path() / "File") << "ka";
+  unica(db.Cartella().parent_path() / "File", m::cartella_non_cartella);
+  if (::geteuid() == 0) return;  // root opens every folder
+  std::filesystem::permissions(db.Cartella(), std::filesystem::perms::owner_read);
+  unica(db.Cartella(), m::cartella_non_accessibile);
+  std::filesystem::permissions(db.Cartella(), std::filesystem::perms::owner_all);
 }
 
 // What a word file's name may point to, checked before anything opens it; none may hang.
@@ -216,22 +187,6 @@ TEST_F(Controllo, CosaCeAlPostoDelFile) {
                                        Errore("SillabeOrco", 0, std::string(m::file_cartella))));
 }
 
-TEST_F(Controllo, DatabaseCheEUnFile) {
-  const auto file = db.Cartella().parent_path() / "File";
-  std::ofstream(file) << "ka";
-  EXPECT_THAT(Controlla_Database(file),
-              ElementsAre(Segnalazione{file.string(), 0, Gravita::errore, std::string(m::cartella_non_cartella)}));
-}
-
-TEST_F(Controllo, CartellaChiusaUnaSolaSegnalazione) {
-  if (::geteuid() == 0) GTEST_SKIP() << "root apre ogni cartella";
-  std::filesystem::permissions(db.Cartella(), std::filesystem::perms::owner_read);
-  const auto s = Controlla_Database(db.Cartella());
-  std::filesystem::permissions(db.Cartella(), std::filesystem::perms::owner_all);
-  EXPECT_THAT(s, ElementsAre(Segnalazione{db.Cartella().string(), 0, Gravita::errore,
-                                          std::string(m::cartella_non_accessibile)}));
-}
-
 // Sixty empty entries: fifty are shown, a count stands for the rest, and the summary counts all.
 TEST_F(Controllo, CinquantaSegnalazioniPerFilePoiUnConteggio) {
   std::string righe = "nel Bosco";
@@ -247,23 +202,6 @@ TEST_F(Controllo, CinquantaSegnalazioniPerFilePoiUnConteggio) {
   EXPECT_EQ(m::Altre_Segnalazioni(1, false), "un altro avviso in questo file non è mostrato");
 }
 
-TEST_F(Controllo, VirgoletteApertaEByteNul) {
-  db.Scrivi("Dove", "nel Bosco\n\"nella Foresta\nnel Fos\0so"s);
-  EXPECT_THAT(Controlla(), ElementsAre(Errore("Dove", 2, std::string(m::virgolette_aperte)),
-                                       Errore("Dove", 3, std::string(m::byte_nul))));
-}
-
-TEST_F(Controllo, VirgolaERipetizioneSonoAvvisi) {
-  db.Scrivi("Dove", "nel Bosco\nnel Bosco,nella Foresta");
-  EXPECT_THAT(Controlla(),
-              ElementsAre(Avviso("Dove", 2, m::Virgola(2)), Avviso("Dove", 2, m::Voce_Ripetuta("nel Bosco", 1))));
-}
-
-TEST_F(Controllo, FileEstraneoAvviso) {
-  db.Scrivi("MasArmi ", "Lo Scudo");
-  EXPECT_THAT(Controlla(), ElementsAre(Avviso("MasArmi ", 0, std::string(m::file_sconosciuto))));
-}
-
 TEST_F(Controllo, ParoleAccettateDelControllo) {
   if (!Dizionario_Presente()) GTEST_SKIP() << "dizionario italiano assente";
   Aggiungi("FemAnimali", "La Viverna\nLa Manticora");
@@ -275,97 +213,49 @@ TEST_F(Controllo, ParoleAccettateDelControllo) {
   EXPECT_THAT(Controlla_Database(db.Cartella(), opzioni), IsEmpty());
 }
 
-// Each row of voci.tsv: one entry added to a valid fixture, and the finding on its line.
-struct CasoVoce {
-  std::string nome, file, voce, gravita, messaggio;
-};
-void PrintTo(const CasoVoce& caso, std::ostream* os) { *os << caso.nome; }
-
-std::vector<CasoVoce> Casi_Voci() {
-  std::ifstream tabella(std::filesystem::path(TALEWICK_PROVE_CONTROLLO) / "voci.tsv");
-  std::vector<CasoVoce> casi;
-  for (std::string riga; std::getline(tabella, riga);) {
-    if (riga.empty() || riga.starts_with('#')) continue;
-    std::vector<std::string> campi;
-    for (std::size_t inizio = 0;;) {
-      const auto tab = riga.find('\t', inizio);
-      campi.push_back(riga.substr(inizio, tab - inizio));
-      if (tab == std::string::npos) break;
-      inizio = tab + 1;
-    }
-    if (campi.size() == 5) casi.push_back({campi[0], campi[1], campi[2], campi[3], campi[4]});
-  }
-  return casi;
-}
-
-class VociControllate : public Controllo, public testing::WithParamInterface<CasoVoce> {};
-
-TEST_P(VociControllate, SegnalazioneSullaRigaDellaVoce) {
+// The rows of voci.tsv, each on a fresh valid fixture.
+void Riga_Voce(const std::vector<std::string>& c) {
   if (!Dizionario_Presente()) GTEST_SKIP() << "dizionario italiano assente";
-  const auto& caso = GetParam();
-  Aggiungi(caso.file, caso.voce);
-  const int riga = Riga_Aggiunta(caso.file);
+  ProvaControllo prova;
+  prova.Aggiungi(c.at(0), c.at(1));
+  const int riga = ProvaControllo::Riga_Aggiunta(c[0]);
   std::vector<std::string> sulla_riga;
-  for (const auto& s : Controlla()) {
-    if (s.file == Percorso(caso.file) && s.riga == riga) sulla_riga.push_back(Testo_Segnalazione(s));
+  for (const auto& s : prova.Controlla()) {
+    if (s.file == prova.Percorso(c[0]) && s.riga == riga) sulla_riga.push_back(Testo_Segnalazione(s));
   }
-  if (caso.gravita == "-") {
+  if (c.at(2) == "-") {
     EXPECT_THAT(sulla_riga, IsEmpty());
   } else {
-    EXPECT_THAT(sulla_riga, testing::Contains(Percorso(caso.file) + ":" + std::to_string(riga) + ": " + caso.gravita +
-                                              ": " + caso.messaggio));
+    EXPECT_THAT(sulla_riga,
+                testing::Contains(prova.Percorso(c[0]) + ":" + std::to_string(riga) + ": " + c[2] + ": " + c.at(3)));
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Tabella, VociControllate, testing::ValuesIn(Casi_Voci()),
-                         [](const testing::TestParamInfo<CasoVoce>& info) {
-                           std::string nome;
-                           for (const char c : info.param.nome) nome += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-                           return nome + "_" + std::to_string(info.index);
-                         });
-
-TEST_F(Controllo, NomeInDueFileDiNomi) {
-  Aggiungi("FemAltro", "La Volpe[mag]");
-  Aggiungi("MasUmani", "L'Alchimista|Gli Alchimisti");
-  Aggiungi("FemUmani", "L'alchimista");
-  EXPECT_THAT(
-      Controlla(),
-      testing::IsSupersetOf(
-          {Avviso("FemAnimali", 1, m::Nome_In_Due_File("La Volpe", "volpe", Percorso("FemAltro"), 2, "La Volpe[mag]")),
-           Avviso("FemUmani", 2,
-                  m::Nome_In_Due_File("L'alchimista", "alchimista", Percorso("MasUmani"), 2,
-                                      "L'Alchimista|Gli Alchimisti"))}));
+void Riga_File(const std::vector<std::string>& c, bool equilibrio) {
+  ProvaControllo prova;
+  for (std::size_t i = 0; i + 1 < c.size(); i += 2) {
+    if (c[i + 1] == "(nessuno)") {
+      prova.db.Cancella(c[i]);
+    } else {
+      prova.db.Scrivi(c[i], c[i + 1]);
+    }
+  }
+  const auto cartella = prova.db.Cartella().string() + "/";
+  std::string trovate;
+  for (const auto& s : equilibrio ? prova.Controlla_Con_Equilibrio() : prova.Controlla()) {
+    auto testo = Testo_Segnalazione(s);
+    for (auto posto = testo.find(cartella); posto != std::string::npos; posto = testo.find(cartella)) {
+      testo.erase(posto, cartella.size());
+    }
+    trovate += testo + "\n";
+  }
+  EXPECT_EQ(trovate, c.back() + "\n");
 }
 
-TEST_F(Controllo, CategoriaSquilibrataSottoL80PerCento) {
-  Aggiungi("MasArmi", "Lo Stocco[m]\nIl Gladio\nLo Spadone\nIl Mazzafrusto");  // 5 against 1
-  Aggiungi("MasCibi", "Il Formaggio");                                         // 2 against 1: 50%
-  Aggiungi("FemOggetti", "La Lanterna\nLa Chiave\nLa Fiaccola");               // 4 against 1
-  Aggiungi("MasOggetti", "Il Forziere\nIl Barile");                            // 3 against 4: 75%
-  Aggiungi("MasAstratto", "Il Dubbio\nIl Rimorso\nIl Timore\nIl Sospetto");    // 5
-  Aggiungi("FemAstratto", "La Gioia\nLa Speranza\nLa Gloria");                 // 4 against 5: 80%, no finding
-  const auto s = Controlla_Con_Equilibrio();
-  std::vector<Segnalazione> squilibri;
-  std::copy_if(s.begin(), s.end(), std::back_inserter(squilibri), [](const Segnalazione& x) { return x.riga == 0; });
-  EXPECT_THAT(squilibri, ElementsAre(Avviso("FemCibi", 0, m::Categoria_Squilibrata(1, Percorso("MasCibi"), 2)),
-                                     Avviso("MasOggetti", 0, m::Categoria_Squilibrata(3, Percorso("FemOggetti"), 4)),
-                                     Avviso("FemArmi", 0, m::Categoria_Squilibrata(1, Percorso("MasArmi"), 5))));
-}
-
-TEST_F(Controllo, ParolaIngleseInEntrambiIFile) {
-  db.Scrivi("IngleseVocaboli", "Storm\nRaven");
-  db.Scrivi("IngleseSoggetti", "Wolf\nraven\nStorm[v]");
-  EXPECT_THAT(
-      Controlla(),
-      ElementsAre(Avviso("IngleseSoggetti", 2, m::Inglese_In_Due_File("raven", Percorso("IngleseVocaboli"), 2)),
-                  Avviso("IngleseSoggetti", 3, m::Inglese_In_Due_File("Storm[v]", Percorso("IngleseVocaboli"), 1))));
-}
-
-TEST_F(Controllo, NessunParticipioCheFacciaDaAggettivo) {
-  db.Scrivi("VerbiPassatoProssimo", "ha dormito[intr]");
-  EXPECT_THAT(Controlla(),
-              testing::Contains(Errore("VerbiPassatoProssimo", 0, std::string(m::nessun_participio_aggettivo))));
-}
+const prova::Regole regole = {{"voce", Riga_Voce},
+                              {"file", [](const auto& c) { Riga_File(c, false); }},
+                              {"equilibrio", [](const auto& c) { Riga_File(c, true); }}};
+RIGHE_DATI(Righe, TALEWICK_PROVE_CONTROLLO "/voci.tsv", regole);
 
 TEST_F(Controllo, DizionarioMancanteEErrore) {
   auto opzioni = Opzioni_Predefinite();
@@ -374,19 +264,6 @@ TEST_F(Controllo, DizionarioMancanteEErrore) {
   ASSERT_EQ(s.size(), 1U);
   EXPECT_EQ(s[0].gravita, Gravita::errore);
   EXPECT_EQ(s[0].messaggio, m::Dizionario_Mancante((db.Cartella() / "xx_XX").string()));
-}
-
-TEST(Segnalazioni, TestoERiepilogo) {
-  const Segnalazione errore{"Database/MasArmi.txt", 12, Gravita::errore, "x"};
-  const Segnalazione avviso{"Database/Libri.txt", 0, Gravita::avviso, "y"};
-  EXPECT_EQ(Testo_Segnalazione(errore), "Database/MasArmi.txt:12: errore: x");
-  EXPECT_EQ(Testo_Segnalazione(avviso), "Database/Libri.txt: avviso: y");
-  EXPECT_EQ(Riepilogo({}), "Nessun problema trovato.");
-  EXPECT_EQ(Riepilogo({errore, errore, errore, avviso}), "3 errori, 1 avviso");
-  EXPECT_EQ(Riepilogo({errore}), "1 errore, 0 avvisi");
-  EXPECT_EQ(Riepilogo({avviso, avviso}), "0 errori, 2 avvisi");
-  EXPECT_FALSE(Ci_Sono_Errori({avviso}));
-  EXPECT_TRUE(Ci_Sono_Errori({avviso, errore}));
 }
 
 TEST(Segnalazioni, CaratteriDiControlloNonArrivanoAlTerminale) {
@@ -429,25 +306,14 @@ TEST(Dizionario, ParoleConApostrofoEPunteggiatura) {
   EXPECT_THAT(dizionario->Parole_Ignote("zull'Isola nel Bsoco"), ElementsAre("zull'", "Bsoco"));
 }
 
-struct UscitaCli {
-  int codice;
-  std::string out;
-};
-UscitaCli Esegui_Cli(const std::vector<std::string>& argomenti) {
-  std::ostringstream out;
-  std::ostringstream err;
-  const int codice = cli::Esegui(argomenti, out, err);
-  return {codice, out.str()};
-}
-
 TEST_F(Controllo, ComandoControlla) {
   if (!Dizionario_Presente()) GTEST_SKIP() << "dizionario italiano assente";
   const std::string cartella = db.Cartella().string();
-  EXPECT_EQ(Esegui_Cli({"--database", cartella, "controlla"}).out, "Nessun problema trovato.\n");
+  EXPECT_EQ(prova::Esegui_Con({"--database", cartella, "controlla"}).out, "Nessun problema trovato.\n");
   Aggiungi("MasArmi", "Il Scudo");
   Aggiungi("FemArmi", "La Lancia[f]");
   Aggiungi("Aggettivi", "verde");
-  const auto u = Esegui_Cli({"controlla", "--database", cartella});
+  const auto u = prova::Esegui_Con({"controlla", "--database", cartella});
   EXPECT_EQ(u.codice, cli::esito_fallito);
   EXPECT_EQ(u.out, Testo_Segnalazione(Avviso("Aggettivi", 5, m::Aggettivo_Minuscolo("verde"))) + "\n" +
                        Testo_Segnalazione(
@@ -455,7 +321,7 @@ TEST_F(Controllo, ComandoControlla) {
                        "\n1 errore, 1 avviso\n");
   db.Completa(voci_valide);
   Aggiungi("Aggettivi", "verde");
-  EXPECT_EQ(Esegui_Cli({"controlla", "--database", cartella}).codice, cli::esito_ok);
+  EXPECT_EQ(prova::Esegui_Con({"controlla", "--database", cartella}).codice, cli::esito_ok);
 }
 
 }  // namespace
