@@ -212,37 +212,5 @@ TEST_F(Cli, GeneraUsaGliAggettiviSenzaOpzione) {
   EXPECT_EQ(spunti("--no-aggettivi").find(" ross"), std::string::npos);
 }
 
-// The summary: the nine lines of the summary window, then the tag statistics.
-TEST(Riepilogo, RigheDelleDueFinestre) {
-  prova::DatabaseProva db;
-  db.Completa({{"MasAltro", "Il Sasso\nIl Vaso\nIl Nodo"}});
-  const auto u = Esegui_Con({"--database", db.Cartella().string(), "riepilogo"});
-  ASSERT_EQ(u.codice, 0) << u.err;
-  std::vector<std::string> righe;
-  std::istringstream in(u.out);
-  for (std::string riga; std::getline(in, riga);) righe.push_back(riga);
-  ASSERT_EQ(righe.size(), 9u + 38u + 1u + 10u + 1u + 5u);
-  const std::vector<std::string> riepilogo(righe.begin(), righe.begin() + 9);
-  EXPECT_EQ(riepilogo, (std::vector<std::string>{
-                           "- Per le Descrizioni delle Pozioni ci sono 3 vocaboli.",
-                           "- Per i Nomi di Locande ci sono 26 vocaboli.",
-                           "- Per i Nomi degli Oggetti Intelligenti ci sono 18 vocaboli e sillabe.",
-                           "- Per i Nomi di Personaggi ci sono 12 sillabe.",
-                           "- Per gli Spunti per le Avventure ci sono 25 vocaboli.",
-                           "- Per i Titoli dei Libri ci sono 36 vocaboli e sillabe.",
-                           "- Per i Nomi degli Oggetti Magici ci sono 7 vocaboli.",
-                           "- Per i Nomi delle Divinità ci sono 36 vocaboli e sillabe.",
-                           "- Per i Nomi dei Gruppi ci sono 24 vocaboli.",
-                       }));
-  EXPECT_EQ(righe[9], "VerbiPassatoProssimo: 1");
-  EXPECT_EQ(righe[11], "MasAltro: 3");
-  EXPECT_EQ(righe[46], "SillabeElfo Oscuro: 1");
-  EXPECT_EQ(righe[47], "Sostantivi Totali: 22");
-  EXPECT_EQ(righe[48], "Altro: 4 (18,18%)");
-  EXPECT_EQ(righe[58], "Totale Assoluto Vocaboli: 40");
-  EXPECT_EQ(righe[59], "Tag [mag]: 0");
-  EXPECT_EQ(righe[63], "Tag [s]: 0");
-}
-
 }  // namespace
 }  // namespace talewick::cli
