@@ -47,13 +47,6 @@ TEST(CaricaGenereSostantivo, FileEFormaUguali) {
   }
 }
 
-TEST(CategorieSostantivi, OgniRigaNominaIPropriFile) {
-  for (const auto& categoria : categorie_sostantivi) {
-    EXPECT_EQ(nome_file[categoria.indice_maschile], "Mas" + std::string(categoria.nome));
-    EXPECT_EQ(nome_file[categoria.indice_maschile + 1], "Fem" + std::string(categoria.nome));
-  }
-}
-
 TEST(CategoriaSostantivo, IPesiSonoIConteggiDiOra) {
   ProvaContesto p({4, 3}, {{"MasAltro", "Il Sogno\nIl Presagio\nIl Segno"}});
   p.contesto[0].nome_file_dato = "Mas";
@@ -70,20 +63,6 @@ TEST(CategoriaSostantivo, IPesiSonoIConteggiDiOra) {
   Carica_Categoria_Sostantivo(p.contesto, 0);
   EXPECT_EQ(p.contesto[0].nome_file_dato, "MasAnimali");
   EXPECT_EQ(p.archivio.numero_vocaboli[2], 1);
-}
-
-TEST(InOSu, DecideLaVoceNelDato) {
-  Dato dato;
-  dato.forma_dato = "FemSingSu";
-  dato.valore_dato = "La Torre";
-  Scegli_In_o_Su(dato);
-  EXPECT_EQ(dato.forma_dato, "FemSingIn");
-  dato.valore_dato = "La Vetta[su]";
-  Scegli_In_o_Su(dato);
-  EXPECT_EQ(dato.forma_dato, "FemSingSu");
-  dato.forma_dato = "FemPlurPart";  // not a place: left alone
-  Scegli_In_o_Su(dato);
-  EXPECT_EQ(dato.forma_dato, "FemPlurPart");
 }
 
 // Only a verb beginning with "è " or one the complement check finds transitive qualifies a noun.

@@ -132,6 +132,14 @@ const prova::Regole regole = {
        EXPECT_EQ(p.contesto[6].valore_dato, c.at(3));
        EXPECT_EQ(p.casuale.Rimaste(), 0U);
      }},
+    {"in_o_su",
+     [](const Colonne& c) {
+       Dato dato;
+       dato.forma_dato = c.at(0);
+       dato.valore_dato = c.at(1);
+       Scegli_In_o_Su(dato);
+       EXPECT_EQ(dato.forma_dato, c.at(2));
+     }},
     {"sul_nel",
      [](const Colonne& c) {
        prova::ProvaContesto p(prova::Numeri(c.at(0)));
