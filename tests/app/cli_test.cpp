@@ -161,25 +161,6 @@ TEST_F(Cli, DopoUnErroreLaGenerazioneSuccessivaFunziona) {
   EXPECT_NE(stato.slot_nome.testo, "");
 }
 
-TEST_F(Cli, FormaTutteUnaRigaPerParolaChiave_SenzaTag) {
-  for (const char* voce : {"La spada[ar][mag]", "ha venduto[tr][ogg:og/ar][term][compl:um][sogg:um]", "La Vetta[su]",
-                           "oltre i Monti di Tharnak[np]"}) {
-    const auto u = Esegui_Con({"forma", "--tutte", voce});
-    ASSERT_EQ(u.codice, 0) << u.err;
-    std::istringstream righe(u.out);
-    int conta = 0;
-    for (std::string riga; std::getline(righe, riga); ++conta) {
-      EXPECT_NE(riga.find('\t'), std::string::npos) << riga;
-      EXPECT_EQ(riga.find('['), std::string::npos) << riga;
-    }
-    EXPECT_EQ(conta, 53) << voce;
-  }
-  const auto u = Esegui_Con({"forma", "--tutte", "La spada[ar][mag]"});
-  EXPECT_TRUE(u.out.starts_with("FemSingPart\tdella spada\n")) << u.out;
-  EXPECT_NE(u.out.find("\nFemPlurSu\tsulle spade\n"), std::string::npos) << u.out;
-  EXPECT_NE(u.out.find("\nFemPlurIndetDi\tDi alcune spade\n"), std::string::npos) << u.out;
-}
-
 TEST_F(Cli, CoperturaElencaAlPiuVentiVoci_OgniTipoHaIlSuoRapporto) {
   std::string aggettivi = "Rosso[col][liq][o][s]";
   for (int i = 1; i <= 25; ++i) aggettivi += "\nVerde" + std::to_string(i);
