@@ -4,53 +4,62 @@
 
 #include <set>
 
-#include "base/messaggi.hpp"
 #include "dispatch/dispatcher.hpp"
 #include "support/casuale_scriptato.hpp"
 #include "support/database_prova.hpp"
+#include "support/righe_dati.hpp"
 #include "wordstore/archivio.hpp"
 #include "wordstore/casuale.hpp"
 
 namespace talewick {
 namespace {
 
-using prova::CasualeScriptato;
 using prova::DatabaseProva;
 
-class NomiPersonaggi : public testing::Test {
- protected:
-  NomiPersonaggi() {
+// Syllables and English words for names, a store and a scripted draw source.
+struct CartellaNomi {
+  CartellaNomi() {
     db.Scrivi("SillabeElfo", "EL\nrien\nthal");
     db.Scrivi("SillabeNano", "dùr");
     db.Scrivi("IngleseVocaboli", "STORM\nIron");
     db.Scrivi("IngleseSoggetti", "BRINGER");
   }
-  // Scripted draws, names of this kind and these lengths, for the dispatcher or one name.
-  void Nomi(std::initializer_list<std::int64_t> estrazioni, const char* tipo, const char* min, const char* max) {
-    casuale.Aggiungi(estrazioni);
-    stato.opzioni.CosaGenerare = "Nomi Personaggi";
-    stato.opzioni.TipoNomi = tipo;
-    stato.opzioni.Min = min;
-    stato.opzioni.Max = max;
-  }
   DatabaseProva db;
   Archivio archivio{db.Cartella()};
-  CasualeScriptato casuale{};
+  prova::CasualeScriptato casuale{};
   Stato stato{archivio, casuale};
 };
+class NomiPersonaggi : public testing::Test, public CartellaNomi {};
 
-TEST_F(NomiPersonaggi, SillabeInCasoProprio) {
-  Nomi({2, 1, 2, 3}, "Elfo", "2", "3");  // three syllables: EL, rien, thal
-  Carica_Nome_Persona_Casuale(stato, 0);
-  EXPECT_EQ(stato.slot_nome.testo, "Elrienthal");
+// The rows of nomi.tsv.
+void Riga(const std::vector<std::string>& c, bool genera) {
+  CartellaNomi prova;
+  for (const auto n : prova::Numeri(c.at(0))) prova.casuale.Aggiungi({n});
+  prova.stato.opzioni.CosaGenerare = "Nomi Personaggi";
+  prova.stato.opzioni.TipoNomi = c.at(1);
+  prova.stato.opzioni.Min = c.at(2);
+  prova.stato.opzioni.Max = c.at(3);
+  prova.stato.slot_nome.testo = c.at(4);
+  std::optional<std::string> errore;
+  if (genera) {
+    errore = Genera_Altro_Valore(prova.stato);
+  } else {
+    Carica_Nome_Persona_Casuale(prova.stato, 0);
+  }
+  auto ottenuto = errore.value_or(prova.stato.slot_nome.testo);
+  const auto cartella = prova.db.Cartella().string();
+  if (const auto posto = ottenuto.find(cartella); posto != std::string::npos)
+    ottenuto.replace(posto, cartella.size(), "@");
+  EXPECT_EQ(ottenuto, c.at(5));
+  if (errore) {
+    EXPECT_EQ(prova.stato.slot_nome.testo, "");
+  }
+  EXPECT_EQ(prova.casuale.Rimaste(), 0U);
 }
 
-TEST_F(NomiPersonaggi, TestoPrecedenteRestaDavantiERicapitalizzato) {
-  Nomi({1, 1}, "Nano", "1", "1");
-  stato.slot_nome.testo = "gIMLI ";
-  Carica_Nome_Persona_Casuale(stato, 0);
-  EXPECT_EQ(stato.slot_nome.testo, "Gimli Dùr");
-}
+const prova::Regole regole = {{"nome", [](const auto& c) { Riga(c, false); }},
+                              {"genera", [](const auto& c) { Riga(c, true); }}};
+RIGHE_DATI(Nomi, TALEWICK_DATI, regole);
 
 TEST_F(NomiPersonaggi, LunghezzeTraMinEMax) {
   Motore_Casuale motore(9);
@@ -65,41 +74,6 @@ TEST_F(NomiPersonaggi, LunghezzeTraMinEMax) {
     lunghezze.insert(seminato.slot_nome.testo.size() / std::string("dùr").size());
   }
   EXPECT_EQ(lunghezze, (std::set<std::size_t>{2, 3, 4}));
-}
-
-TEST_F(NomiPersonaggi, IngleseCompostoUnaSolaMaiuscola) {
-  Nomi({1, 2, 1}, "Inglese Composto", "", "");  // STORM, then a word of IngleseSoggetti: BRINGER
-  stato.slot_nome.testo = "vecchio";
-  Carica_Nome_Persona_Casuale(stato, 0);
-  EXPECT_EQ(stato.slot_nome.testo, "Stormbringer");
-}
-
-TEST_F(NomiPersonaggi, IngleseCompostoColDispatcherResta_UnaParola) {
-  Nomi({1, 2, 1, 2, 1, 1}, "Inglese Composto", "X", "X");  // the second compound, Iron + STORM, replaces the first
-  ASSERT_FALSE(Genera_Altro_Valore(stato));
-  EXPECT_EQ(stato.slot_nome.testo, "Ironstorm");
-}
-
-TEST_F(NomiPersonaggi, LunghezzaNonValidaDaUnMessaggio) {
-  Nomi({}, "Elfo", "", "");
-  const std::pair<const char*, const char*> casi[] = {{"abc", "3"}, {"0", "3"}, {"2", "-5"}, {"", "2"}};
-  for (const auto& [mn, mx] : casi) {
-    stato.opzioni.Min = mn;
-    stato.opzioni.Max = mx;
-    stato.slot_nome.testo = "vecchio";
-    const auto errore = Genera_Altro_Valore(stato);
-    ASSERT_TRUE(errore) << mn << ".." << mx;
-    const bool colpa_di_min = std::string(mn) != "2";
-    EXPECT_EQ(*errore, messaggi::Lunghezza_Non_Valida(colpa_di_min ? "Min" : "Max", colpa_di_min ? mn : mx));
-    EXPECT_EQ(stato.slot_nome.testo, "");
-  }
-}
-
-TEST_F(NomiPersonaggi, FileDiSillabeMancante) {
-  Nomi({}, "Orco", "1", "1");
-  const auto errore = Genera_Altro_Valore(stato);
-  ASSERT_TRUE(errore);
-  EXPECT_EQ(*errore, messaggi::File_Mancante((db.Cartella() / "SillabeOrco.txt").string()));
 }
 
 }  // namespace

