@@ -1,5 +1,8 @@
 // The generators with scripted draws against the rows of generati.tsv, and what rows cannot say:
 // filters, messages and how often each pattern comes up.
+#include <algorithm>
+#include <map>
+
 #include "base/messaggi.hpp"
 #include "dispatch/dispatcher.hpp"
 #include "prova_generatore.hpp"
@@ -19,12 +22,25 @@ void Nomi_Nani(ProvaGeneratore& prova) {
   prova.stato.slot_nome.testo = "Vecchio";
 }
 
+// Options of a row, as "Option=value" separated by ';'.
+void Imposta(Opzioni& opzioni, const std::string& testo) {
+  const std::map<std::string, std::string Opzioni::*, std::less<>> campi = {
+      {"NomePers", &Opzioni::NomePers}, {"ComboOpzioni", &Opzioni::ComboOpzioni}, {"TipoNomi", &Opzioni::TipoNomi}};
+  for (std::size_t inizio = 0; inizio < testo.size();) {
+    const auto fine = std::min(testo.find(';', inizio), testo.size());
+    const auto uguale = testo.find('=', inizio);
+    opzioni.*campi.at(testo.substr(inizio, uguale - inizio)) = testo.substr(uguale + 1, fine - uguale - 1);
+    inizio = fine + 1;
+  }
+}
+
 prova::Regole::mapped_type Generatore(ProvaGeneratore::Generatore generatore, const Voci& voci, bool nomi_nani = false,
                                       const char* libri = nullptr) {
   return [=](const std::vector<std::string>& c) {
     ProvaGeneratore prova(generatore, voci);
     if (nomi_nani) Nomi_Nani(prova);
     if (libri != nullptr) prova.db.Scrivi("Libri", libri);
+    if (c.size() > 2) Imposta(prova.stato.opzioni, c[2]);
     EXPECT_EQ(prova.Genera(prova::Numeri(c.at(0))), c.at(1));
   };
 }
@@ -43,17 +59,6 @@ const prova::Regole generatori = {
 
 RIGHE_DATI(Generati, TALEWICK_DATI, generatori);
 
-TEST(NomeEdificio, SenzaSpaziAiBordi) {
-  ProvaGeneratore prova(Carica_Nome_Locanda_Casuale, prova::Voci_Di("Edifici"));
-  prova.stato.opzioni.NomePers = "  La Taverna ";
-  EXPECT_EQ(prova.Genera({3, 1, 1, 1, 1}), "La Taverna del Drago Rosso");
-  prova.stato.opzioni.NomePers = "";
-  EXPECT_EQ(prova.Genera({5, 1, 1, 1, 1}), " del Drago e del Drago");
-  // The name never shows in patterns 1 and 2.
-  prova.stato.opzioni.NomePers = "La Fucina";
-  EXPECT_EQ(prova.Genera({2, 1, 1, 1, 3}), "Il Drago Rosso");
-}
-
 TEST(Pozione, NienteResteDiUnaGenerazionePrecedente) {
   ProvaGeneratore prova(Carica_Descrizione_Fluidi_Casuale, prova::Voci_Di("Pozioni"));
   // Markers and values an earlier generator could have left in the slots this one uses.
@@ -64,26 +69,6 @@ TEST(Pozione, NienteResteDiUnaGenerazionePrecedente) {
   prova.stato[7].valore_dato = "La Vecchia";
   EXPECT_EQ(prova.Genera({1, 1, 1, 3, 1, 1}),
             "La pozione densa è dorata con bolle, ha un odore acre e il sapore dolce.");
-}
-
-TEST(Filtri, SoloArmiOSoloOggetti) {
-  ProvaGeneratore magici(Carica_Oggetto_Magico_Casuale, prova::Voci_Di("OggettiMagici"));
-  magici.stato.opzioni.ComboOpzioni = "Genera solo nomi di armi";
-  EXPECT_EQ(magici.Genera({1, 2, 1, 1}), "Lo Scudo del Coraggio Eterno");
-  magici.stato.opzioni.ComboOpzioni = "Genera solo nomi di oggetti";
-  EXPECT_EQ(magici.Genera({2, 1, 1, 1}), "La Corona del Coraggio Eterno");
-  ProvaGeneratore intelligenti(Carica_Oggetto_Casuale, prova::Voci_Di("OggettiIntelligenti"));
-  Nomi_Nani(intelligenti);
-  intelligenti.stato.opzioni.ComboOpzioni = "Genera solo nomi di oggetti";
-  EXPECT_EQ(intelligenti.Genera({1, 1, 1, 1, 1, 1}), "Dùr, l'Anello Eterno");
-}
-
-TEST(OggettoIntelligente, NomeInglese) {
-  ProvaGeneratore prova(Carica_Oggetto_Casuale, prova::Voci_Di("OggettiIntelligenti"));
-  prova.stato.opzioni.TipoNomi = "Inglese Composto";
-  prova.stato.slot_nome.testo = "Vecchio";
-  // The second part comes from "IngleseSoggetti".
-  EXPECT_EQ(prova.Genera({1, 1, 1, 1, 1, 1, 2}), "Stormbringer, lo Scudo Eterno");
 }
 
 TEST(TitoloLibro, MessaggiCheFermanoLaGenerazione) {
