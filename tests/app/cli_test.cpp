@@ -7,12 +7,9 @@
 #include <filesystem>
 #include <sstream>
 
-#include "dispatch/dispatcher.hpp"
 #include "support/cli_prova.hpp"
 #include "support/database_prova.hpp"
 #include "support/righe_dati.hpp"
-#include "wordstore/archivio.hpp"
-#include "wordstore/casuale.hpp"
 
 namespace talewick::cli {
 namespace {
@@ -143,22 +140,6 @@ TEST_F(Cli, FileDaCinquantaMegaEVociLunghissime) {
   const auto u = Esegui({"genera", "Nomi Personaggi", "--min", "1", "--max", "1"});
   EXPECT_EQ(u.codice, 0);
   EXPECT_EQ(u.out.size(), 2 * lunga.size() + 2);
-}
-
-TEST_F(Cli, DopoUnErroreLaGenerazioneSuccessivaFunziona) {
-  Archivio archivio(db.Cartella());
-  Motore_Casuale casuale(1);
-  Stato stato(archivio, casuale);
-  stato.opzioni.CosaGenerare = "Nomi Oggetti Magici";
-  db.Scrivi("MasArmi", "");
-  db.Scrivi("MasOggetti", "");
-  stato.slot_nome.testo = "risultato di prima";
-  ASSERT_TRUE(Genera_Altro_Valore(stato));
-  EXPECT_EQ(stato.slot_nome.testo, "");
-  db.Completa_Generabile();
-  archivio.Nuova_Azione();
-  EXPECT_FALSE(Genera_Altro_Valore(stato));
-  EXPECT_NE(stato.slot_nome.testo, "");
 }
 
 TEST_F(Cli, CoperturaElencaAlPiuVentiVoci_OgniTipoHaIlSuoRapporto) {
