@@ -29,24 +29,6 @@ TEST(CaricaTag, SoloTraLeVociColTagOppureUnMessaggio) {
   EXPECT_EQ(Messaggio_Di([&] { Carica_Tag(p.contesto, 3); }), messaggi::Tag_Assente(p.Percorso("Libri"), "[3]"));
 }
 
-TEST(Carica, UnaSolaVoceSempreQuella_EAltriSlotIntatti) {
-  ProvaContesto p({}, {{"Dove", "nel Bosco"}});
-  p.contesto[5].valore_dato = "intatto";
-  p.contesto[6].nome_file_dato = "Dove";
-  Carica(p.contesto, 6);
-  EXPECT_EQ(p.contesto[6].valore_dato, "nel Bosco");
-  EXPECT_EQ(p.contesto[5].valore_dato, "intatto");
-}
-
-TEST(CaricaGenereSostantivo, FileEFormaUguali) {
-  ProvaContesto p({1, 2});
-  for (const char* genere : {"Mas", "Fem"}) {
-    Carica_Genere_Sostantivo(p.contesto, 4);
-    EXPECT_EQ(p.contesto[4].nome_file_dato, genere);
-    EXPECT_EQ(p.contesto[4].forma_dato, genere);
-  }
-}
-
 TEST(CategoriaSostantivo, IPesiSonoIConteggiDiOra) {
   ProvaContesto p({4, 3}, {{"MasAltro", "Il Sogno\nIl Presagio\nIl Segno"}});
   p.contesto[0].nome_file_dato = "Mas";
@@ -103,20 +85,6 @@ TEST(IndividuaPluraliIrregolari, PosizioneEParti) {
   EXPECT_EQ(p.parti_plurale, (std::vector<std::string>{"Il Dio", "Gli Dei", "x"}));
   dato.valore_dato = "Il Drago";
   EXPECT_EQ(Individua_Plurali_Irregolari(dato).posizione_barra, 0U);
-}
-
-TEST(LeggiTagLista, PosizioniCodiciIgnotiEVuote) {
-  const std::string voce = "ha visto[tr][ogg:og/zz/][sogg:][compl:um]";
-  const auto tag = Leggi_Tag_Lista(voce);
-  ASSERT_EQ(tag.size(), 3U);
-  EXPECT_EQ(voce.substr(tag[0].inizio, tag[0].lunghezza), "[ogg:og/zz/]");
-  EXPECT_EQ(tag[0].tipo->lista, Lista::oggetto);
-  EXPECT_EQ(tag[0].categorie, Categoria_Del_Codice("og"));
-  EXPECT_EQ(tag[0].codici_ignoti, (std::vector<std::string>{"zz", ""}));
-  EXPECT_TRUE(tag[1].vuota);
-  EXPECT_EQ(tag[1].tipo->lista, Lista::soggetto);
-  EXPECT_EQ(tag[2].categorie, categoria_umani);
-  EXPECT_FALSE(tag[2].vuota);
 }
 
 TEST(CodiciCategoria, SonoITagSenzaParentesi) {
