@@ -121,19 +121,25 @@ TEST_F(Tastiera, InvioControllaLaCasellaPrimaDiGenerare) {
   EXPECT_EQ(b.stato.opzioni.Min, "3");
 }
 
-// ---- Esc, the Tab order and the names screen readers read.
+// ---- Esc, the Tab order and the names screen readers read, on one line.
 
-TEST_F(Tastiera, EscChiudeLeFinestreAusiliarie_NonIlGeneratore_TabInOrdineVisivo) {
+TEST_F(Tastiera, EscChiudeLeFinestreAusiliarie_TabInOrdineVisivo_NomiSuUnaRiga) {
   prova::NavigatoreFinto navigatore;
   Form3 form3(navigatore);
   Form4 form4(b.archivio);
   Form5 form5(b.archivio, ",");
-  for (Finestra* finestra : std::initializer_list<Finestra*>{&form3, &form4, &form5}) {
+  for (Finestra* finestra : std::initializer_list<Finestra*>{&f, &form3, &form4, &form5}) {
     finestra->Mostra();
-    EXPECT_TRUE(finestra->Premi_Esc());
-    EXPECT_FALSE(finestra->Visibile()) << finestra->Nome();
+    EXPECT_EQ(finestra->Premi_Esc(), finestra != &f);
+    EXPECT_EQ(finestra->Visibile(), finestra == &f) << finestra->Nome();
+    for (const auto& c : finestra->Controlli()) {
+      using enum Tipo_Controllo;
+      if (c->Tipo() == Etichetta || c->Tipo() == Cornice || c->Tipo() == Timer || c->Tipo() == Linea) continue;
+      const std::string nome = c->Nome_Accessibile();
+      EXPECT_FALSE(nome.empty()) << finestra->Nome() << "." << c->Nome();
+      EXPECT_EQ(nome.find_first_of("\r\n"), std::string::npos) << nome;
+    }
   }
-  EXPECT_FALSE(f.Premi_Esc());
   EXPECT_FALSE(b.piattaforma.terminato);
   std::vector<std::string> ordine;
   for (const Controllo* c : f.Ordine_Tab()) ordine.push_back(c->Nome());
@@ -141,27 +147,7 @@ TEST_F(Tastiera, EscChiudeLeFinestreAusiliarie_NonIlGeneratore_TabInOrdineVisivo
             (std::vector<std::string>{"SlotNome", "SlotNome1", "Command1", "Command7", "CosaGenerare", "Min", "Max",
                                       "TipoNomi", "Aggettivi", "ComboOpzioni", "NomePers", "EdificiPred", "Command6",
                                       "NumeroNomi", "Undo", "Redo", "Command2", "Command3", "Command4"}));
-}
-
-TEST_F(Tastiera, OgniControlloCheSiUsaHaUnNomeSuUnaRiga) {
-  prova::NavigatoreFinto navigatore;
-  Form3 form3(navigatore);
-  Form4 form4(b.archivio);
-  Form5 form5(b.archivio, ",");
-  for (const Finestra* finestra : std::initializer_list<const Finestra*>{&f, &form3, &form4, &form5}) {
-    for (const auto& c : finestra->Controlli()) {
-      const auto tipo = c->Tipo();
-      if (tipo == Tipo_Controllo::Etichetta || tipo == Tipo_Controllo::Cornice || tipo == Tipo_Controllo::Timer ||
-          tipo == Tipo_Controllo::Linea) {
-        continue;
-      }
-      const std::string nome = c->Nome_Accessibile();
-      EXPECT_FALSE(nome.empty()) << finestra->Nome() << "." << c->Nome();
-      EXPECT_EQ(nome.find_first_of("\r\n"), std::string::npos) << nome;
-    }
-  }
-  EXPECT_EQ(f.Undo.Nome_Accessibile(), "Annulla");
-  EXPECT_EQ(f.Redo.Nome_Accessibile(), "Ripeti");
+  EXPECT_EQ(f.Undo.Nome_Accessibile() + "|" + f.Redo.Nome_Accessibile(), "Annulla|Ripeti");
   f.Command6.Scatena(Evento::Click);
   EXPECT_EQ(f.Command6.Nome_Accessibile(), "Genera un singolo nome");
   EXPECT_EQ(f.Command7.Nome_Accessibile(), "Genera 10 nomi");
