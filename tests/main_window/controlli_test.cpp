@@ -12,22 +12,20 @@ namespace {
 
 constexpr std::array<std::string_view, 3> voci_prova = {"Beta", "Alfa", "Gamma"};
 
+using enum Tipo_Controllo;
+
 const std::array<DescrizioneControllo, 6> disposizione_prova = {{
-    {.nome = "Casella",
-     .tipo = Tipo_Controllo::Casella_Testo,
-     .testo = "10",
-     .solo_cifre = true,
-     .lunghezza_massima = 3},
-    {.nome = "Sopra", .tipo = Tipo_Controllo::Etichetta, .collocazione = Collocazione::Sopra, .cornice = "Gruppo"},
-    {.nome = "Gruppo", .tipo = Tipo_Controllo::Cornice, .testo = "Gruppo"},
+    {.nome = "Casella", .tipo = Casella_Testo, .testo = "10", .solo_cifre = true, .lunghezza_massima = 3},
+    {.nome = "Sopra", .tipo = Etichetta, .collocazione = Collocazione::Sopra, .cornice = "Gruppo"},
+    {.nome = "Gruppo", .tipo = Cornice, .testo = "Gruppo"},
     {.nome = "Elenco",
-     .tipo = Tipo_Controllo::Elenco,
+     .tipo = Elenco,
      .collocazione = Collocazione::Dentro,
      .cornice = "Gruppo",
      .voci = voci_prova,
      .ordinato = true},
-    {.nome = "Spunta", .tipo = Tipo_Controllo::Casella_Spunta, .testo = "Spunta"},
-    {.nome = "Riga", .tipo = Tipo_Controllo::Etichetta, .indice = 2},
+    {.nome = "Spunta", .tipo = Casella_Spunta, .testo = "Spunta"},
+    {.nome = "Riga", .tipo = Etichetta, .indice = 2},
 }};
 
 class ModelloFinestra : public ::testing::Test {
