@@ -117,15 +117,5 @@ TEST_F(Command1, ParoleDAccessoApronoLeStatistiche_NullAltroCambia) {
   }
 }
 
-TEST_F(Command1, GenerazioneFallitaMostraIlMessaggio_NessunTestoRimasto) {
-  ASSERT_FALSE(f.SlotNome.Testo().empty());
-  for (const auto nome : nome_file) b.db.Cancella(nome);
-  f.Command1.Scatena(Evento::Click);
-  ASSERT_EQ(b.piattaforma.messaggi.size(), 1u);
-  EXPECT_EQ(b.piattaforma.messaggi[0].titolo, "Attenzione!");
-  EXPECT_NE(b.piattaforma.messaggi[0].testo.find("Database"), std::string::npos);
-  EXPECT_EQ(f.SlotNome.Testo(), "");
-}
-
 }  // namespace
 }  // namespace talewick
