@@ -53,7 +53,6 @@ class Generatore : public testing::Test {
  protected:
   Generatore() { b.Avvia(); }
   [[nodiscard]] std::vector<std::string> Messaggi() const { return b.piattaforma.Testi(); }
-  void Clic(Controllo& pulsante) { pulsante.Scatena(Evento::Click); }
 
   BancoForm1 b;
   Form1& f = b.form;

@@ -63,19 +63,8 @@ TEST_F(Programma, AllAvvioGialloArialGrassetto_UnRisultato_IlRiepilogoNascosto) 
   EXPECT_EQ(modo->accessibleName(), "Genera più nomi in una volta");  // ...not in its name
 }
 
-// A message box: the title, one button, plain text, no icon.
-TEST_F(Programma, IlBoxAttenzione) {
-  Premi("Undo");
-  ASSERT_EQ(risponditore.visti.size(), 1u);
-  const auto& box = risponditore.visti[0];
-  EXPECT_EQ(box.titolo, "Attenzione!");
-  EXPECT_EQ(box.testo, "Non puoi tornare al risultato precedente quando non ci sono altri risultati!");
-  EXPECT_EQ(box.pulsanti, 1);
-  EXPECT_FALSE(box.con_icona);
-  EXPECT_EQ(box.formato, Qt::PlainText);
-}
-
-// Keys filtered by the box, the check made when Tab takes the focus away.
+// Keys filtered by the box, the check made when Tab takes the focus away: a message box with the
+// title, one button, plain text, no icon.
 TEST_F(Programma, IlConteggioSiControllaQuandoIlFuocoEsce) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(&programma.Specchio()));
   Premi("Command6");
@@ -90,7 +79,11 @@ TEST_F(Programma, IlConteggioSiControllaQuandoIlFuocoEsce) {
   QTest::keyClick(numero, Qt::Key_Tab);
   QTest::qWait(120);
   ASSERT_EQ(risponditore.visti.size(), 1u);
-  EXPECT_EQ(risponditore.visti[0].testo, "Puoi generare al massimo 100 nomi!");
+  const auto& box = risponditore.visti[0];
+  EXPECT_EQ(box.titolo + " " + box.testo, "Attenzione! Puoi generare al massimo 100 nomi!");
+  EXPECT_EQ(box.pulsanti, 1);
+  EXPECT_FALSE(box.con_icona);
+  EXPECT_EQ(box.formato, Qt::PlainText);
   EXPECT_EQ(numero->text(), "100");
 }
 
