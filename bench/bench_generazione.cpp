@@ -41,15 +41,15 @@ void Genera_Cento(benchmark::State& state, const char* tipo) {
   state.SetItemsProcessed(state.iterations() * 100);
 }
 
-#define TALEWICK_PER_TIPO(funzione)                                                  \
-  BENCHMARK_CAPTURE(funzione, pozioni, "Descrizione Pozioni");                      \
-  BENCHMARK_CAPTURE(funzione, divinita, "Nomi Divinità");                           \
-  BENCHMARK_CAPTURE(funzione, edifici, "Nomi Edifici");                             \
-  BENCHMARK_CAPTURE(funzione, gruppi, "Nomi Gruppi");                               \
-  BENCHMARK_CAPTURE(funzione, oggetti_intelligenti, "Nomi Oggetti Intelligenti");   \
-  BENCHMARK_CAPTURE(funzione, oggetti_magici, "Nomi Oggetti Magici");               \
-  BENCHMARK_CAPTURE(funzione, personaggi, "Nomi Personaggi");                       \
-  BENCHMARK_CAPTURE(funzione, spunti_avventure, "Spunti Avventure");                \
+#define TALEWICK_PER_TIPO(funzione)                                               \
+  BENCHMARK_CAPTURE(funzione, pozioni, "Descrizione Pozioni");                    \
+  BENCHMARK_CAPTURE(funzione, divinita, "Nomi Divinità");                         \
+  BENCHMARK_CAPTURE(funzione, edifici, "Nomi Edifici");                           \
+  BENCHMARK_CAPTURE(funzione, gruppi, "Nomi Gruppi");                             \
+  BENCHMARK_CAPTURE(funzione, oggetti_intelligenti, "Nomi Oggetti Intelligenti"); \
+  BENCHMARK_CAPTURE(funzione, oggetti_magici, "Nomi Oggetti Magici");             \
+  BENCHMARK_CAPTURE(funzione, personaggi, "Nomi Personaggi");                     \
+  BENCHMARK_CAPTURE(funzione, spunti_avventure, "Spunti Avventure");              \
   BENCHMARK_CAPTURE(funzione, titoli_libri, "Titoli Libri")
 
 TALEWICK_PER_TIPO(Genera_Uno);

@@ -11,7 +11,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quan
   const auto separatore = ingresso.find('\0');
   talewick::Dato dato;
   dato.forma_dato = std::string(ingresso.substr(0, separatore));
-  dato.valore_dato = separatore == std::string_view::npos ? std::string() : std::string(ingresso.substr(separatore + 1));
+  dato.valore_dato =
+      separatore == std::string_view::npos ? std::string() : std::string(ingresso.substr(separatore + 1));
   talewick::Cancella_Tag_Categoria(dato);
   talewick::Correzione_Sostantivi_Aggettivi_Verbi(dato);
   talewick::Cancella_Info_Programma(dato);

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "dispatch/dispatcher.hpp"
 #include "core/opzioni.hpp"
+#include "dispatch/dispatcher.hpp"
 #include "wordstore/archivio.hpp"
 #include "wordstore/casuale.hpp"
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "dispatch/dispatcher.hpp"
 #include "base/messaggi.hpp"
+#include "dispatch/dispatcher.hpp"
 #include "wordstore/archivio.hpp"
 
 namespace talewick {

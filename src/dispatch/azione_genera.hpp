@@ -21,8 +21,8 @@ struct Cronologia {
 inline constexpr std::array<std::string_view, 4> parole_accesso = {"Vexil", "vexil", "Plink", "plink"};
 
 struct EsitoGenera {
-  bool apri_statistiche = false;        // an access word was in the result box; nothing generated
-  std::optional<std::string> errore;    // the message of a failed generation
+  bool apri_statistiche = false;      // an access word was in the result box; nothing generated
+  std::optional<std::string> errore;  // the message of a failed generation
 };
 
 // The generate button: saves the current result for undo and generates a new one.

@@ -14,8 +14,8 @@
 // every generation, never while the user types in them.
 #include <functional>
 
-#include "dispatch/azione_genera.hpp"
 #include "core/stato.hpp"
+#include "dispatch/azione_genera.hpp"
 #include "main_window/controlli.hpp"
 #include "main_window/disposizione_form1.hpp"
 #include "main_window/pannello.hpp"

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "dispatch/dispatcher.hpp"
 #include "base/messaggi.hpp"
+#include "dispatch/dispatcher.hpp"
 #include "wordstore/archivio.hpp"
 
 namespace talewick {

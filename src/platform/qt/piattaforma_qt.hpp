@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "platform/qt/specchio_finestra.hpp"
 #include "main_window/piattaforma.hpp"
+#include "platform/qt/specchio_finestra.hpp"
 
 namespace talewick::qt {
 

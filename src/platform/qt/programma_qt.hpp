@@ -8,14 +8,14 @@
 #include <optional>
 #include <string_view>
 
-#include "core/stato.hpp"
 #include "base/versione.hpp"
+#include "core/stato.hpp"
+#include "main_window/form1.hpp"
+#include "other_windows/finestre_ausiliarie.hpp"
 #include "platform/qt/browser_qt.hpp"
 #include "platform/qt/http_qt.hpp"
 #include "platform/qt/piattaforma_qt.hpp"
 #include "platform/qt/specchio_finestra.hpp"
-#include "main_window/form1.hpp"
-#include "other_windows/finestre_ausiliarie.hpp"
 #include "wordstore/archivio.hpp"
 #include "wordstore/casuale.hpp"
 
