@@ -104,7 +104,7 @@ inline constexpr Colore colore_testo_menu{0, 0, 0, true};
 // One row of a window's layout table. `testo` is the text of a text box, the caption of a
 // label, button, check box or group, and ignored for lists (their text is the selected item).
 struct DescrizioneControllo {
-  std::string_view nome;
+  std::string_view nome = {};
   Tipo_Controllo tipo = Tipo_Controllo::Etichetta;
   int indice = -1;  // place in a control array, -1 for a single control
   Collocazione collocazione = Collocazione::Finestra;
