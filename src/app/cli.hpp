@@ -10,7 +10,7 @@
 
 #include "wordstore/cartella_parole.hpp"
 
-namespace CLI {
+namespace CLI {  // NOLINT(readability-identifier-naming): CLI11's own namespace
 class App;
 }
 

@@ -28,7 +28,7 @@ constexpr CausaErrno cause[] = {
 
 bool UscitaDescrittore::Svuota() {
   const char* dati = pbase();
-  std::size_t resto = static_cast<std::size_t>(pptr() - pbase());
+  auto resto = static_cast<std::size_t>(pptr() - pbase());
   while (resto > 0 && errore_ == 0) {
     const ssize_t n = ::write(fd_, dati, resto);
     if (n < 0) {

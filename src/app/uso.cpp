@@ -126,7 +126,7 @@ CLI::Validator Seme_Valido() {
           ""};
 }
 
-CLI::Validator Lunghezza_Valida(std::string opzione) {
+CLI::Validator Lunghezza_Valida(const std::string& opzione) {
   return {[opzione](std::string& testo) {
             const auto valore = Solo_Cifre(testo) ? Valore(testo, lunghezza_massima) : std::nullopt;
             if (!valore || *valore == 0) throw ErroreUso(messaggi::Lunghezza_Non_Valida(opzione, testo));

@@ -19,7 +19,7 @@ CLI::Validator Numero_Da_Uno();
 // --seed: a whole number from 0 to 2^64 - 1.
 CLI::Validator Seme_Valido();
 // --min, --max: a whole number from 1 to 1000.
-CLI::Validator Lunghezza_Valida(std::string opzione);
+CLI::Validator Lunghezza_Valida(const std::string& opzione);
 
 // The Italian message for a usage error found while parsing `app`.
 std::string Messaggio_Uso(const CLI::ParseError& errore, const CLI::App& app);

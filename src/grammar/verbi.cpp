@@ -59,7 +59,7 @@ static_assert(std::size(infiniti) == 61);
 }  // namespace
 
 void Correggi_Verbi_Passato_Prossimo(Dato& dato) {
-  const Accordo* accordo = Cerca_Chiave<Accordo>(accordi_passato_prossimo, dato.forma_dato);
+  const auto* accordo = Cerca_Chiave<Accordo>(accordi_passato_prossimo, dato.forma_dato);
   if (accordo == nullptr) return;
   Cancella_Info_Programma(dato);
   std::string& valore = dato.valore_dato;
@@ -71,7 +71,7 @@ void Correggi_Verbi_Passato_Prossimo(Dato& dato) {
 void Correggi_Verbi_Participio_Passato(Dato& dato) {
   Applica_Sostituzioni(dato.valore_dato, ausiliari_tolti);
   Iniziale_Stringa_Maiuscola(dato);
-  const Finale* finale = Cerca_Chiave<Finale>(finali_participio, dato.forma_dato);
+  const auto* finale = Cerca_Chiave<Finale>(finali_participio, dato.forma_dato);
   if (finale == nullptr) return;
   Cancella_Info_Programma(dato);
   std::string& valore = dato.valore_dato;

@@ -38,7 +38,7 @@ class Scaricatore {
 class Navigatore {
  public:
   virtual ~Navigatore() = default;
-  virtual int GoURL(std::string_view IndirizzoURL) = 0;
+  virtual int GoURL(std::string_view indirizzo_url) = 0;
 };
 
 // The whole check, whatever the server does, gives up after this.

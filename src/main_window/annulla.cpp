@@ -29,20 +29,20 @@ void Ripeti(Controllo& box, Cronologia& h, std::size_t casella) {
 
 }  // namespace
 
-void Undo_Click(Controllo& SlotNome, Controllo& SlotNome1, Cronologia& cronologia, Piattaforma& piattaforma) {
-  if ((SlotNome.Visibile() && cronologia.nessun_risultato[0]) ||
-      (SlotNome1.Visibile() && cronologia.nessun_risultato[1])) {
+void Undo_Click(Controllo& slot_nome, Controllo& slot_nome1, Cronologia& cronologia, Piattaforma& piattaforma) {
+  if ((slot_nome.Visibile() && cronologia.nessun_risultato[0]) ||
+      (slot_nome1.Visibile() && cronologia.nessun_risultato[1])) {
     Avvisa(piattaforma, messaggi::nessun_risultato_precedente);
   } else if (!cronologia.annulla_disponibile[0] && !cronologia.annulla_disponibile[1]) {
     Avvisa(piattaforma, messaggi::solo_un_risultato);
   }
-  Annulla(SlotNome, cronologia, 0);
-  Annulla(SlotNome1, cronologia, 1);
+  Annulla(slot_nome, cronologia, 0);
+  Annulla(slot_nome1, cronologia, 1);
 }
 
-void Redo_Click(Controllo& SlotNome, Controllo& SlotNome1, Cronologia& cronologia) {
-  Ripeti(SlotNome, cronologia, 0);
-  Ripeti(SlotNome1, cronologia, 1);
+void Redo_Click(Controllo& slot_nome, Controllo& slot_nome1, Cronologia& cronologia) {
+  Ripeti(slot_nome, cronologia, 0);
+  Ripeti(slot_nome1, cronologia, 1);
 }
 
 }  // namespace talewick

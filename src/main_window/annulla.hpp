@@ -8,9 +8,9 @@
 namespace talewick {
 
 // Warns when there is nothing to go back to, then steps back every box with an undo pending.
-void Undo_Click(Controllo& SlotNome, Controllo& SlotNome1, Cronologia& cronologia, Piattaforma& piattaforma);
+void Undo_Click(Controllo& slot_nome, Controllo& slot_nome1, Cronologia& cronologia, Piattaforma& piattaforma);
 
 // Steps forward every box with a redo pending; never warns.
-void Redo_Click(Controllo& SlotNome, Controllo& SlotNome1, Cronologia& cronologia);
+void Redo_Click(Controllo& slot_nome, Controllo& slot_nome1, Cronologia& cronologia);
 
 }  // namespace talewick

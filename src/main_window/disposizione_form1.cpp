@@ -9,8 +9,10 @@ namespace talewick {
 namespace {
 
 using enum Tipo_Controllo;
+// NOLINTBEGIN(readability-identifier-naming): they read as the enumerators they stand for.
 constexpr auto Dentro = Collocazione::Dentro;
 constexpr auto Sopra = Collocazione::Sopra;
+// NOLINTEND(readability-identifier-naming)
 
 constexpr double carattere_pulsanti = 9.75;
 constexpr double carattere_risultati = 12;

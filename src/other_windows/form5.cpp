@@ -14,6 +14,8 @@ constexpr int larghezza_etichetta = 2535;
 
 std::vector<DescrizioneControllo> Crea_Disposizione() {
   std::vector<DescrizioneControllo> d;
+  // Leaves room for the grand total, the rule and the button as well.
+  d.reserve(posti_conteggio + posti_categoria + posti_tag + 3);
   for (int i = 0; i < static_cast<int>(posti_conteggio); ++i) {
     d.push_back({.nome = "Conteggio",
                  .tipo = Etichetta,

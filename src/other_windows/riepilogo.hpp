@@ -29,8 +29,10 @@ struct FormulaRiepilogo {
 };
 
 namespace termini {
+// NOLINTBEGIN(readability-identifier-naming): N and S are the formulas' own notation.
 inline constexpr Termine N{Termine::Tipo::Nomi, 0};
 inline constexpr Termine S{Termine::Tipo::Sillabe, 0};
+// NOLINTEND(readability-identifier-naming)
 constexpr Termine c(int i) { return {Termine::Tipo::File, i}; }
 constexpr Termine t(int k) { return {Termine::Tipo::Tag, k}; }
 }  // namespace termini

@@ -87,7 +87,7 @@ std::vector<fs::path> Cartelle_Dati_Sistema(std::string_view xdg_data_dirs) {
 }
 
 fs::path Cartella_Dati_Utente(const Ambiente& ambiente) {
-  const fs::path xdg(ambiente.xdg_data_home);
+  fs::path xdg(ambiente.xdg_data_home);
   if (xdg.is_absolute()) return xdg;
   const fs::path casa(ambiente.home);
   if (casa.is_absolute()) return casa / ".local" / "share";

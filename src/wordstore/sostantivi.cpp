@@ -21,12 +21,13 @@ constexpr std::array<std::size_t, 10> ordine_tag = {1, 0, 5, 4, 6, 2, 3, 7, 9, 8
 }  // namespace
 
 const CategoriaSostantivo* Categoria_da_Tag(std::string_view valore) {
-  // Look from the end: the last tag in lookup order wins.
-  for (auto i = ordine_tag.rbegin(); i != ordine_tag.rend(); ++i) {
-    const auto& categoria = categorie_sostantivi[*i];
-    if (valore.find(categoria.tag) != std::string_view::npos) return &categoria;
+  // Keeps the last match: the last tag in lookup order wins.
+  const CategoriaSostantivo* trovata = nullptr;
+  for (const auto i : ordine_tag) {
+    const auto& categoria = categorie_sostantivi[i];
+    if (valore.find(categoria.tag) != std::string_view::npos) trovata = &categoria;
   }
-  return nullptr;
+  return trovata;
 }
 
 void Carica_Categoria_Sostantivo(Contesto& contesto, int valore_posizione_dato, Categorie ammesse) {

@@ -9,7 +9,7 @@ class NavigatoreQt final : public Navigatore {
  public:
   // 1 when the platform took the address, 0 when it is no http or https address or no
   // browser could be started.
-  int GoURL(std::string_view IndirizzoURL) override;
+  int GoURL(std::string_view indirizzo_url) override;
 };
 
 }  // namespace talewick::qt
