@@ -19,7 +19,6 @@ inline constexpr std::string_view aggettivi = "Aggettivi";
 inline constexpr std::string_view verbi = "VerbiPassatoProssimo";
 inline constexpr std::string_view nessuna_forma = "No";  // matches no keyword of the correction pass
 
-
 // "Sing" for 1, "Plur" for 2.
 constexpr std::string_view Numero(std::int64_t k) { return k == 1 ? singolare : plurale; }
 
