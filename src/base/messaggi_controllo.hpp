@@ -5,9 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace talewick::messaggi {
-
-namespace controllo {
+namespace talewick::messaggi::controllo {
 inline std::string C(std::string_view testo) { return "«" + std::string(testo) + "»"; }
 
 inline constexpr std::string_view errore = "errore";
@@ -274,6 +272,4 @@ inline std::string Prova(std::string_view voce, std::string_view forme) {
 }
 inline constexpr std::string_view oppure = " oppure ";
 
-}  // namespace controllo
-
-}  // namespace talewick::messaggi
+}  // namespace talewick::messaggi::controllo

@@ -101,7 +101,7 @@ std::vector<Segnalazione> Controllore::Esegui() {
   }
   std::set<std::string> estranei;
   for (const auto& voce : std::filesystem::directory_iterator(cartella_, errore)) {
-    const auto percorso = voce.path();
+    const auto& percorso = voce.path();
     if (percorso.extension() != ".txt") continue;
     const auto nome = percorso.stem().string();
     if (std::find(nome_file.begin(), nome_file.end(), nome) == nome_file.end()) estranei.insert(nome);

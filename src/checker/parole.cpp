@@ -62,7 +62,7 @@ std::string Controllore::Prove_Suggerimento(const std::string& voce, const Descr
   std::vector<std::string_view> prove;
   std::vector<std::string> plurali;
   if (descrizione.tipo == Tipo::sostantivo) {
-    prove.push_back(descrizione.genere == "Mas" ? "[m]" : "[f]");
+    prove.emplace_back(descrizione.genere == "Mas" ? "[m]" : "[f]");
     plurali.push_back(std::string(descrizione.genere) + "PlurDet");
   } else {
     prove.assign(suggerimenti.begin(), suggerimenti.end());

@@ -64,9 +64,9 @@ INSTANTIATE_TEST_SUITE_P(OgniTipo, DatabaseDistribuito,
                          testing::Values("Nomi Edifici", "Nomi Oggetti Magici", "Nomi Oggetti Intelligenti",
                                          "Nomi Gruppi", "Nomi Divinità", "Titoli Libri", "Spunti Avventure",
                                          "Descrizione Pozioni"),
-                         [](const testing::TestParamInfo<const char*>& info) {
+                         [](const testing::TestParamInfo<const char*>& tipo) {
                            std::string nome;
-                           for (const char c : std::string_view(info.param)) {
+                           for (const char c : std::string_view(tipo.param)) {
                              if (std::isalpha(static_cast<unsigned char>(c))) nome += c;
                            }
                            return nome;

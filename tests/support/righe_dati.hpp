@@ -82,6 +82,6 @@ using Regole = std::map<std::string, std::function<void(const std::vector<std::s
     regola->second(GetParam().colonne);                                                              \
   }                                                                                                  \
   INSTANTIATE_TEST_SUITE_P(File, Suite, testing::ValuesIn(::talewick::prova::Leggi_Righe(percorso)), \
-                           [](const testing::TestParamInfo<::talewick::prova::RigaDati>& info) {     \
-                             return info.param.regola + "_" + info.param.nome;                       \
+                           [](const testing::TestParamInfo<::talewick::prova::RigaDati>& riga) {     \
+                             return riga.param.regola + "_" + riga.param.nome;                       \
                            })
