@@ -14,13 +14,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Espandi(std::string testo, const fs::path& radice) {
-  for (auto posto = testo.find('@'); posto != std::string::npos; posto = testo.find('@', posto + 1)) {
-    testo.replace(posto, 1, radice.string());
-  }
-  return testo;
-}
-
 // A row of cartelle.tsv.
 void Trova_Cartella(const std::vector<std::string>& riga) {
   ASSERT_GE(riga.size(), 4u);
@@ -40,14 +33,14 @@ void Trova_Cartella(const std::vector<std::string>& riga) {
   ambiente.home = (radice / "casa").string();
   ambiente.xdg_data_dirs = (radice / "sistema").string();
   std::vector<std::string> argomenti;
-  for (auto a = riga.begin() + 4; a != riga.end(); ++a) argomenti.push_back(Espandi(*a, radice));
+  for (auto a = riga.begin() + 4; a != riga.end(); ++a) argomenti.push_back(prova::Espandi(*a, radice.string()));
 
   std::ostringstream out, err;
   const int codice = Esegui(argomenti, out, err, ambiente);
   if (riga[2] != "-") {
     EXPECT_EQ(codice, std::stoi(riga[2])) << err.str();
   }
-  EXPECT_EQ(err.str().substr(0, err.str().find('\n')), Espandi(riga[3], radice));
+  EXPECT_EQ(err.str().substr(0, err.str().find('\n')), prova::Espandi(riga[3], radice.string()));
   if (codice == 0) {
     EXPECT_NE(out.str(), "");
   }

@@ -15,13 +15,7 @@ namespace talewick::cli {
 namespace {
 
 using prova::Esegui_Con;
-
-std::string Espandi(std::string testo, const std::string& cartella) {
-  for (auto posto = testo.find('@'); posto != std::string::npos; posto = testo.find('@', posto + cartella.size())) {
-    testo.replace(posto, 1, cartella);
-  }
-  return testo;
-}
+using prova::Espandi;
 
 void Confronta(const std::string& atteso, const std::string& ottenuto) {
   if (atteso.starts_with('~')) {

@@ -95,19 +95,6 @@ TEST_P(AggettiviPerCategoria, SoloSuiNomiAmmessi) {
 
 INSTANTIATE_TEST_SUITE_P(Tabella, AggettiviPerCategoria, testing::Values(casi[1], casi[3], casi[4], casi[5]), Nome);
 
-// A verb's "[per:…]" decides the nouns its participle qualifies, whatever its object.
-TEST(ParticipiDelDominio, LaListaPerVinceSullOggetto) {
-  auto voci = prova::Voci_Di("Dominio");
-  voci["VerbiPassatoProssimo"] = "ha forgiato[tr][ogg:ar][per:um]\nha affilato[tr][ogg:ar]";
-  ProvaGeneratore prova(Carica_Dio_Casuale, voci);
-  const auto conta = prova.Frequenze(5, 400, [](const std::string& r) -> std::string {
-    if (r.find("Forgiat") == std::string::npos) return "aggettivo";
-    return r.find("Stocc") != std::string::npos || r.find("Lanc") != std::string::npos ? "armi" : "umani";
-  });
-  EXPECT_EQ(conta.count("armi"), 0U);
-  EXPECT_GT(conta.count("umani"), 0U);
-}
-
 // The purpose of a hook is a goal ("[meta]") whenever one admits the subject, and not the main verb.
 TEST(SpuntiConParticipi, LoScopoEUnaMetaDiversaDalVerbo) {
   ProvaGeneratore prova(Carica_Spunto_Avventura_Casuale, prova::Voci_Di("Mete"));
@@ -121,14 +108,6 @@ TEST(SpuntiConParticipi, LoScopoEUnaMetaDiversaDalVerbo) {
   EXPECT_EQ(conta.count("altro"), 0U);
   EXPECT_EQ(conta.count("ripetuto"), 0U);
   EXPECT_GT(conta.count("meta"), 0U);
-}
-
-// Hooks still draw every verb, "ha dormito" included.
-TEST(SpuntiConParticipi, OgniVerbo) {
-  ProvaGeneratore prova(Carica_Spunto_Avventura_Casuale, {{"VerbiPassatoProssimo", "ha dormito[intr]"}});
-  const auto conta = prova.Frequenze(
-      3, 20, [](const std::string& r) { return r.find(" dormit") != std::string::npos ? "dormito" : "altro"; });
-  EXPECT_EQ(conta.at("dormito"), 20);
 }
 
 }  // namespace

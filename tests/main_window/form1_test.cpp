@@ -42,11 +42,8 @@ TEST(FormLoad, RiepilogoCaricatoNascostoConLaVersione_PoiIlControlloAggiornament
   form4.Collega(Evento_Finestra::Load, [&] { ordine.push_back("Form4 " + f.SlotNome.Testo()); });
   f.controllo_aggiornamento = [&] { ordine.push_back("aggiornamento " + form4["Label8"].Testo()); };
   f.Carica();
-  ASSERT_EQ(ordine.size(), 2u);
-  EXPECT_EQ(ordine[0], "Form4 " + f.SlotNome.Testo());
-  EXPECT_EQ(ordine[1], "aggiornamento Vers. 1.12.0");
-  EXPECT_TRUE(form4.Caricata());
-  EXPECT_FALSE(form4.Visibile());
+  EXPECT_EQ(ordine, (std::vector<std::string>{"Form4 " + f.SlotNome.Testo(), "aggiornamento Vers. 1.12.0"}));
+  EXPECT_TRUE(form4.Caricata() && !form4.Visibile());
 }
 
 // A failed count at start-up is the message shown, once, with no first result after it: not even
@@ -78,28 +75,20 @@ TEST_F(Command1, OpzioniLetteDaiControlliAlMomentoDiGenerare) {
   EXPECT_EQ(b.stato.opzioni.CosaGenerare, "Nomi Edifici");  // nothing read before generating
   f.Command1.Scatena(Evento::Click);
   const Opzioni& o = b.stato.opzioni;
-  EXPECT_EQ(o.CosaGenerare, "Nomi Personaggi");
-  EXPECT_EQ(o.TipoNomi, "Inglese Composto");
-  EXPECT_EQ(o.Min, "X");
-  EXPECT_EQ(o.Max, "X");
-  EXPECT_FALSE(o.Aggettivi);
-  EXPECT_EQ(o.ComboOpzioni, "Genera solo nomi di armi");
-  EXPECT_EQ(o.NomePers, "Il Molo");
-  EXPECT_EQ(o.NumeroNomi, "10");
+  EXPECT_EQ(o.CosaGenerare + "|" + o.TipoNomi + "|" + o.Min + ".." + o.Max + "|" + o.ComboOpzioni + "|" + o.NomePers +
+                "|" + o.NumeroNomi + "|" + std::to_string(o.Aggettivi),
+            "Nomi Personaggi|Inglese Composto|X..X|Genera solo nomi di armi|Il Molo|10|0");
   EXPECT_EQ(f.SlotNome.Testo(), "Stormstorm");
 }
 
 TEST_F(Command1, PresentazioneDelTipoSulleCaselle) {
   BancoForm1::Scegli(f.CosaGenerare, "Titoli Libri");
   f.Command1.Scatena(Evento::Click);
-  EXPECT_TRUE(f.SlotNome.Corsivo());
-  EXPECT_TRUE(f.SlotNome1.Corsivo());
+  EXPECT_TRUE(f.SlotNome.Corsivo() && f.SlotNome1.Corsivo());
   BancoForm1::Scegli(f.CosaGenerare, "Spunti Avventure");
   f.Command1.Scatena(Evento::Click);
-  EXPECT_FALSE(f.SlotNome.Corsivo());
-  EXPECT_FALSE(f.SlotNome1.Corsivo());
-  EXPECT_EQ(f.SlotNome.Dimensione_Carattere(), 10);
-  EXPECT_EQ(f.SlotNome1.Dimensione_Carattere(), 12);
+  EXPECT_FALSE(f.SlotNome.Corsivo() || f.SlotNome1.Corsivo());
+  EXPECT_EQ(std::pair(f.SlotNome.Dimensione_Carattere(), f.SlotNome1.Dimensione_Carattere()), std::pair(10.0, 12.0));
 }
 
 // An access word opens the statistics window and changes nothing else (which words do: the

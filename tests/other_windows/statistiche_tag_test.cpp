@@ -1,5 +1,6 @@
 #include "other_windows/statistiche_tag.hpp"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "support/database_prova.hpp"
@@ -70,12 +71,8 @@ TEST(StatisticheTag, ConteggiDeiTagEGrandiTotali) {
   Conteggi_File c;
   c.fill(100000);
   const auto testi = Testi_Statistiche(c, Conteggi_Tag{4, 5, 6, 7, 8, 99}, ",");
-  EXPECT_EQ(testi.TagNome[0], "Tag [mag]: 4");
-  EXPECT_EQ(testi.TagNome[1], "Tag [liq]: 5");
-  EXPECT_EQ(testi.TagNome[2], "Tag [col]: 6");
-  EXPECT_EQ(testi.TagNome[3], "Tag [o]: 7");
-  EXPECT_EQ(testi.TagNome[4], "Tag [s]: 8");
-  EXPECT_EQ(testi.TagNome[5], "");
+  EXPECT_THAT(testi.TagNome,
+              testing::ElementsAre("Tag [mag]: 4", "Tag [liq]: 5", "Tag [col]: 6", "Tag [o]: 7", "Tag [s]: 8", ""));
   EXPECT_EQ(testi.Totale, "Totale Assoluto Vocaboli: 3800000");
   EXPECT_EQ(testi.Categoria[10], "Sostantivi Totali: 2000000");
   EXPECT_EQ(testi.Categoria[0], "Altro: 200000 (10%)");

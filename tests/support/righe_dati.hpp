@@ -66,6 +66,14 @@ inline std::vector<std::int64_t> Numeri(const std::string& colonna) {
   return numeri;
 }
 
+// A column with each "@" replaced by `radice` (the scratch folder of a test).
+inline std::string Espandi(std::string testo, const std::string& radice) {
+  for (auto posto = testo.find('@'); posto != std::string::npos; posto = testo.find('@', posto + radice.size())) {
+    testo.replace(posto, 1, radice);
+  }
+  return testo;
+}
+
 inline void PrintTo(const RigaDati& riga, std::ostream* uscita) { *uscita << riga.regola << ' ' << riga.nome; }
 
 // What a rule checks on the columns of one of its rows.

@@ -35,9 +35,7 @@ class Macchina {
   Macchina& operator=(const Macchina&) = delete;
 
   [[nodiscard]] std::string Espandi(std::string_view testo) const {
-    std::string risultato;
-    for (const char c : testo) risultato += c == '@' ? radice_.string() : std::string(1, c);
-    return risultato;
+    return prova::Espandi(std::string(testo), radice_.string());
   }
   [[nodiscard]] fs::path P(std::string_view relativo) const { return radice_ / relativo; }
   void Scrivi(std::string_view relativo, std::string_view contenuto) const {
@@ -140,14 +138,6 @@ TEST_F(Copia, LaFinestraCopiaUnaVoltaSola) {
   EXPECT_EQ(seconda.cartella.origine, Utente);
   EXPECT_EQ(Leggi(copia / "Aggettivi.txt"), "Verde\n");
   EXPECT_FALSE(fs::exists(copia / "LEGGIMI.md"));
-}
-
-TEST_F(Copia, LaRigaDiComandoNonScrive) {
-  const Cartella_Parole trovata = Trova_Cartella_Parole(ambiente);
-  EXPECT_EQ(trovata.origine, Installata);
-  EXPECT_EQ(trovata.percorso, m.P("sistema/talewick/Database"));
-  EXPECT_EQ(trovata.copia_utente, m.P("casa/.local/share/talewick/Database"));
-  EXPECT_FALSE(fs::exists(m.P("casa")));
 }
 
 TEST_F(Copia, NessunaCopiaQuandoLeggeLaCartellaCorrente) {

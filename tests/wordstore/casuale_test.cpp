@@ -8,12 +8,6 @@
 namespace talewick {
 namespace {
 
-TEST(MotoreCasuale, UnSemeDaSempreLaStessaSequenza) {
-  Motore_Casuale a(7);
-  Motore_Casuale b(7);
-  for (int i = 0; i < 100; ++i) EXPECT_EQ(a.Estrai(1000), b.Estrai(1000));
-}
-
 TEST(MotoreCasuale, UniformeInZeroUno) {
   Motore_Casuale casuale(11);
   for (int i = 0; i < 100000; ++i) {

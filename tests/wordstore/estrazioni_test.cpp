@@ -47,21 +47,6 @@ TEST(CategoriaSostantivo, IPesiSonoIConteggiDiOra) {
   EXPECT_EQ(p.archivio.numero_vocaboli[2], 1);
 }
 
-// Only a verb beginning with "è " or one the complement check finds transitive qualifies a noun.
-TEST(Participio, SoloQuelliCheFannoDaAggettivo) {
-  const prova::Voci verbi = {
-      {"VerbiPassatoProssimo", "ha dormito[intr]\nè caduto[intr]\nha mosso[tr][intr]\nha rubato[tr]"}};
-  ProvaContesto p({1, 2}, verbi);
-  p.contesto[1].nome_file_dato = "VerbiPassatoProssimo";
-  Carica_Participio(p.contesto, 1);
-  EXPECT_EQ(p.contesto[1].valore_dato, "è caduto[intr]");
-  Carica_Participio(p.contesto, 1);
-  EXPECT_EQ(p.contesto[1].valore_dato, "ha rubato[tr]");
-  ProvaContesto oltre({3}, verbi);
-  oltre.contesto[1].nome_file_dato = "VerbiPassatoProssimo";
-  EXPECT_THROW(Carica_Participio(oltre.contesto, 1), std::logic_error);
-}
-
 TEST(Participio, NessunoAdattoAllaCategoriaPrendeOgniParticipio) {
   ProvaContesto p({2}, {{"VerbiPassatoProssimo", "ha ucciso[tr][ogg:um]\nè fuggito[intr][sogg:um]\nha dormito[intr]"}});
   p.contesto[1].nome_file_dato = "VerbiPassatoProssimo";
