@@ -29,7 +29,9 @@ class Programma : public ::testing::Test {
   }
   template <class W>
   W* Di(std::string_view nome) {
-    return prova::Di<W>(programma.Specchio(), nome);
+    auto* w = qobject_cast<W*>(programma.Specchio().Widget(nome));
+    EXPECT_NE(w, nullptr) << nome;
+    return w;
   }
   void Premi(std::string_view pulsante) { QTest::mouseClick(Di<QPushButton>(pulsante), Qt::LeftButton); }
   // Puts the focus where a click would, and lets the model hear of it.

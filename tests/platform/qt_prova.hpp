@@ -11,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include "platform/qt/aspetto_qt.hpp"
-#include "platform/qt/specchio_finestra.hpp"
 
 namespace talewick::qt::prova {
 
@@ -26,14 +25,6 @@ inline QApplication& Applicazione() {
     return a;
   }();
   return *applicazione;
-}
-
-// The widget of control `nome` (`indice` in an array) as a W, or a failure.
-template <class W>
-W* Di(const SpecchioFinestra& specchio, std::string_view nome, int indice = -1) {
-  auto* w = qobject_cast<W*>(specchio.Widget(nome, indice));
-  EXPECT_NE(w, nullptr) << nome;
-  return w;
 }
 
 struct Box_Visto {

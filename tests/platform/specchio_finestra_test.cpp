@@ -64,7 +64,9 @@ class Specchio : public ::testing::Test {
  protected:
   template <class W>
   W* Di(std::string_view nome, int indice = -1) {
-    return prova::Di<W>(specchio, nome, indice);
+    auto* w = qobject_cast<W*>(specchio.Widget(nome, indice));
+    EXPECT_NE(w, nullptr) << nome;
+    return w;
   }
   int Px(int twips) const { return specchio.Pixel(twips); }
 
