@@ -47,6 +47,13 @@ std::vector<std::int64_t> Estrazioni(const std::string& modifiche) {
   return estrazioni;
 }
 
+// Over the word files of `gruppo` in voci.tsv, the draws in order (every draw after them gives 1).
+void Grezzo(std::string_view gruppo, const std::vector<std::string>& c) {
+  ProvaGeneratore prova(Carica_Spunto_Avventura_Casuale, prova::Voci_Di(gruppo));
+  prova.stato.opzioni.Aggettivi = c.at(1) == "si";
+  EXPECT_EQ(prova.Genera(prova::Numeri(c.at(0))), c.at(2));
+}
+
 // Columns: the choices, whether adjectives are on ("si"), the hook.
 const prova::Regole regole = {
     {"spunto",
@@ -55,6 +62,8 @@ const prova::Regole regole = {
        prova.stato.opzioni.Aggettivi = c.at(1) == "si";
        EXPECT_EQ(prova.Genera(Estrazioni(c.at(0))), c.at(2));
      }},
+    {"mete", [](const std::vector<std::string>& c) { Grezzo("Mete", c); }},
+    {"per_categoria", [](const std::vector<std::string>& c) { Grezzo("AggettiviPerCategoria", c); }},
 };
 
 RIGHE_DATI(SpuntiAvventure, TALEWICK_DATI, regole);
@@ -64,22 +73,6 @@ TEST(SpuntoAvventura, LoScopoSiEstraeSoloTraIVerbiAmmessi) {
   ProvaGeneratore prova(Carica_Spunto_Avventura_Casuale, prova::Voci_Di("Spunti"));
   for (const auto e : Estrazioni("umani_o_animali=0 verbo=10 verbo_scopo=10")) prova.casuale.Aggiungi({e});
   EXPECT_THROW(Carica_Spunto_Avventura_Casuale(prova.stato), std::logic_error);
-}
-
-TEST(SpuntoAvventura, MaiVirgolaPrimaDelPunto) {
-  ProvaGeneratore prova(Carica_Spunto_Avventura_Casuale, prova::Voci_Di("Spunti"));
-  prova.stato.opzioni.Aggettivi = false;
-  const auto conta = prova.Frequenze(13, 500, [](const std::string& r) -> std::string {
-    if (r.find(",.") != std::string::npos || r.find("  ") != std::string::npos || !r.ends_with('.') ||
-        r.ends_with("..")) {
-      return "difettoso: " + r;
-    }
-    return r.ends_with(", nel bosco.") || r.ends_with(", nella torre.") || r.ends_with(", nel castello.") ? "virgola"
-                                                                                                          : "altro";
-  });
-  for (const auto& [etichetta, volte] : conta) EXPECT_FALSE(etichetta.starts_with("difettoso")) << etichetta;
-  EXPECT_GT(conta.count("virgola"), 0U);
-  EXPECT_GT(conta.count("altro"), 0U);
 }
 
 }  // namespace
