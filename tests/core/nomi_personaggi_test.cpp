@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-
 #include "dispatch/dispatcher.hpp"
 #include "support/casuale_scriptato.hpp"
 #include "support/database_prova.hpp"
@@ -29,7 +27,6 @@ struct CartellaNomi {
   prova::CasualeScriptato casuale{};
   Stato stato{archivio, casuale};
 };
-class NomiPersonaggi : public testing::Test, public CartellaNomi {};
 
 // The rows of nomi.tsv.
 void Riga(const std::vector<std::string>& c, bool genera) {
@@ -60,21 +57,6 @@ void Riga(const std::vector<std::string>& c, bool genera) {
 const prova::Regole regole = {{"nome", [](const auto& c) { Riga(c, false); }},
                               {"genera", [](const auto& c) { Riga(c, true); }}};
 RIGHE_DATI(Nomi, TALEWICK_DATI, regole);
-
-TEST_F(NomiPersonaggi, LunghezzeTraMinEMax) {
-  Motore_Casuale motore(9);
-  Stato seminato(archivio, motore);
-  seminato.opzioni.TipoNomi = "Nano";
-  seminato.opzioni.Min = "2";
-  seminato.opzioni.Max = "4";
-  std::set<std::size_t> lunghezze;
-  for (int i = 0; i < 300; ++i) {
-    seminato.slot_nome.testo.clear();
-    Carica_Nome_Persona_Casuale(seminato, 0);
-    lunghezze.insert(seminato.slot_nome.testo.size() / std::string("dùr").size());
-  }
-  EXPECT_EQ(lunghezze, (std::set<std::size_t>{2, 3, 4}));
-}
 
 }  // namespace
 }  // namespace talewick

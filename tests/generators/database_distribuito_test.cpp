@@ -29,37 +29,6 @@ TEST_P(DatabaseDistribuito, RisultatiPuliti) {
   }
 }
 
-// In hooks the composition writes its place once, and the purpose verb's complement only
-// inside the purpose clause.
-TEST(SpuntiDistribuiti, LuogoUnaVoltaENessunComplementoSciolto) {
-  Archivio archivio(prova::Database_Distribuito());
-  Motore_Casuale casuale(7);
-  Stato stato(archivio, casuale);
-  stato.opzioni.CosaGenerare = "Spunti Avventure";
-  int finali = 0;
-  for (int i = 0; i < 10000; ++i) {
-    ASSERT_FALSE(Genera_Altro_Valore(stato));
-    std::string spunto = stato.slot_nome.testo;
-    SCOPED_TRACE(spunto);
-    const Dato& verbo = stato[1];
-    const Dato& scopo = stato[7];
-    const std::string& luogo = stato[6].valore_dato;
-    // A place of the purpose clause may be drawn the same by chance: leave it out of the count.
-    if (verbo.ha_scopo_dato && !scopo.transitivo_dato) {
-      const auto pos = spunto.rfind(stato[10].valore_dato);
-      if (pos != std::string::npos) spunto.erase(pos, stato[10].valore_dato.size());
-    }
-    const auto prima = spunto.find(luogo);
-    EXPECT_EQ(spunto.find(luogo, prima == std::string::npos ? 0 : prima + 1), std::string::npos);
-    if (verbo.ha_scopo_dato) {
-      ++finali;
-    } else if ((scopo.ha_spec_dato || scopo.ha_term_dato) && stato[11].valore_dato != stato[5].valore_dato) {
-      EXPECT_EQ(spunto.find(stato[11].valore_dato), std::string::npos);
-    }
-  }
-  EXPECT_GT(finali, 0);
-}
-
 INSTANTIATE_TEST_SUITE_P(OgniTipo, DatabaseDistribuito,
                          testing::Values("Nomi Edifici", "Nomi Oggetti Magici", "Nomi Oggetti Intelligenti",
                                          "Nomi Gruppi", "Nomi Divinità", "Titoli Libri", "Spunti Avventure",

@@ -7,7 +7,6 @@
 #include "wordstore/liste.hpp"
 #include "wordstore/sostantivi.hpp"
 #include "wordstore/tag.hpp"
-#include "wordstore/testo.hpp"
 
 namespace talewick {
 namespace {
@@ -77,19 +76,6 @@ TEST(CodiciCategoria, SonoITagSenzaParentesi) {
   for (std::size_t i = 0; i < 10; ++i) EXPECT_EQ(Categoria_Del_Codice(Codice_Categoria(i)), 1U << i);
   EXPECT_EQ(Categoria_Del_Codice("[an]"), 0U);
   EXPECT_EQ(Categoria_Del_Codice("an"), categoria_animali);
-}
-
-TEST(Testo, CaratteriNonByteESostituzioniSenzaRiesame) {
-  EXPECT_EQ(Lunghezza_Ultimo_Carattere("andò"), 2U);
-  EXPECT_EQ(Lunghezza_Ultimo_Carattere("ando"), 1U);
-  EXPECT_EQ(Lunghezza_Primo_Carattere("Èra"), 2U);
-  EXPECT_EQ(Lunghezza_Ultimo_Carattere(""), 0U);
-  std::string s = "Il re e Il drago";
-  EXPECT_EQ(Sostituisci_Tutto(s, "Il ", "del "), 2U);
-  EXPECT_EQ(s, "del re e del drago");
-  s = "aaa";
-  Sostituisci_Tutto(s, "a", "aa");
-  EXPECT_EQ(s, "aaaaaa");
 }
 
 }  // namespace
