@@ -152,18 +152,5 @@ TEST(LettoreCampi, RigheDeiCampiEVirgoletteAperte) {
   EXPECT_EQ(letti.righe_virgolette_aperte, std::vector<int>{2});
 }
 
-TEST(DecodificaFileParole, ByteNulToltiConLaLoroRiga) {
-  const auto d = Decodifica_File_Parole(std::string("ab\nc\0d\n\0", 8));
-  EXPECT_EQ(d.testo, "ab\ncd\n");
-  EXPECT_TRUE(d.conteneva_nul);
-  EXPECT_EQ(d.riga_nul, 2);
-  const auto utf16 =
-      Decodifica_File_Parole(std::string("\xFF\xFE"
-                                         "a\0\n\0\0\0",
-                                         8));
-  EXPECT_EQ(utf16.testo, "a\n");
-  EXPECT_EQ(utf16.riga_nul, 2);
-}
-
 }  // namespace
 }  // namespace talewick

@@ -38,6 +38,9 @@ const prova::Regole regole = {
        EXPECT_EQ(d.testo, c.at(1));
        EXPECT_EQ(codifiche.at(static_cast<std::size_t>(d.codifica)), c.at(2));
        EXPECT_EQ(d.righe_windows_1252, c.at(3).empty() ? std::vector<int>{} : std::vector<int>{std::stoi(c[3])});
+       if (c.size() > 4) {
+         EXPECT_EQ(std::to_string(d.riga_nul) + (d.conteneva_nul ? " nul" : ""), c[4]);
+       }
      }},
     {"pulizia",
      [](const Colonne& c) {
