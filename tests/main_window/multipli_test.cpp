@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -94,14 +93,6 @@ TEST(Lotto, NomiSuRigheNumerate_SenzaACapoFinale_RiletteOgniVolta) {
   // The hidden result slot keeps the last result, shown again in single mode.
   f.Command6.Scatena(Evento::Click);
   EXPECT_EQ(f.SlotNome.Testo(), "Zum Zum");
-}
-
-TEST(Lotto, FormatoDellElenco) {
-  EXPECT_EQ(Testo_Multiplo(std::vector<std::string>{"A", "B", "C"}), "1) A\r\n2) B\r\n3) C");
-  EXPECT_EQ(Testo_Multiplo(std::vector<std::string>{""}), "1) ");
-  const std::string cento = Testo_Multiplo(std::vector<std::string>(100, "x"));
-  EXPECT_TRUE(cento.ends_with("\r\n100) x"));
-  EXPECT_EQ(std::count(cento.begin(), cento.end(), '\n'), 99);
 }
 
 // A failed generation shows its message once and leaves no text: one result, or the batch it stops.
