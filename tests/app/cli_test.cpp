@@ -95,25 +95,5 @@ TEST_F(Cli, FileDaCinquantaMegaEVociLunghissime) {
   EXPECT_EQ(u.out.size(), 2 * lunga.size() + 2);
 }
 
-TEST_F(Cli, CoperturaElencaAlPiuVentiVoci_OgniTipoHaIlSuoRapporto) {
-  std::string aggettivi = "Rosso[col][liq][o][s]";
-  for (int i = 1; i <= 25; ++i) aggettivi += "\nVerde" + std::to_string(i);
-  db.Scrivi("Aggettivi", aggettivi);
-  auto u = Esegui({"copertura", "Descrizione Pozioni", "-n", "5"});
-  ASSERT_EQ(u.codice, 0) << u.err;
-  std::string atteso = Db() + "/Aggettivi.txt: 25 voci mai estratte su 26\n";
-  for (int i = 1; i <= 20; ++i) atteso += "  Verde" + std::to_string(i) + "\n";
-  EXPECT_TRUE(u.out.starts_with(atteso)) << u.out;
-  EXPECT_EQ(u.out.find("Verde21"), std::string::npos);
-  for (const char* tipo :
-       {"Descrizione Pozioni", "Nomi Divinità", "Nomi Edifici", "Nomi Gruppi", "Nomi Oggetti Intelligenti",
-        "Nomi Oggetti Magici", "Nomi Personaggi", "Spunti Avventure", "Titoli Libri"}) {
-    u = Esegui({"--seed", "2", "copertura", tipo, "-n", "300"});
-    EXPECT_EQ(u.codice, 0) << tipo << u.err;
-    EXPECT_NE(u.out.find(" voci mai estratte su "), std::string::npos) << tipo;
-    EXPECT_NE(u.out.find("%\n"), std::string::npos) << tipo;
-  }
-}
-
 }  // namespace
 }  // namespace talewick::cli
