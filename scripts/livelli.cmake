@@ -1,5 +1,5 @@
 # Fails when a source under SORGENTI includes a header of a layer above its own, or when Qt is
-# included outside the toolkit layer and the window's main. Run: cmake -DSORGENTI=src -P livelli.cmake
+# included outside the toolkit layer and the window's main. Run: cmake -DSORGENTI=src -P scripts/livelli.cmake
 set(ordine base wordstore grammar core generators dispatch main_window other_windows)
 # Layers outside the chain: what each may include besides itself.
 set(sotto_checker base wordstore grammar)
