@@ -179,6 +179,16 @@ inline std::string Codice_Ignoto(std::string_view voce, std::string_view codice,
          " non è tra i codici di questo tag e viene ignorato: i codici sono " + std::string(ammessi) +
          ", separati da «/»";
 }
+inline std::string Nessun_Nome_Fuori_Dai_Verbi(std::string_view voce) {
+  return "in " + C(voce) +
+         " «[per:-]» vale solo per i verbi di VerbiPassatoProssimo.txt: un aggettivo che non accompagna nessun nome "
+         "va tolto dal file";
+}
+inline std::string Attore_Fuori_Posto(std::string_view voce) {
+  return "in " + C(voce) +
+         " «[attore]» non ha effetto: conta solo nei nomi di MasUmani.txt, FemUmani.txt, MasAnimali.txt e "
+         "FemAnimali.txt";
+}
 inline std::string Np_Non_Dopo_Parola(std::string_view voce) {
   return "in " + C(voce) +
          " «[np]» deve stare subito dopo la parola che è un nome proprio, senza spazi: «oltre i Monti di Tharnak[np]»";
@@ -191,7 +201,7 @@ inline std::string Su_Fuori_Dai_Luoghi(std::string_view voce) {
 }
 inline constexpr std::string_view nessun_participio_aggettivo =
     "nessun verbo ha un participio che possa accompagnare un nome (un verbo che cominci con «è » o che abbia «[tr]» "
-    "senza «[intr]»): senza non si possono generare i nomi con un participio";
+    "senza «[intr]», e senza «[per:-]»): senza non si possono generare i nomi con un participio";
 inline std::string Transitivo_Senza_Oggetto(std::string_view voce) {
   return C(voce) +
          " è transitivo ma non ha «[ogg:…]»: negli spunti d'avventura il suo oggetto può essere un nome di qualsiasi "

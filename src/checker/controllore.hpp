@@ -26,6 +26,7 @@ struct Descrizione {
   std::string_view genere;  // "Mas" or "Fem" for a noun file
   bool luoghi = false;      // place nouns also take "SingIn"
   bool dove = false;        // place phrases, where "[np]" works
+  bool attori = false;      // people and animals, where "[attore]" works
 };
 
 Descrizione Descrivi(std::string_view nome);

@@ -168,6 +168,7 @@ void Controllore::Controlla_Tag_Di_Uso(const std::string& voce, int riga, const 
       continue;
     }
     if (tag.vuota) Errore(riga, m::Lista_Vuota(voce, testo));
+    if (tag.nessuna && descrizione.tipo != Tipo::verbo) Errore(riga, m::Nessun_Nome_Fuori_Dai_Verbi(voce));
     for (const auto& codice : tag.codici_ignoti) {
       Errore(riga, m::Codice_Ignoto(voce, codice, testo, Codici_Ammessi(*tag.tipo)));
     }
@@ -181,6 +182,7 @@ void Controllore::Controlla_Tag_Di_Uso(const std::string& voce, int riga, const 
     }
   }
   if (Contiene(voce, "[su]") && !descrizione.luoghi) Avviso(riga, m::Su_Fuori_Dai_Luoghi(voce));
+  if (Contiene(voce, "[attore]") && !descrizione.attori) Avviso(riga, m::Attore_Fuori_Posto(voce));
   if (descrizione.tipo == Tipo::verbo) {
     const auto ha = [&](Lista lista) {
       return std::any_of(liste.begin(), liste.end(), [&](const TagLista& t) { return t.tipo->lista == lista; });

@@ -55,7 +55,8 @@ std::vector<TagLista> Leggi_Tag_Lista(std::string_view voce) {
     tag.lunghezza = fine - pos;
     std::string_view codici = voce.substr(pos + tipo->apertura.size(), fine - 1 - pos - tipo->apertura.size());
     tag.vuota = codici.empty();
-    while (!tag.vuota) {
+    tag.nessuna = tipo->lista == Lista::qualificato && codici == nessuna_categoria;
+    while (!tag.vuota && !tag.nessuna) {
       const auto barra = codici.find('/');
       const auto codice = codici.substr(0, barra);
       const Categorie bit = Categoria_Del_Codice(codice);
@@ -77,7 +78,9 @@ Categorie Categorie_Ammesse(std::string_view voce, Lista lista) {
   const TipoLista& tipo = Tipo_Lista(lista);
   if (voce.find(tipo.apertura) == std::string_view::npos) return tipo.ammesse;
   for (const auto& tag : Leggi_Tag_Lista(voce)) {
-    if (tag.tipo == &tipo) return tag.categorie != 0 ? tag.categorie : tipo.ammesse;
+    if (tag.tipo != &tipo) continue;
+    if (tag.nessuna) return 0;
+    return tag.categorie != 0 ? tag.categorie : tipo.ammesse;
   }
   return tipo.ammesse;
 }

@@ -2,7 +2,7 @@
 // List tags: a verb names the categories its partners in an adventure hook may come from,
 // as codes separated by "/": "[ogg:og/ar]" its direct object, "[compl:um]" its complement,
 // "[sogg:um/an]" its subject; an adjective, or a verb's participle, names with "[per:um/an]" the
-// nouns it may qualify.
+// nouns it may qualify, and a verb with "[per:-]" that its participle qualifies none.
 // This is the one parser of them; drawing, stripping and the checker all read entries through it.
 #include <array>
 #include <cstddef>
@@ -20,6 +20,9 @@ inline constexpr Categorie categoria_animali = 1U << 1U;  // "Animali" in `categ
 inline constexpr Categorie categoria_umani = 1U << 4U;    // "Umani"
 
 enum class Lista { oggetto, complemento, soggetto, qualificato };
+
+// The code of "[per:-]", alone in its tag.
+inline constexpr std::string_view nessuna_categoria = "-";
 
 struct TipoLista {
   Lista lista;
@@ -44,13 +47,14 @@ struct TagLista {
   Categorie categorie = 0;                 // the valid codes
   std::vector<std::string> codici_ignoti;  // codes the kind does not accept, as written
   bool vuota = false;                      // no code at all: "[ogg:]"
+  bool nessuna = false;                    // "[per:-]": the participle qualifies no noun
 };
 
 // Every list tag of the entry, in order.
 std::vector<TagLista> Leggi_Tag_Lista(std::string_view voce);
 
 // The categories the first tag of this kind allows; without one, or when it holds no valid code,
-// everything the kind accepts.
+// everything the kind accepts; none for "[per:-]".
 Categorie Categorie_Ammesse(std::string_view voce, Lista lista);
 
 // Removes every list tag.

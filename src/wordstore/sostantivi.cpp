@@ -124,7 +124,12 @@ bool E_Transitivo(std::string_view verbo) {
   return verbo.find("[tr]") != std::string_view::npos && verbo.find("[intr]") == std::string_view::npos;
 }
 
-bool Participio_Aggettivo(std::string_view verbo) { return verbo.starts_with("è ") || E_Transitivo(verbo); }
+bool Participio_Aggettivo(std::string_view verbo) {
+  if (Contiene(verbo, Tipo_Lista(Lista::qualificato).apertura) && Categorie_Ammesse(verbo, Lista::qualificato) == 0) {
+    return false;
+  }
+  return verbo.starts_with("è ") || E_Transitivo(verbo);
+}
 
 Categorie Categoria_Del_File(std::string_view nome) {
   if (nome.starts_with(maschile) || nome.starts_with(femminile)) nome.remove_prefix(maschile.size());

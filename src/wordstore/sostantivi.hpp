@@ -52,7 +52,7 @@ void Controlla_Categoria_e_Carica_Sostantivo_Correlato(Contesto& contesto, int v
 void Controlla_Complemento(Contesto& contesto, int valore_posizione_dato);
 // What the complement check finds: "[tr]" and no "[intr]".
 bool E_Transitivo(std::string_view verbo);
-// Whether a verb's participle can qualify a noun: it begins with "è " or is transitive.
+// Whether a verb's participle can qualify a noun: it begins with "è " or is transitive, and has no "[per:-]".
 bool Participio_Aggettivo(std::string_view verbo);
 // The category of the noun file `nome` ("MasArmi" gives Armi); every category for another file.
 Categorie Categoria_Del_File(std::string_view nome);

@@ -26,13 +26,13 @@ constexpr std::array<std::string_view, N + categorie_sostantivi.size()> Con_Le_C
 
 }  // namespace
 
-const std::array<std::string_view, 38> tag_vocabolario = Con_Le_Categorie(std::array<std::string_view, 28>{
-    "[f]",     "[fm]",    "[m]",   "[v]",   "[o]",   "[s]",  "[t]",  "[u]",    "[+]",    "[-]",
-    "[1]",     "[2]",     "[3]",   "[4]",   "[5]",   "[6]",  "[tr]", "[intr]", "[spec]", "[term]",
-    "[scopo]", "[causa]", "[liq]", "[col]", "[mag]", "[su]", "[np]", "[meta]"});
+const std::array<std::string_view, 39> tag_vocabolario = Con_Le_Categorie(std::array<std::string_view, 29>{
+    "[f]",     "[fm]",    "[m]",   "[v]",   "[o]",   "[s]",  "[t]",  "[u]",    "[+]",     "[-]",
+    "[1]",     "[2]",     "[3]",   "[4]",   "[5]",   "[6]",  "[tr]", "[intr]", "[spec]",  "[term]",
+    "[scopo]", "[causa]", "[liq]", "[col]", "[mag]", "[su]", "[np]", "[meta]", "[attore]"});
 
-const std::array<std::string_view, 21> tag_categoria = Con_Le_Categorie(std::array<std::string_view, 11>{
-    "[v]", "[o]", "[s]", "[t]", "[u]", "[+]", "[liq]", "[col]", "[mag]", "[su]", "[np]"});
+const std::array<std::string_view, 22> tag_categoria = Con_Le_Categorie(std::array<std::string_view, 12>{
+    "[v]", "[o]", "[s]", "[t]", "[u]", "[+]", "[liq]", "[col]", "[mag]", "[su]", "[np]", "[attore]"});
 
 namespace {
 

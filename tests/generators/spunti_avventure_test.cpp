@@ -64,6 +64,7 @@ const prova::Regole regole = {
      }},
     {"mete", [](const std::vector<std::string>& c) { Grezzo("Mete", c); }},
     {"per_categoria", [](const std::vector<std::string>& c) { Grezzo("AggettiviPerCategoria", c); }},
+    {"attori", [](const std::vector<std::string>& c) { Grezzo("Attori", c); }},
 };
 
 RIGHE_DATI(SpuntiAvventure, TALEWICK_DATI, regole);

@@ -182,7 +182,8 @@ const prova::Regole regole = {
                               {{"VerbiPassatoProssimo",
                                 "ha affilato[tr][ogg:ar][per:um]\nha forgiato[tr][ogg:og/ar]\nha "
                                 "ucciso[tr][ogg:um/an]\nè fuggito[intr][sogg:um/an]\n"
-                                "è caduto[intr]\nha dormito[intr]\nha mosso[tr][intr]\nha rubato[tr]"}});
+                                "è caduto[intr]\nha dormito[intr]\nha mosso[tr][intr]\nha scortato[tr][ogg:um][per:-]\n"
+                                "ha rubato[tr]"}});
        p.contesto[1].nome_file_dato = "VerbiPassatoProssimo";
        Carica_Participio(p.contesto, 1, Categoria_Del_File(c.at(0)));
        EXPECT_EQ(p.contesto[1].valore_dato, c.at(2));
