@@ -26,17 +26,20 @@ constexpr std::array<Soggetto, 7> soggetti = {{{"La pozione", "AggFemSing"},
                                                {"La sostanza", "AggFemSing"},
                                                {"La mistura", "AggFemSing"}}};
 
-void Aggettivo_con_Tag(Contesto& contesto, int slot, std::string_view tag) {
+// Draws an adjective holding `tag` other than those already drawn into `escluse`.
+void Aggettivo_con_Tag(Contesto& contesto, int slot, std::string_view tag,
+                       std::initializer_list<std::string_view> escluse = {}) {
   Dato& dato = contesto[slot];
   dato.nome_file_dato = aggettivi;
   dato.tag_dato = tag;
-  Carica_Tag(contesto, slot);
+  Carica_Tag(contesto, slot, escluse);
 }
 
 // Draws a smell or taste adjective and, for one tagged "[+]", a food noun into `slot_cibo`;
 // returns whether it did.
-bool Aggettivo_Sensoriale(Contesto& contesto, int slot, std::string_view tag, int slot_cibo) {
-  Aggettivo_con_Tag(contesto, slot, tag);
+bool Aggettivo_Sensoriale(Contesto& contesto, int slot, std::string_view tag, int slot_cibo,
+                          std::initializer_list<std::string_view> escluse = {}) {
+  Aggettivo_con_Tag(contesto, slot, tag, escluse);
   contesto[slot].forma_dato = nessuna_forma;
   if (contesto[slot].valore_dato.find("[+]") == std::string::npos) return false;
   Carica_Genere_Sostantivo(contesto, slot_cibo);
@@ -56,7 +59,7 @@ void Carica_Descrizione_Fluidi_Casuale(Stato& stato) {
   stato[0].forma_dato = soggetto.forma_aggettivo;
   Aggettivo_con_Tag(contesto, 0, "[liq]");
   stato[8].forma_dato = nessuna_forma;
-  Aggettivo_con_Tag(contesto, 1, "[col]");
+  Aggettivo_con_Tag(contesto, 1, "[col]", {stato[0].valore_dato});
   stato[1].forma_dato = stato[0].forma_dato;
 
   Dato& specificazione = stato[2];
@@ -73,12 +76,13 @@ void Carica_Descrizione_Fluidi_Casuale(Stato& stato) {
   const bool con_colore = !forma_colore.empty();
   stato.Ramo(con_colore ? "con colore" : "senza colore");
   if (con_colore) {
-    Aggettivo_con_Tag(contesto, 3, "[col]");
+    Aggettivo_con_Tag(contesto, 3, "[col]", {stato[0].valore_dato, stato[1].valore_dato});
     stato[3].forma_dato = forma_colore;
   }
 
-  const bool cibo_odore = Aggettivo_Sensoriale(contesto, 4, "[o]", 5);
-  const bool cibo_sapore = Aggettivo_Sensoriale(contesto, 6, "[s]", 7);
+  const bool cibo_odore = Aggettivo_Sensoriale(contesto, 4, "[o]", 5, {stato[0].valore_dato, stato[1].valore_dato});
+  const bool cibo_sapore =
+      Aggettivo_Sensoriale(contesto, 6, "[s]", 7, {stato[0].valore_dato, stato[1].valore_dato, stato[4].valore_dato});
   stato.Ramo(cibo_odore ? "odore di un cibo" : "odore senza cibo");
   stato.Ramo(cibo_sapore ? "sapore di un cibo" : "sapore senza cibo");
 

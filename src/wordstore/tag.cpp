@@ -1,6 +1,7 @@
 #include "wordstore/tag.hpp"
 
 #include <algorithm>
+#include <iterator>
 
 #include "base/messaggi.hpp"
 #include "wordstore/archivio.hpp"
@@ -55,11 +56,22 @@ void Carica(Contesto& contesto, int valore_posizione_dato) {
   dato.valore_dato = file.voci[indice];
 }
 
-void Carica_Tag(Contesto& contesto, int valore_posizione_dato) {
+void Carica_Tag(Contesto& contesto, int valore_posizione_dato, std::initializer_list<std::string_view> escluse) {
   Dato& dato = contesto[valore_posizione_dato];
   const FileParole& file = contesto.archivio.File(dato.nome_file_dato);
   const auto& indici = file.Con_Tag(dato.tag_dato);
   if (indici.empty()) throw ErroreGenerazione(messaggi::Tag_Assente(file.percorso.string(), dato.tag_dato));
+  if (escluse.size() != 0) {
+    std::vector<std::uint32_t> restanti;
+    restanti.reserve(indici.size());
+    std::copy_if(indici.begin(), indici.end(), std::back_inserter(restanti), [&](std::uint32_t i) {
+      return std::find(escluse.begin(), escluse.end(), file.voci[i]) == escluse.end();
+    });
+    if (!restanti.empty()) {
+      Estrai_Tra(contesto, dato, file, restanti);
+      return;
+    }
+  }
   Estrai_Tra(contesto, dato, file, indici);
 }
 

@@ -2,6 +2,7 @@
 // The tag vocabulary, the draws that need an entry's tags, and the two strip operations.
 #include <array>
 #include <functional>
+#include <initializer_list>
 #include <span>
 #include <string>
 #include <string_view>
@@ -19,8 +20,9 @@ extern const std::array<std::string_view, 22> tag_categoria;
 
 // Draws one entry of `nome_file_dato`, uniformly.
 void Carica(Contesto& contesto, int valore_posizione_dato);
-// Draws uniformly among the entries holding `tag_dato`; throws naming file and tag when none does.
-void Carica_Tag(Contesto& contesto, int valore_posizione_dato);
+// Draws uniformly among the entries holding `tag_dato`, leaving out those equal to one of `escluse`
+// unless nothing else is left; throws naming file and tag when none holds it.
+void Carica_Tag(Contesto& contesto, int valore_posizione_dato, std::initializer_list<std::string_view> escluse = {});
 // Draws uniformly among the entries `filtro` accepts (its answers are kept under `chiave` for as
 // long as the file is unchanged); false, drawing nothing, when it accepts none.
 bool Carica_Filtrata(Contesto& contesto, int valore_posizione_dato, std::string_view chiave,
