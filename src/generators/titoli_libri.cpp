@@ -61,8 +61,9 @@ void Carica_Titolo_Libro_Casuale(Stato& stato) {
       break;
     case 2:
       stato[1].forma_dato = "PlurPart";
+      // The adjective qualifies "Confronto", "Differenze" or "Esposizione": an abstract noun.
       stato[3].nome_file_dato = aggettivi;
-      Carica(contesto, 3);
+      Carica_Aggettivo(contesto, 3, categoria_astratto);
       cornice = casuale.Estrai(4);
       stato.Ramo(cornici[static_cast<std::size_t>(cornice - 1)]);
       stato[3].forma_dato = forma_cornice[static_cast<std::size_t>(cornice - 1)];
@@ -91,7 +92,12 @@ void Carica_Titolo_Libro_Casuale(Stato& stato) {
         stato[2].forma_dato = "AggMasSing";
         ultimo = 3;
       }
-      Carica_Qualificativo(contesto, 2, 1);
+      // A nickname qualifies the person the proper names stand for.
+      if (forma_5 == 1) {
+        Carica_Qualificativo(contesto, 2, 1);
+      } else {
+        Carica_Aggettivo(contesto, 2, categoria_umani);
+      }
       break;
     default:
       Correlato(contesto, 1, "SingSu");

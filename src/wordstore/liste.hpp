@@ -16,8 +16,9 @@ namespace talewick {
 // A set of noun categories, one bit per index of `categorie_sostantivi`.
 using Categorie = std::uint16_t;
 inline constexpr Categorie tutte_le_categorie = 0x3FF;
-inline constexpr Categorie categoria_animali = 1U << 1U;  // "Animali" in `categorie_sostantivi`
-inline constexpr Categorie categoria_umani = 1U << 4U;    // "Umani"
+inline constexpr Categorie categoria_animali = 1U << 1U;   // "Animali" in `categorie_sostantivi`
+inline constexpr Categorie categoria_umani = 1U << 4U;     // "Umani"
+inline constexpr Categorie categoria_astratto = 1U << 9U;  // "Astratto"
 
 enum class Lista { oggetto, complemento, soggetto, qualificato };
 

@@ -54,6 +54,7 @@ const prova::Regole generatori = {
     {"TitoliLibri", Generatore(Carica_Titolo_Libro_Casuale, prova::Voci_Di("TitoliLibri"), true)},
     {"TitoliLibriConArticolo",
      Generatore(Carica_Titolo_Libro_Casuale, prova::Voci_Di("TitoliLibri"), true, "La Tassonomia[1][an]")},
+    {"TitoliPerCategoria", Generatore(Carica_Titolo_Libro_Casuale, prova::Voci_Di("TitoliPerCategoria"), true)},
     {"Pozioni", Generatore(Carica_Descrizione_Fluidi_Casuale, prova::Voci_Di("Pozioni"))},
     {"PozioniDiverse", Generatore(Carica_Descrizione_Fluidi_Casuale, prova::Voci_Di("PozioniDiverse"))},
     {"Dominio", Generatore(Carica_Dio_Casuale, prova::Voci_Di("Dominio"), true)},
