@@ -18,12 +18,15 @@ std::string_view Senza_Spazi_ai_Bordi(std::string_view testo) {
   return testo.substr(inizio, testo.find_last_not_of(' ') - inizio + 1);
 }
 
-// Sets the slot's file to the gender with a weighted category, and its marker.
+// What a sign can show («Il Drago», «La Vedova», «Il Boccale»): not body parts, places or ideas.
+constexpr Categorie insegne = Categorie_Di({"Altro", "Animali", "Cibi", "Umani", "Oggetti", "Armi", "Naturale"});
+
+// Sets the slot's file to the gender with a weighted category among those of a sign, and its marker.
 void Sostantivo(Contesto& contesto, int slot, std::string_view genere, std::string_view numero,
                 std::string_view articolo) {
   Dato& dato = contesto[slot];
   dato.nome_file_dato = genere;
-  Carica_Categoria_Sostantivo(contesto, slot);
+  Carica_Categoria_Sostantivo(contesto, slot, insegne);
   Componi(dato.forma_dato, {genere, numero, articolo});
 }
 

@@ -14,6 +14,9 @@ using namespace generatori;
 namespace {
 
 constexpr std::array<std::string_view, 5> parole_gruppo = {"Clan ", "Gilda ", "Accademia ", "Corporazione ", "Tribù "};
+// What a group can bear as its sign («dalla Spada Nera», «dal Lupo Bianco»): not people, places or food.
+constexpr Categorie emblemi = Categorie_Di({"Altro", "Animali", "Corpo", "Oggetti", "Armi", "Naturale", "Astratto"});
+
 constexpr std::array<std::string_view, 5> rami_gruppo = {"gruppo: Clan", "gruppo: Gilda", "gruppo: Accademia",
                                                          "gruppo: Corporazione", "gruppo: Tribù"};
 
@@ -38,7 +41,7 @@ void Carica_Gruppo_Casuale(Stato& stato) {
   } else {
     Carica_Genere_Sostantivo(contesto, 1);
     Imposta_Qualificativo(stato[2], q, Genere(stato[1]), numero);
-    Carica_Categoria_Sostantivo(contesto, 1);
+    Carica_Categoria_Sostantivo(contesto, 1, emblemi);
   }
   membri.nome_file_dato += "Umani";
   Carica(contesto, 0);

@@ -3,6 +3,7 @@
 // category tag, place and manner phrases, and the complement flags of a verb entry.
 #include <array>
 #include <cstddef>
+#include <initializer_list>
 #include <string_view>
 
 #include "wordstore/dati.hpp"
@@ -30,6 +31,17 @@ inline constexpr std::array<CategoriaSostantivo, 10> categorie_sostantivi = {{
     {"Naturale", "[na]", 20},
     {"Astratto", "[as]", 18},
 }};
+
+// The set of the categories with these names; an unknown name stops the build.
+consteval Categorie Categorie_Di(std::initializer_list<std::string_view> nomi) {
+  Categorie insieme = 0;
+  for (const auto nome : nomi) {
+    std::size_t i = 0;
+    while (categorie_sostantivi.at(i).nome != nome) ++i;
+    insieme |= static_cast<Categorie>(1U << i);
+  }
+  return insieme;
+}
 
 // The category named by the last of the category tags in `valore` (in the order the related-noun
 // draw looks for them), or nullptr when it holds none.

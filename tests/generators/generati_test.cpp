@@ -50,6 +50,8 @@ const prova::Regole generatori = {
     {"OggettiMagici", Generatore(Carica_Oggetto_Magico_Casuale, prova::Voci_Di("OggettiMagici"))},
     {"Divinita", Generatore(Carica_Dio_Casuale, prova::Voci_Di("Divinita"), true)},
     {"Gruppi", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("Gruppi"))},
+    {"Emblemi", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("Emblemi"))},
+    {"Insegne", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("Insegne"))},
     {"OggettiIntelligenti", Generatore(Carica_Oggetto_Casuale, prova::Voci_Di("OggettiIntelligenti"), true)},
     {"TitoliLibri", Generatore(Carica_Titolo_Libro_Casuale, prova::Voci_Di("TitoliLibri"), true)},
     {"TitoliLibriConArticolo",
