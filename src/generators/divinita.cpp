@@ -14,6 +14,10 @@ using namespace generatori;
 namespace {
 
 constexpr std::array<std::string_view, 3> titoli_divini = {", Dio ", ", Dea ", ", Divinità "};
+// What a deity can hold sway over: anything but parts of the body («Dea delle Spine Dorsali»).
+constexpr Categorie domini =
+    Categorie_Di({"Altro", "Animali", "Cibi", "Umani", "Oggetti", "Luoghi", "Armi", "Naturale", "Astratto"});
+
 constexpr std::array<std::string_view, 3> rami_titolo = {"titolo: Dio", "titolo: Dea", "titolo: Divinità"};
 
 }  // namespace
@@ -28,7 +32,7 @@ void Carica_Dio_Casuale(Stato& stato) {
   Carica_Genere_Sostantivo(contesto, 0);
   Imposta_Qualificativo(qualificativo, q, Genere(dominio), plurale);
   Ramo_Qualificativo(stato, q);
-  Carica_Categoria_Sostantivo(contesto, 0);
+  Carica_Categoria_Sostantivo(contesto, 0, domini);
   Carica(contesto, 0);
   dominio.forma_dato += "PlurPart";
   Carica_Qualificativo(contesto, 1, 0);

@@ -52,6 +52,7 @@ const prova::Regole generatori = {
     {"Gruppi", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("Gruppi"))},
     {"Emblemi", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("Emblemi"))},
     {"Insegne", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("Insegne"))},
+    {"Domini", Generatore(Carica_Dio_Casuale, prova::Voci_Di("Insegne"), true)},
     {"OggettiIntelligenti", Generatore(Carica_Oggetto_Casuale, prova::Voci_Di("OggettiIntelligenti"), true)},
     {"TitoliLibri", Generatore(Carica_Titolo_Libro_Casuale, prova::Voci_Di("TitoliLibri"), true)},
     {"TitoliLibriConArticolo",
