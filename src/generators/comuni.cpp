@@ -1,9 +1,13 @@
 #include "generators/comuni.hpp"
 
+#include <algorithm>
+#include <vector>
+
 #include "core/nomi_personaggi.hpp"
 #include "grammar/correzione.hpp"
 #include "wordstore/sostantivi.hpp"
 #include "wordstore/tag.hpp"
+#include "wordstore/testo.hpp"
 
 namespace talewick::generatori {
 
@@ -29,12 +33,51 @@ void Imposta_Qualificativo(Dato& dato, std::int64_t q, std::string_view genere, 
   }
 }
 
+namespace {
+
+// The lower-case words of an entry's base form: before "|", without tags.
+std::vector<std::string> Parole_Base(std::string_view voce) {
+  voce = voce.substr(0, voce.find('|'));
+  std::vector<std::string> parole;
+  std::string parola;
+  bool nel_tag = false;
+  const auto chiudi = [&] {
+    if (!parola.empty()) parole.push_back(In_Minuscolo(parola));
+    parola.clear();
+  };
+  for (const char c : voce) {
+    if (c == '[' || c == ']') {
+      nel_tag = c == '[';
+    } else if (nel_tag) {
+      continue;
+    } else if (c == ' ' || c == '\'') {
+      chiudi();
+    } else {
+      parola += c;
+    }
+  }
+  chiudi();
+  return parole;
+}
+
+}  // namespace
+
+bool Ripete(std::string_view qualificativo, std::string_view altra) {
+  const auto parole = Parole_Base(qualificativo);
+  if (parole.empty()) return false;
+  const auto altre = Parole_Base(altra);
+  return std::find(altre.begin(), altre.end(), parole.back()) != altre.end();
+}
+
 void Carica_Qualificativo(Contesto& contesto, int valore_posizione_dato, int qualificato) {
   const Categorie categoria = Categoria_Del_File(contesto[qualificato].nome_file_dato);
-  if (contesto[valore_posizione_dato].forma_dato.starts_with("Participio")) {
-    Carica_Participio(contesto, valore_posizione_dato, categoria);
-  } else {
-    Carica_Aggettivo(contesto, valore_posizione_dato, categoria);
+  for (int volta = 0; volta < tentativi_senza_ripetere; ++volta) {
+    if (contesto[valore_posizione_dato].forma_dato.starts_with("Participio")) {
+      Carica_Participio(contesto, valore_posizione_dato, categoria);
+    } else {
+      Carica_Aggettivo(contesto, valore_posizione_dato, categoria);
+    }
+    if (!Ripete(contesto[valore_posizione_dato].valore_dato, contesto[qualificato].valore_dato)) return;
   }
 }
 

@@ -35,8 +35,14 @@ void Accoda(std::string& destinazione, std::initializer_list<std::string_view> p
 // An adjective (q = 1, marker "Agg" + gender + number) or a participle (q = 2, marker
 // "Participio" + gender + number) that agrees with a noun.
 void Imposta_Qualificativo(Dato& dato, std::int64_t q, std::string_view genere, std::string_view numero);
+// Whether the last word of a qualifier's base form is a word of `altra`'s: «i peccatori
+// peccatori», «delle proscritte hanno proscritto».
+bool Ripete(std::string_view qualificativo, std::string_view altra);
+// How many times a qualifier is drawn at most while it repeats its noun or verb.
+inline constexpr int tentativi_senza_ripetere = 3;
 // Draws the slot: when the marker asks for a participle, one that can qualify the noun drawn in
-// slot `qualificato` (preferring verbs fit for its category), otherwise an adjective fit for it.
+// slot `qualificato` (preferring verbs fit for its category), otherwise an adjective fit for it;
+// drawn again, up to `tentativi_senza_ripetere` times, while it repeats the noun.
 void Carica_Qualificativo(Contesto& contesto, int valore_posizione_dato, int qualificato);
 // Tells the branch observer whether a qualifier set up by Imposta_Qualificativo is an adjective
 // or a participle.

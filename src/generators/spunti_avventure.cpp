@@ -48,10 +48,15 @@ void Complemento(Contesto& contesto, int slot, int slot_aggettivo, const Dato& v
   }
 }
 
-// Draws the adjective of slot `slot` among those fit for the noun in slot `sostantivo`.
-void Aggettivo_Di(Contesto& contesto, int slot, int sostantivo) {
+// Draws the adjective of slot `slot` among those fit for the noun in slot `sostantivo`, again
+// while it repeats that noun or the verb in slot `verbo`.
+void Aggettivo_Di(Contesto& contesto, int slot, int sostantivo, int verbo) {
   contesto[slot].nome_file_dato = aggettivi;
-  Carica_Aggettivo(contesto, slot, Categoria_Del_File(contesto[sostantivo].nome_file_dato));
+  for (int volta = 0; volta < tentativi_senza_ripetere; ++volta) {
+    Carica_Aggettivo(contesto, slot, Categoria_Del_File(contesto[sostantivo].nome_file_dato));
+    const std::string& aggettivo = contesto[slot].valore_dato;
+    if (!Ripete(aggettivo, contesto[sostantivo].valore_dato) && !Ripete(aggettivo, contesto[verbo].valore_dato)) return;
+  }
 }
 
 void Verbo(Contesto& contesto, int slot) {
@@ -125,9 +130,9 @@ void Carica_Spunto_Avventura_Casuale(Stato& stato) {
 
   Oggetto_Indeterminato(contesto, 2, 4, verbo);
   Complemento(contesto, 5, 13, verbo);
-  Aggettivo_Di(contesto, 13, 5);
-  Aggettivo_Di(contesto, 3, 0);
-  Aggettivo_Di(contesto, 4, 2);
+  Aggettivo_Di(contesto, 13, 5, 1);
+  Aggettivo_Di(contesto, 3, 0, 1);
+  Aggettivo_Di(contesto, 4, 2, 1);
   Carica_Luogo(contesto, 6);
 
   // Set up the purpose clause.
@@ -135,9 +140,9 @@ void Carica_Spunto_Avventura_Casuale(Stato& stato) {
   Verbo_Scopo(contesto, 7, umano, verbo.valore_dato);
   const Dato& scopo = stato[7];
   Oggetto_Indeterminato(contesto, 8, 9, scopo);
-  Aggettivo_Di(contesto, 9, 8);
+  Aggettivo_Di(contesto, 9, 8, 7);
   Complemento(contesto, 11, 12, scopo);
-  Aggettivo_Di(contesto, 12, 11);
+  Aggettivo_Di(contesto, 12, 11, 7);
   Carica_Luogo(contesto, 10);
 
   const std::string_view ramo_luogo = stato[6].nome_file_dato == "Dove"         ? "luogo: frase di Dove"

@@ -5,6 +5,7 @@
 
 #include "base/messaggi.hpp"
 #include "dispatch/dispatcher.hpp"
+#include "generators/comuni.hpp"
 #include "prova_generatore.hpp"
 #include "support/righe_dati.hpp"
 
@@ -52,6 +53,9 @@ const prova::Regole generatori = {
     {"Gruppi", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("Gruppi"))},
     {"Emblemi", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("Emblemi"))},
     {"Insegne", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("Insegne"))},
+    {"Ripetizioni", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("Ripetizioni"))},
+    {"Ripete",
+     [](const std::vector<std::string>& c) { EXPECT_EQ(generatori::Ripete(c.at(0), c.at(1)), c.at(2) == "si"); }},
     {"Domini", Generatore(Carica_Dio_Casuale, prova::Voci_Di("Insegne"), true)},
     {"OggettiIntelligenti", Generatore(Carica_Oggetto_Casuale, prova::Voci_Di("OggettiIntelligenti"), true)},
     {"TitoliLibri", Generatore(Carica_Titolo_Libro_Casuale, prova::Voci_Di("TitoliLibri"), true)},

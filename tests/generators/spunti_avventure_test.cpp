@@ -65,6 +65,7 @@ const prova::Regole regole = {
     {"mete", [](const std::vector<std::string>& c) { Grezzo("Mete", c); }},
     {"per_categoria", [](const std::vector<std::string>& c) { Grezzo("AggettiviPerCategoria", c); }},
     {"attori", [](const std::vector<std::string>& c) { Grezzo("Attori", c); }},
+    {"ripetizioni", [](const std::vector<std::string>& c) { Grezzo("RipetizioniSpunti", c); }},
 };
 
 RIGHE_DATI(SpuntiAvventure, TALEWICK_DATI, regole);
