@@ -21,6 +21,9 @@ std::string_view Senza_Spazi_ai_Bordi(std::string_view testo) {
 // What a sign can show («Il Drago», «La Vedova», «Il Boccale»): not body parts, places or ideas.
 constexpr Categorie insegne = Categorie_Di({"Altro", "Animali", "Cibi", "Umani", "Oggetti", "Armi", "Naturale"});
 
+// What a sign shows «con» or «senza» («Il Cavaliere senza Testa», «Il Cinghiale con le Castagne»).
+constexpr Categorie accompagnamenti = Categorie_Di({"Animali", "Cibi", "Corpo", "Oggetti", "Armi"});
+
 // Sets the slot's file to the gender with a weighted category among those of a sign, and its marker.
 void Sostantivo(Contesto& contesto, int slot, std::string_view genere, std::string_view numero,
                 std::string_view articolo) {
@@ -87,7 +90,7 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
         Imposta_Qualificativo(stato[1], 1, genere, n0);
         break;
       case 4:
-        Carica_Categoria_SulNel(contesto, 1);
+        Carica_Categoria_SulNel(contesto, 1, accompagnamenti);
         break;
       default:
         Imposta_Qualificativo(stato[1], 2, genere, n0);

@@ -72,7 +72,7 @@ void Scegli_In_o_Su(Dato& dato) {
   forma.replace(forma.size() - 2, 2, dato.valore_dato.find("[su]") != std::string::npos ? "Su" : "In");
 }
 
-void Carica_Categoria_SulNel(Contesto& contesto, int valore_posizione_dato) {
+void Carica_Categoria_SulNel(Contesto& contesto, int valore_posizione_dato, Categorie ammesse) {
   Casuale& casuale = contesto.casuale;
   const auto a = casuale.Estrai(3);
   const auto b = casuale.Estrai(2);
@@ -87,7 +87,7 @@ void Carica_Categoria_SulNel(Contesto& contesto, int valore_posizione_dato) {
     case 2: {
       const auto genere = b == 2 ? maschile : femminile;
       dato.nome_file_dato = genere;
-      Carica_Categoria_Sostantivo(contesto, valore_posizione_dato);
+      Carica_Categoria_Sostantivo(contesto, valore_posizione_dato, ammesse);
       dato.forma_dato = genere;
       dato.forma_dato += c == 2 ? "Plur" : "Sing";
       dato.forma_dato += d == 2 ? "Senza" : "Con";

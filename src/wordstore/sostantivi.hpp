@@ -55,8 +55,9 @@ void Carica_Luogo(Contesto& contesto, int valore_posizione_dato);
 // For a place noun with "in" or "su" (marker ending in "SingIn" or "SingSu"): makes the marker
 // agree with the "[su]" tag of the entry now in the slot.
 void Scegli_In_o_Su(Dato& dato);
-// Sets up a "Come" phrase, a noun with "con"/"senza", or draws a place; the caller draws next.
-void Carica_Categoria_SulNel(Contesto& contesto, int valore_posizione_dato);
+// Sets up a "Come" phrase, a noun with "con"/"senza" (among the `ammesse` categories), or draws a
+// place; the caller draws next.
+void Carica_Categoria_SulNel(Contesto& contesto, int valore_posizione_dato, Categorie ammesse = tutte_le_categorie);
 // Draws a noun of random gender of the category tagged in slot 0 and puts the gender in front of
 // the slot's marker; without a category tag in slot 0 nothing changes.
 void Controlla_Categoria_e_Carica_Sostantivo_Correlato(Contesto& contesto, int valore_posizione_dato);
