@@ -71,6 +71,10 @@ inline std::string Virgola(std::size_t voci) {
 inline std::string Voce_Ripetuta(std::string_view voce, int riga) {
   return C(voce) + " è già alla riga " + std::to_string(riga);
 }
+inline std::string Voce_Ripetuta_Con_Altri_Tag(std::string_view voce, std::string_view prima, int riga) {
+  return C(voce) + " è la stessa voce di " + C(prima) + " alla riga " + std::to_string(riga) +
+         " con altri tag: esce il doppio delle volte; tienine una";
+}
 inline std::string Parentesi_Sbilanciate(std::string_view voce) {
   return "in " + C(voce) + " le parentesi quadre non sono bilanciate";
 }

@@ -56,22 +56,20 @@ std::string Elenco_Righe(const std::vector<int>& righe) {
   return elenco;
 }
 
-// For each entry, the line of an equal entry before it (0 for the first of its kind). Sorting
-// indices keeps the memory at a few bytes an entry, whatever the file holds.
-std::vector<int> Righe_Delle_Prime(const FileParole& file) {
-  std::vector<std::uint32_t> ordine(file.voci.size());
+// For each entry, the index of the first entry with the same key before it (itself for the first
+// of its kind). Sorting indices keeps the memory small, whatever the file holds.
+template <class Chiave>
+std::vector<std::uint32_t> Prime_Uguali(std::size_t quante, const Chiave& chiave) {
+  std::vector<std::uint32_t> ordine(quante);
   std::iota(ordine.begin(), ordine.end(), 0U);
   std::stable_sort(ordine.begin(), ordine.end(),
-                   [&](std::uint32_t a, std::uint32_t b) { return file.voci[a] < file.voci[b]; });
-  std::vector<int> righe(file.voci.size(), 0);
-  for (std::size_t k = 1, prima = 0; k < ordine.size(); ++k) {
-    if (file.voci[ordine[k]] != file.voci[ordine[prima]]) {
-      prima = k;
-    } else {
-      righe[ordine[k]] = file.righe[ordine[prima]];
-    }
+                   [&](std::uint32_t a, std::uint32_t b) { return chiave(a) < chiave(b); });
+  std::vector<std::uint32_t> prime(quante);
+  for (std::size_t k = 0, prima = 0; k < ordine.size(); ++k) {
+    if (chiave(ordine[k]) != chiave(ordine[prima])) prima = k;
+    prime[ordine[k]] = ordine[prima];
   }
-  return righe;
+  return prime;
 }
 
 }  // namespace
@@ -177,7 +175,18 @@ void Controllore::Controlla_File(std::string_view nome) {
   }
 
   const Descrizione descrizione = Descrivi(nome);
-  const auto gia_alla_riga = Righe_Delle_Prime(*file);
+  const auto prime =
+      Prime_Uguali(file->voci.size(), [&](std::uint32_t i) -> const std::string& { return file->voci[i]; });
+  // Nouns, adjectives and verbs: the same word with other tags is drawn twice as often.
+  const bool parole =
+      descrizione.tipo == Tipo::sostantivo || descrizione.tipo == Tipo::aggettivo || descrizione.tipo == Tipo::verbo;
+  std::vector<std::string> basi;
+  if (parole) {
+    basi.reserve(file->voci.size());
+    for (const auto& voce : file->voci) basi.push_back(In_Minuscolo(Senza_Tag(voce)));
+  }
+  const auto prime_basi =
+      parole ? Prime_Uguali(basi.size(), [&](std::uint32_t i) -> const std::string& { return basi[i]; }) : prime;
   for (std::size_t i = 0; i < file->voci.size(); ++i) {
     const std::string& voce = file->voci[i];
     const int riga = file->righe[i];
@@ -185,7 +194,11 @@ void Controllore::Controlla_File(std::string_view nome) {
       Errore(riga, std::string(i + 1 == file->voci.size() && i > 0 ? m::riga_vuota_finale : m::voce_vuota));
       continue;
     }
-    if (gia_alla_riga[i] != 0) Avviso(riga, m::Voce_Ripetuta(voce, gia_alla_riga[i]));
+    if (prime[i] != i) {
+      Avviso(riga, m::Voce_Ripetuta(voce, file->righe[prime[i]]));
+    } else if (prime_basi[i] != i) {
+      Avviso(riga, m::Voce_Ripetuta_Con_Altri_Tag(voce, file->voci[prime_basi[i]], file->righe[prime_basi[i]]));
+    }
     Controlla_Voce(voce, riga, descrizione);
   }
 
