@@ -63,9 +63,15 @@ std::vector<std::string> Parole_Base(std::string_view voce) {
 }  // namespace
 
 bool Ripete(std::string_view qualificativo, std::string_view altra) {
-  const auto parole = Parole_Base(qualificativo);
+  auto parole = Parole_Base(qualificativo);
   if (parole.empty()) return false;
-  const auto altre = Parole_Base(altra);
+  auto altre = Parole_Base(altra);
+  // Compare without the final vowel, which gender and number change: «celeste», «celesti».
+  const auto radice = [](std::string& parola) {
+    if (parola.size() > 3 && std::string_view("aeiou").find(parola.back()) != std::string_view::npos) parola.pop_back();
+  };
+  radice(parole.back());
+  std::for_each(altre.begin(), altre.end(), radice);
   return std::find(altre.begin(), altre.end(), parole.back()) != altre.end();
 }
 
@@ -78,6 +84,19 @@ void Carica_Qualificativo(Contesto& contesto, int valore_posizione_dato, int qua
       Carica_Aggettivo(contesto, valore_posizione_dato, categoria);
     }
     if (!Ripete(contesto[valore_posizione_dato].valore_dato, contesto[qualificato].valore_dato)) return;
+  }
+}
+
+void Carica_Attore(Contesto& contesto, int valore_posizione_dato) {
+  const auto attore = [](std::string_view voce) { return Contiene(voce, "[attore]"); };
+  if (!Carica_Filtrata(contesto, valore_posizione_dato, "attore", attore)) Carica(contesto, valore_posizione_dato);
+}
+
+void Carica_Sostantivo_Nobile(Contesto& contesto, int valore_posizione_dato) {
+  if (contesto[valore_posizione_dato].nome_file_dato.ends_with("Animali")) {
+    Carica_Attore(contesto, valore_posizione_dato);
+  } else {
+    Carica(contesto, valore_posizione_dato);
   }
 }
 

@@ -35,8 +35,8 @@ void Accoda(std::string& destinazione, std::initializer_list<std::string_view> p
 // An adjective (q = 1, marker "Agg" + gender + number) or a participle (q = 2, marker
 // "Participio" + gender + number) that agrees with a noun.
 void Imposta_Qualificativo(Dato& dato, std::int64_t q, std::string_view genere, std::string_view numero);
-// Whether the last word of a qualifier's base form is a word of `altra`'s: «i peccatori
-// peccatori», «delle proscritte hanno proscritto».
+// Whether the last word of a qualifier's base form is, but for its final vowel, a word of
+// `altra`: «i peccatori peccatori», «delle proscritte hanno proscritto», «dei segni celesti celesti».
 bool Ripete(std::string_view qualificativo, std::string_view altra);
 // How many times a qualifier is drawn at most while it repeats its noun or verb.
 inline constexpr int tentativi_senza_ripetere = 3;
@@ -47,6 +47,12 @@ void Carica_Qualificativo(Contesto& contesto, int valore_posizione_dato, int qua
 // Tells the branch observer whether a qualifier set up by Imposta_Qualificativo is an adjective
 // or a participle.
 void Ramo_Qualificativo(const Stato& stato, std::int64_t q);
+
+// Draws among the entries of the slot's file tagged "[attore]", or among all when none is.
+void Carica_Attore(Contesto& contesto, int valore_posizione_dato);
+// Draws a noun; a beast only among those tagged "[attore]": a group's sign or a deity's domain
+// is a wolf or a dragon, not a mole.
+void Carica_Sostantivo_Nobile(Contesto& contesto, int valore_posizione_dato);
 
 // "Armi" or "Oggetti" as the object filter says; w decides for "Genera qualsiasi oggetto".
 std::string_view Famiglia_Oggetto(const Opzioni& opzioni, std::int64_t w);

@@ -18,11 +18,11 @@ std::string_view Senza_Spazi_ai_Bordi(std::string_view testo) {
   return testo.substr(inizio, testo.find_last_not_of(' ') - inizio + 1);
 }
 
-// What a sign can show («Il Drago», «La Vedova», «Il Boccale»): not body parts, places or ideas.
-constexpr Categorie insegne = Categorie_Di({"Altro", "Animali", "Cibi", "Umani", "Oggetti", "Armi", "Naturale"});
+// What a sign can show («Il Drago», «La Vedova», «Il Boccale»): not food, body parts, places or ideas.
+constexpr Categorie insegne = Categorie_Di({"Altro", "Animali", "Umani", "Oggetti", "Armi", "Naturale"});
 
-// What a sign shows «con» or «senza» («Il Cavaliere senza Testa», «Il Cinghiale con le Castagne»).
-constexpr Categorie accompagnamenti = Categorie_Di({"Animali", "Cibi", "Corpo", "Oggetti", "Armi"});
+// What a sign shows «con» or «senza» («Il Cavaliere senza Testa», «La Dama con l'Ermellino»).
+constexpr Categorie accompagnamenti = Categorie_Di({"Animali", "Corpo", "Oggetti", "Armi"});
 
 // Sets the slot's file to the gender with a weighted category among those of a sign, and its marker.
 void Sostantivo(Contesto& contesto, int slot, std::string_view genere, std::string_view numero,

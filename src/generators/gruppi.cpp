@@ -47,7 +47,7 @@ void Carica_Gruppo_Casuale(Stato& stato) {
   Carica(contesto, 0);
   membri.forma_dato += "PlurPart";
   if (forma_lunga) {
-    Carica(contesto, 1);
+    Carica_Sostantivo_Nobile(contesto, 1);
     Accoda(stato[1].forma_dato, {numero, "Da"});
     Carica_Qualificativo(contesto, 2, 1);
   } else {

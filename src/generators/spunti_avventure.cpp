@@ -65,12 +65,6 @@ void Verbo(Contesto& contesto, int slot) {
   Controlla_Complemento(contesto, slot);
 }
 
-// Draws the subject among the entries of its file tagged "[attore]", or among all when none is.
-void Soggetto(Contesto& contesto, int slot) {
-  const auto attore = [](std::string_view voce) { return Contiene(voce, "[attore]"); };
-  if (!Carica_Filtrata(contesto, slot, "attore", attore)) Carica(contesto, slot);
-}
-
 bool Ammette_Umani(std::string_view verbo) {
   return (Categorie_Ammesse(verbo, Lista::soggetto) & categoria_umani) != 0;
 }
@@ -126,7 +120,7 @@ void Carica_Spunto_Avventura_Casuale(Stato& stato) {
   Accoda(stato[0].forma_dato, {numero_0, "Indet"});
   Componi(stato[1].forma_dato, {"Verbi", numero_0, genere_0});
   stato[3].forma_dato += numero_0;
-  Soggetto(contesto, 0);
+  Carica_Attore(contesto, 0);
 
   Oggetto_Indeterminato(contesto, 2, 4, verbo);
   Complemento(contesto, 5, 13, verbo);

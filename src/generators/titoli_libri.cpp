@@ -128,7 +128,7 @@ void Carica_Titolo_Libro_Casuale(Stato& stato) {
           Componi(titolo, {t, " ", s1, " e ", s2, ": ", s3, " Differenze"});
           break;
         default:
-          Componi(titolo, {"Una Esposizione ", s3, " tra ", t, " ", s1, " e ", s2});
+          Componi(titolo, {"Un'Esposizione ", s3, " tra ", t, " ", s1, " e ", s2});
           break;
       }
       break;
@@ -136,7 +136,8 @@ void Carica_Titolo_Libro_Casuale(Stato& stato) {
       if (forma_5 == 1) {
         Componi(titolo, {t, " ", s1, " ", s2});
       } else {
-        Componi(titolo, {t, " ", s1, " ''", s2, "'' ", s3});
+        // Quote the nickname the Italian way; two apostrophes read as a typing slip.
+        Componi(titolo, {t, " ", s1, " «", s2, "» ", s3});
       }
       break;
     default:

@@ -54,6 +54,8 @@ const prova::Regole generatori = {
     {"Emblemi", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("Emblemi"))},
     {"Insegne", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("Insegne"))},
     {"Ripetizioni", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("Ripetizioni"))},
+    {"NobiliGruppi", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("Nobili"))},
+    {"NobiliDivinita", Generatore(Carica_Dio_Casuale, prova::Voci_Di("Nobili"), true)},
     {"Ripete",
      [](const std::vector<std::string>& c) { EXPECT_EQ(generatori::Ripete(c.at(0), c.at(1)), c.at(2) == "si"); }},
     {"Domini", Generatore(Carica_Dio_Casuale, prova::Voci_Di("Insegne"), true)},
