@@ -14,9 +14,10 @@ using namespace generatori;
 namespace {
 
 constexpr std::array<std::string_view, 3> titoli_divini = {", Dio ", ", Dea ", ", Divinità "};
-// What a deity can hold sway over: anything but parts of the body («Dea delle Spine Dorsali»).
+// What a deity can hold sway over: anything but parts of the body («Dea delle Spine Dorsali») and
+// food («Dio delle Pagnotte»).
 constexpr Categorie domini =
-    Categorie_Di({"Altro", "Animali", "Cibi", "Umani", "Oggetti", "Luoghi", "Armi", "Naturale", "Astratto"});
+    Categorie_Di({"Altro", "Animali", "Umani", "Oggetti", "Luoghi", "Armi", "Naturale", "Astratto"});
 
 constexpr std::array<std::string_view, 3> rami_titolo = {"titolo: Dio", "titolo: Dea", "titolo: Divinità"};
 
