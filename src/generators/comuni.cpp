@@ -1,7 +1,6 @@
 #include "generators/comuni.hpp"
 
 #include <algorithm>
-#include <vector>
 
 #include "core/nomi_personaggi.hpp"
 #include "grammar/correzione.hpp"
@@ -35,44 +34,44 @@ void Imposta_Qualificativo(Dato& dato, std::int64_t q, std::string_view genere, 
 
 namespace {
 
-// The lower-case words of an entry's base form: before "|", without tags.
-std::vector<std::string> Parole_Base(std::string_view voce) {
+// Calls `fai` on each word of an entry's base form (before "|", outside tags), without the final
+// vowel that gender and number change: «celeste», «celesti» give «celest».
+template <class Fai>
+void Per_Ogni_Radice(std::string_view voce, const Fai& fai) {
   voce = voce.substr(0, voce.find('|'));
-  std::vector<std::string> parole;
-  std::string parola;
-  bool nel_tag = false;
-  const auto chiudi = [&] {
-    if (!parola.empty()) parole.push_back(In_Minuscolo(parola));
-    parola.clear();
+  const auto radice = [&](std::size_t inizio, std::size_t fine) {
+    if (fine - inizio > 3 && std::string_view("aeiou").find(voce[fine - 1]) != std::string_view::npos) --fine;
+    if (fine > inizio) fai(voce.substr(inizio, fine - inizio));
   };
-  for (const char c : voce) {
-    if (c == '[' || c == ']') {
-      nel_tag = c == '[';
-    } else if (nel_tag) {
-      continue;
-    } else if (c == ' ' || c == '\'') {
-      chiudi();
-    } else {
-      parola += c;
+  std::size_t inizio = 0;
+  bool nel_tag = false;
+  for (std::size_t i = 0; i < voce.size(); ++i) {
+    const char c = voce[i];
+    if (c == '[' || c == ']' || c == ' ' || c == '\'') {
+      if (!nel_tag) radice(inizio, i);
+      if (c == '[' || c == ']') nel_tag = c == '[';
+      inizio = i + 1;
     }
   }
-  chiudi();
-  return parole;
+  if (!nel_tag) radice(inizio, voce.size());
+}
+
+// Equal but for the case of ASCII letters: the words compared begin with a capital or not.
+bool Uguali_Senza_Maiuscole(std::string_view a, std::string_view b) {
+  const auto minuscola = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return minuscola(x) == minuscola(y); });
 }
 
 }  // namespace
 
 bool Ripete(std::string_view qualificativo, std::string_view altra) {
-  auto parole = Parole_Base(qualificativo);
-  if (parole.empty()) return false;
-  auto altre = Parole_Base(altra);
-  // Compare without the final vowel, which gender and number change: «celeste», «celesti».
-  const auto radice = [](std::string& parola) {
-    if (parola.size() > 3 && std::string_view("aeiou").find(parola.back()) != std::string_view::npos) parola.pop_back();
-  };
-  radice(parole.back());
-  std::for_each(altre.begin(), altre.end(), radice);
-  return std::find(altre.begin(), altre.end(), parole.back()) != altre.end();
+  std::string_view ultima;
+  Per_Ogni_Radice(qualificativo, [&](std::string_view radice) { ultima = radice; });
+  if (ultima.empty()) return false;
+  bool ripete = false;
+  Per_Ogni_Radice(altra, [&](std::string_view radice) { ripete = ripete || Uguali_Senza_Maiuscole(radice, ultima); });
+  return ripete;
 }
 
 void Carica_Qualificativo(Contesto& contesto, int valore_posizione_dato, int qualificato) {
