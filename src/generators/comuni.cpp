@@ -92,7 +92,8 @@ void Carica_Attore(Contesto& contesto, int valore_posizione_dato) {
 }
 
 void Carica_Sostantivo_Nobile(Contesto& contesto, int valore_posizione_dato) {
-  if (contesto[valore_posizione_dato].nome_file_dato.ends_with("Animali")) {
+  const std::string& file = contesto[valore_posizione_dato].nome_file_dato;
+  if (file.ends_with("Animali") || file.ends_with("Umani")) {
     Carica_Attore(contesto, valore_posizione_dato);
   } else {
     Carica(contesto, valore_posizione_dato);

@@ -50,8 +50,9 @@ void Ramo_Qualificativo(const Stato& stato, std::int64_t q);
 
 // Draws among the entries of the slot's file tagged "[attore]", or among all when none is.
 void Carica_Attore(Contesto& contesto, int valore_posizione_dato);
-// Draws a noun; a beast only among those tagged "[attore]": a group's sign or a deity's domain
-// is a wolf or a dragon, not a mole.
+// Draws a noun; a beast or a person only among those tagged "[attore]": a group's sign or a
+// deity's domain is a wolf or a dragon, not a mole; a god's faithful are thieves or knights, not
+// wet-nurses.
 void Carica_Sostantivo_Nobile(Contesto& contesto, int valore_posizione_dato);
 
 // "Armi" or "Oggetti" as the object filter says; w decides for "Genera qualsiasi oggetto".

@@ -21,8 +21,8 @@ std::string_view Senza_Spazi_ai_Bordi(std::string_view testo) {
 // What a sign can show («Il Drago», «La Vedova», «Il Boccale»): not food, body parts, places or ideas.
 constexpr Categorie insegne = Categorie_Di({"Altro", "Animali", "Umani", "Oggetti", "Armi", "Naturale"});
 
-// What a sign shows «con» or «senza» («Il Cavaliere senza Testa», «La Dama con l'Ermellino»).
-constexpr Categorie accompagnamenti = Categorie_Di({"Animali", "Corpo", "Oggetti", "Armi"});
+// What a sign shows «con» or «senza» («Il Cavaliere senza Testa», «La Dama con la Lanterna»).
+constexpr Categorie accompagnamenti = Categorie_Di({"Corpo", "Oggetti", "Armi"});
 
 // Sets the slot's file to the gender with a weighted category among those of a sign, and its marker.
 void Sostantivo(Contesto& contesto, int slot, std::string_view genere, std::string_view numero,
@@ -73,7 +73,11 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
     const auto g0 = casuale.Estrai(2) == 1 ? maschile : femminile;
     const auto g1 = casuale.Estrai(2) == 1 ? maschile : femminile;
     Sostantivo(contesto, 0, g0, n0, "Part");
-    Sostantivo(contesto, 1, g1, n1, "Part");
+    // The second noun comes from the first one's category: «del Drago e della Fenice», «della
+    // Spada e dello Scudo», never «della Voce e della Murena».
+    Dato& secondo = stato[1];
+    Componi(secondo.nome_file_dato, {g1, std::string_view(stato[0].nome_file_dato).substr(g0.size())});
+    Componi(secondo.forma_dato, {g1, n1, "Part"});
   } else {
     // Map the three slot-1 forms of patterns 3 and 4 onto the last three of patterns 1 and 2.
     const auto genere = p == 1 || p == 4 ? femminile : maschile;

@@ -14,8 +14,9 @@ using namespace generatori;
 namespace {
 
 constexpr std::array<std::string_view, 5> parole_gruppo = {"Clan ", "Gilda ", "Accademia ", "Corporazione ", "Tribù "};
-// What a group can bear as its sign («dalla Spada Nera», «dal Lupo Bianco»): not people, places or food.
-constexpr Categorie emblemi = Categorie_Di({"Altro", "Animali", "Corpo", "Oggetti", "Armi", "Naturale", "Astratto"});
+// What a group can bear as its sign («dalla Spada Nera», «dal Lupo Bianco»): not people, places,
+// food or ideas («dall'Onore Disumano», «dalla Battaglia Maledetta»).
+constexpr Categorie emblemi = Categorie_Di({"Altro", "Animali", "Corpo", "Oggetti", "Armi", "Naturale"});
 
 constexpr std::array<std::string_view, 5> rami_gruppo = {"gruppo: Clan", "gruppo: Gilda", "gruppo: Accademia",
                                                          "gruppo: Corporazione", "gruppo: Tribù"};

@@ -56,7 +56,7 @@ constexpr std::array<std::string_view, 12> rami_titoli = {"tipo 1: [1] e un plur
                                                           "cornice: Un Confronto",
                                                           "cornice: Le Differenze",
                                                           "cornice: modello in testa",
-                                                          "cornice: Una Esposizione",
+                                                          "cornice: Un Parallelo",
                                                           "tipo 3: [2] e un plurale determinativo",
                                                           "tipo 4: [3] e «sui»",
                                                           "tipo 5: [4] e un nome o due nomi propri",

@@ -19,14 +19,14 @@ namespace {
 constexpr std::array<std::string_view, 6> tag_tipo = {"[1]", "[1]", "[2]", "[3]", "[4]", "[5]"};
 
 // Marker of the adjective of a kind-2 frame, by frame 1..4.
-constexpr std::array<std::string_view, 4> forma_cornice = {"AggMasSing", "AggFemPlur", "AggFemPlur", "AggFemSing"};
+constexpr std::array<std::string_view, 4> forma_cornice = {"AggMasSing", "AggFemPlur", "AggFemPlur", "AggMasSing"};
 
 constexpr std::array<std::string_view, 6> tipi_titolo = {
     "tipo 1: [1] e un plurale partitivo",      "tipo 2: [1] in una cornice con due nomi",
     "tipo 3: [2] e un plurale determinativo",  "tipo 4: [3] e «sui»",
     "tipo 5: [4] e un nome o due nomi propri", "tipo 6: [5] e «sul»"};
 constexpr std::array<std::string_view, 4> cornici = {"cornice: Un Confronto", "cornice: Le Differenze",
-                                                     "cornice: modello in testa", "cornice: Una Esposizione"};
+                                                     "cornice: modello in testa", "cornice: Un Parallelo"};
 
 void Correlato(Contesto& contesto, int slot, std::string_view forma) {
   contesto[slot].forma_dato = forma;
@@ -128,7 +128,7 @@ void Carica_Titolo_Libro_Casuale(Stato& stato) {
           Componi(titolo, {t, " ", s1, " e ", s2, ": ", s3, " Differenze"});
           break;
         default:
-          Componi(titolo, {"Un'Esposizione ", s3, " tra ", t, " ", s1, " e ", s2});
+          Componi(titolo, {"Un Parallelo ", s3, " tra ", t, " ", s1, " e ", s2});
           break;
       }
       break;
