@@ -3,6 +3,7 @@
 #include "generators/comuni.hpp"
 #include "generators/generatori.hpp"
 #include "grammar/correzione.hpp"
+#include "grammar/ordine.hpp"
 #include "wordstore/casuale.hpp"
 #include "wordstore/sostantivi.hpp"
 #include "wordstore/tag.hpp"
@@ -47,7 +48,8 @@ void Carica_Dio_Casuale(Stato& stato) {
   const auto d = static_cast<std::size_t>(casuale.Estrai(3) - 1);
   const auto titolo = titoli_divini[d];
   stato.Ramo(rami_titolo[d]);
-  Componi(stato.slot_nome.testo, {stato[2].valore_dato, titolo, dominio.valore_dato, " ", qualificativo.valore_dato});
+  Componi(stato.slot_nome.testo,
+          {stato[2].valore_dato, titolo, Nome_Qualificato(dominio.valore_dato, qualificativo.valore_dato)});
 }
 
 }  // namespace talewick

@@ -2,6 +2,7 @@
 
 #include "generators/comuni.hpp"
 #include "generators/generatori.hpp"
+#include "grammar/ordine.hpp"
 #include "wordstore/casuale.hpp"
 #include "wordstore/sostantivi.hpp"
 #include "wordstore/tag.hpp"
@@ -113,10 +114,17 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
   const std::string_view v0 = stato[0].valore_dato;
   const std::string_view v1 = stato[1].valore_dato;
   std::string& risultato = stato.slot_nome.testo;
+  if (p == 5) {
+    Componi(risultato, {Senza_Spazi_ai_Bordi(stato.opzioni.NomePers), " ", v0, " e ", v1});
+    return;
+  }
+  // An adjective or a participle goes after the head of the noun; the other forms follow it whole.
+  const bool qualificativo = forma_1 == 3 || forma_1 == 5;
+  const std::string insegna = qualificativo ? Nome_Qualificato(v0, v1) : std::string(v0) + " " + std::string(v1);
   if (p <= 2) {
-    Componi(risultato, {v0, " ", v1});
+    risultato = insegna;
   } else {
-    Componi(risultato, {Senza_Spazi_ai_Bordi(stato.opzioni.NomePers), " ", v0, p == 5 ? " e " : " ", v1});
+    Componi(risultato, {Senza_Spazi_ai_Bordi(stato.opzioni.NomePers), " ", insegna});
   }
 }
 

@@ -3,6 +3,7 @@
 #include "generators/comuni.hpp"
 #include "generators/generatori.hpp"
 #include "grammar/correzione.hpp"
+#include "grammar/ordine.hpp"
 #include "wordstore/casuale.hpp"
 #include "wordstore/sostantivi.hpp"
 #include "wordstore/tag.hpp"
@@ -60,8 +61,11 @@ void Carica_Gruppo_Casuale(Stato& stato) {
   Iniziale_Stringa_Minuscola(membri);
 
   std::string& risultato = stato.slot_nome.testo;
-  Componi(risultato, {parola, membri.valore_dato, " ", stato[1].valore_dato});
-  if (forma_lunga) Accoda(risultato, {" ", stato[2].valore_dato});
+  if (forma_lunga) {
+    Componi(risultato, {parola, membri.valore_dato, " ", Nome_Qualificato(stato[1].valore_dato, stato[2].valore_dato)});
+  } else {
+    Componi(risultato, {parola, Nome_Qualificato(membri.valore_dato, stato[1].valore_dato)});
+  }
 }
 
 }  // namespace talewick

@@ -1,6 +1,7 @@
 #include "generators/comuni.hpp"
 #include "generators/generatori.hpp"
 #include "grammar/correzione.hpp"
+#include "grammar/ordine.hpp"
 #include "wordstore/casuale.hpp"
 #include "wordstore/tag.hpp"
 
@@ -32,7 +33,8 @@ void Carica_Oggetto_Casuale(Stato& stato) {
   Pulisci_Dato(qualificativo);
   Iniziale_Stringa_Minuscola(oggetto);
 
-  Componi(stato.slot_nome.testo, {nome.valore_dato, ", ", oggetto.valore_dato, " ", qualificativo.valore_dato});
+  Componi(stato.slot_nome.testo,
+          {nome.valore_dato, ", ", Nome_Qualificato(oggetto.valore_dato, qualificativo.valore_dato)});
 }
 
 }  // namespace talewick

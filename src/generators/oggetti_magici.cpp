@@ -1,5 +1,6 @@
 #include "generators/comuni.hpp"
 #include "generators/generatori.hpp"
+#include "grammar/ordine.hpp"
 #include "wordstore/casuale.hpp"
 #include "wordstore/tag.hpp"
 
@@ -42,7 +43,8 @@ void Carica_Oggetto_Magico_Casuale(Stato& stato) {
   Carica_Qualificativo(contesto, 2, 1);
   for (Dato* dato : {&oggetto, &complemento, &qualificativo}) Pulisci_Dato(*dato);
 
-  Componi(stato.slot_nome.testo, {oggetto.valore_dato, " ", complemento.valore_dato, " ", qualificativo.valore_dato});
+  Componi(stato.slot_nome.testo,
+          {oggetto.valore_dato, " ", Nome_Qualificato(complemento.valore_dato, qualificativo.valore_dato)});
 }
 
 }  // namespace talewick

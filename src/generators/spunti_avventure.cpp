@@ -1,5 +1,6 @@
 #include "generators/comuni.hpp"
 #include "generators/generatori.hpp"
+#include "grammar/ordine.hpp"
 #include "wordstore/casuale.hpp"
 #include "wordstore/liste.hpp"
 #include "wordstore/sostantivi.hpp"
@@ -148,35 +149,33 @@ void Carica_Spunto_Avventura_Casuale(Stato& stato) {
   const bool aggettivi_si = stato.opzioni.Aggettivi;
   const auto s = [&stato](int slot) -> std::string_view { return stato[slot].valore_dato; };
   std::string& spunto = stato.slot_nome.testo;
-  Componi(spunto, {s(0)});
-  if (aggettivi_si) Accoda(spunto, {" ", s(3)});
-  Accoda(spunto, {" ", s(1)});
+  // A noun and, with adjectives on, its adjective in the right place.
+  const auto nome = [&](int sostantivo, int aggettivo) {
+    return aggettivi_si ? Nome_Qualificato(s(sostantivo), s(aggettivo)) : std::string(s(sostantivo));
+  };
+  Componi(spunto, {nome(0, 3), " ", s(1)});
   // The place is written once: after an intransitive verb, or between commas after the
   // complement of a transitive one.
   if (verbo.transitivo_dato) {
-    Accoda(spunto, {" ", s(2)});
-    if (aggettivi_si) Accoda(spunto, {" ", s(4)});
+    Accoda(spunto, {" ", nome(2, 4)});
   } else {
     Accoda(spunto, {" ", s(6)});
   }
   const bool complemento = verbo.ha_spec_dato || verbo.ha_term_dato;
   if (complemento) {
-    Accoda(spunto, {" ", s(5)});
-    if (aggettivi_si) Accoda(spunto, {" ", s(13)});
+    Accoda(spunto, {" ", nome(5, 13)});
     if (verbo.transitivo_dato) Accoda(spunto, {", ", s(6), ","});
   }
   // The purpose verb's complement belongs to its clause: without the clause it is not written.
   if (verbo.ha_scopo_dato) {
     Accoda(spunto, {" per ", s(7)});
     if (scopo.transitivo_dato) {
-      Accoda(spunto, {" ", s(8)});
-      if (aggettivi_si) Accoda(spunto, {" ", s(9)});
+      Accoda(spunto, {" ", nome(8, 9)});
     } else {
       Accoda(spunto, {" ", s(10)});
     }
     if (scopo.ha_spec_dato || scopo.ha_term_dato) {
-      Accoda(spunto, {" ", s(11)});
-      if (aggettivi_si) Accoda(spunto, {" ", s(12)});
+      Accoda(spunto, {" ", nome(11, 12)});
     }
   }
   // Let the full stop take the place of a comma that nothing follows.

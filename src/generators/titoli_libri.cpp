@@ -4,6 +4,7 @@
 #include "generators/comuni.hpp"
 #include "generators/generatori.hpp"
 #include "grammar/correzione.hpp"
+#include "grammar/ordine.hpp"
 #include "wordstore/archivio.hpp"
 #include "wordstore/casuale.hpp"
 #include "wordstore/sostantivi.hpp"
@@ -134,7 +135,7 @@ void Carica_Titolo_Libro_Casuale(Stato& stato) {
       break;
     case 5:
       if (forma_5 == 1) {
-        Componi(titolo, {t, " ", s1, " ", s2});
+        Componi(titolo, {t, " ", Nome_Qualificato(s1, s2)});
       } else {
         // Quote the nickname the Italian way; two apostrophes read as a typing slip.
         Componi(titolo, {t, " ", s1, " «", s2, "» ", s3});

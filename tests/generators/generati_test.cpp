@@ -54,6 +54,8 @@ const prova::Regole generatori = {
     {"Emblemi", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("Emblemi"))},
     {"Insegne", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("Insegne"))},
     {"Ripetizioni", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("Ripetizioni"))},
+    {"ComplementiDivinita", Generatore(Carica_Dio_Casuale, prova::Voci_Di("Complementi"), true)},
+    {"ComplementiGruppi", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("Complementi"))},
     {"NobiliGruppi", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("Nobili"))},
     {"NobiliDivinita", Generatore(Carica_Dio_Casuale, prova::Voci_Di("Nobili"), true)},
     {"Ripete",

@@ -4,6 +4,7 @@
 #include "grammar/articoli.hpp"
 #include "grammar/correzione.hpp"
 #include "grammar/flessione.hpp"
+#include "grammar/ordine.hpp"
 #include "grammar/preposizioni.hpp"
 #include "grammar/verbi.hpp"
 #include "support/righe_dati.hpp"
@@ -45,6 +46,8 @@ const prova::Regole riscritture = {
     {"Infinito", Riscrittura(Correggi_Passato_Prossimo_in_Infinito)},
     {"Correzione", Riscrittura(Correzione_Sostantivi_Aggettivi_Verbi)},
     {"MarcatoreNonRiconosciuto", Riscrittura(Correzione_Sostantivi_Aggettivi_Verbi)},
+    // Columns: noun, qualifier, the two together.
+    {"Qualificato", [](const std::vector<std::string>& c) { EXPECT_EQ(Nome_Qualificato(c.at(0), c.at(1)), c.at(2)); }},
 };
 
 RIGHE_DATI(Riscritture, TALEWICK_DATI, riscritture);
