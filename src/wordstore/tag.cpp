@@ -96,6 +96,8 @@ namespace {
 
 bool E_Del_Elenco(std::string_view gruppo, std::span<const std::string_view> elenco) {
   for (const auto tag : elenco) {
+    // Skip on the letter after "[" before comparing whole texts: most tags differ there.
+    if (tag.size() > 1 && gruppo.size() > 1 && tag[1] != gruppo[1]) continue;
     if (tag.ends_with(']') ? gruppo == tag : gruppo.starts_with(tag)) return true;
   }
   return false;
