@@ -56,13 +56,6 @@ void Per_Ogni_Radice(std::string_view voce, const Fai& fai) {
   if (!nel_tag) radice(inizio, voce.size());
 }
 
-// Equal but for the case of ASCII letters: the words compared begin with a capital or not.
-bool Uguali_Senza_Maiuscole(std::string_view a, std::string_view b) {
-  const auto minuscola = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return minuscola(x) == minuscola(y); });
-}
-
 }  // namespace
 
 bool Ripete(std::string_view qualificativo, std::string_view altra) {
@@ -74,15 +67,19 @@ bool Ripete(std::string_view qualificativo, std::string_view altra) {
   return ripete;
 }
 
-void Carica_Qualificativo(Contesto& contesto, int valore_posizione_dato, int qualificato) {
+void Carica_Qualificativo(Contesto& contesto, int valore_posizione_dato, int qualificato, int verbo) {
   const Categorie categoria = Categoria_Del_File(contesto[qualificato].nome_file_dato);
+  const std::string& tratto = contesto[valore_posizione_dato].valore_dato;
   for (int volta = 0; volta < tentativi_senza_ripetere; ++volta) {
     if (contesto[valore_posizione_dato].forma_dato.starts_with("Participio")) {
       Carica_Participio(contesto, valore_posizione_dato, categoria);
     } else {
       Carica_Aggettivo(contesto, valore_posizione_dato, categoria);
     }
-    if (!Ripete(contesto[valore_posizione_dato].valore_dato, contesto[qualificato].valore_dato)) return;
+    if (!Ripete(tratto, contesto[qualificato].valore_dato) &&
+        (verbo < 0 || !Ripete(tratto, contesto[verbo].valore_dato))) {
+      return;
+    }
   }
 }
 

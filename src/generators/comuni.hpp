@@ -42,8 +42,9 @@ bool Ripete(std::string_view qualificativo, std::string_view altra);
 inline constexpr int tentativi_senza_ripetere = 3;
 // Draws the slot: when the marker asks for a participle, one that can qualify the noun drawn in
 // slot `qualificato` (preferring verbs fit for its category), otherwise an adjective fit for it;
-// drawn again, up to `tentativi_senza_ripetere` times, while it repeats the noun.
-void Carica_Qualificativo(Contesto& contesto, int valore_posizione_dato, int qualificato);
+// drawn again, up to `tentativi_senza_ripetere` times, while it repeats the noun or, when given,
+// the verb in slot `verbo`.
+void Carica_Qualificativo(Contesto& contesto, int valore_posizione_dato, int qualificato, int verbo = -1);
 // Tells the branch observer whether a qualifier set up by Imposta_Qualificativo is an adjective
 // or a participle.
 void Ramo_Qualificativo(const Stato& stato, std::int64_t q);

@@ -49,15 +49,10 @@ void Complemento(Contesto& contesto, int slot, int slot_aggettivo, const Dato& v
   }
 }
 
-// Draws the adjective of slot `slot` among those fit for the noun in slot `sostantivo`, again
-// while it repeats that noun or the verb in slot `verbo`.
+// Draws the adjective of slot `slot` for the noun in slot `sostantivo`, beside the verb in `verbo`.
 void Aggettivo_Di(Contesto& contesto, int slot, int sostantivo, int verbo) {
   contesto[slot].nome_file_dato = aggettivi;
-  for (int volta = 0; volta < tentativi_senza_ripetere; ++volta) {
-    Carica_Aggettivo(contesto, slot, Categoria_Del_File(contesto[sostantivo].nome_file_dato));
-    const std::string& aggettivo = contesto[slot].valore_dato;
-    if (!Ripete(aggettivo, contesto[sostantivo].valore_dato) && !Ripete(aggettivo, contesto[verbo].valore_dato)) return;
-  }
+  Carica_Qualificativo(contesto, slot, sostantivo, verbo);
 }
 
 void Verbo(Contesto& contesto, int slot) {

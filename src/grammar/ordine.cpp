@@ -4,6 +4,8 @@
 #include <array>
 #include <cstddef>
 
+#include "wordstore/testo.hpp"
+
 namespace talewick {
 namespace {
 
@@ -17,17 +19,10 @@ constexpr std::array<std::string_view, 47> parole_grammaticali = {
 // The articulated forms of «di» that open a free complement.
 constexpr std::array<std::string_view, 7> di_articolate = {"del", "dello", "della", "dell'", "dei", "degli", "delle"};
 
-char Minuscola(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool Uguale_Senza_Maiuscole(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Minuscola(x) == Minuscola(y); });
-}
-
 template <std::size_t N>
 bool Fra(std::string_view parola, const std::array<std::string_view, N>& elenco) {
   return std::any_of(elenco.begin(), elenco.end(),
-                     [&](std::string_view p) { return Uguale_Senza_Maiuscole(p, parola); });
+                     [&](std::string_view p) { return Uguali_Senza_Maiuscole(p, parola); });
 }
 
 // The word without an elided article or preposition in front of it: «dell'Ascia» gives «Ascia».

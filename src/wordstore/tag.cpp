@@ -1,7 +1,7 @@
 #include "wordstore/tag.hpp"
 
 #include <algorithm>
-#include <iterator>
+#include <cstddef>
 
 #include "base/messaggi.hpp"
 #include "wordstore/archivio.hpp"
@@ -37,12 +37,16 @@ const std::array<std::string_view, 22> tag_categoria = Con_Le_Categorie(std::arr
 
 namespace {
 
-// Draws one of the entries at `indici` (non-empty) into the slot and tells the store.
-void Estrai_Tra(Contesto& contesto, Dato& dato, const FileParole& file, const std::vector<std::uint32_t>& indici) {
-  const auto r = contesto.casuale.Estrai(static_cast<std::int64_t>(indici.size()));
-  const auto indice = indici[static_cast<std::size_t>(r - 1)];
+// Puts the entry at `indice` into the slot and tells the store.
+void Prendi(Contesto& contesto, Dato& dato, const FileParole& file, std::uint32_t indice) {
   contesto.archivio.Segnala_Estratta(file, indice);
   dato.valore_dato = file.voci[indice];
+}
+
+// Draws one of the entries at `indici` (non-empty) into the slot.
+void Estrai_Tra(Contesto& contesto, Dato& dato, const FileParole& file, const std::vector<std::uint32_t>& indici) {
+  const auto r = contesto.casuale.Estrai(static_cast<std::int64_t>(indici.size()));
+  Prendi(contesto, dato, file, indici[static_cast<std::size_t>(r - 1)]);
 }
 
 }  // namespace
@@ -61,18 +65,22 @@ void Carica_Tag(Contesto& contesto, int valore_posizione_dato, std::initializer_
   const FileParole& file = contesto.archivio.File(dato.nome_file_dato);
   const auto& indici = file.Con_Tag(dato.tag_dato);
   if (indici.empty()) throw ErroreGenerazione(messaggi::Tag_Assente(file.percorso.string(), dato.tag_dato));
-  if (escluse.size() != 0) {
-    std::vector<std::uint32_t> restanti;
-    restanti.reserve(indici.size());
-    std::copy_if(indici.begin(), indici.end(), std::back_inserter(restanti), [&](std::uint32_t i) {
-      return std::find(escluse.begin(), escluse.end(), file.voci[i]) == escluse.end();
-    });
-    if (!restanti.empty()) {
-      Estrai_Tra(contesto, dato, file, restanti);
+  const auto ammessa = [&](std::uint32_t i) {
+    return std::find(escluse.begin(), escluse.end(), file.voci[i]) == escluse.end();
+  };
+  const auto ammesse = std::count_if(indici.begin(), indici.end(), ammessa);
+  if (ammesse == 0 || ammesse == static_cast<std::ptrdiff_t>(indici.size())) {
+    Estrai_Tra(contesto, dato, file, indici);
+    return;
+  }
+  // Walk to the r-th entry left in, without copying the indices.
+  auto r = contesto.casuale.Estrai(ammesse);
+  for (const auto i : indici) {
+    if (ammessa(i) && --r == 0) {
+      Prendi(contesto, dato, file, i);
       return;
     }
   }
-  Estrai_Tra(contesto, dato, file, indici);
 }
 
 bool Carica_Filtrata(Contesto& contesto, int valore_posizione_dato, std::string_view chiave,

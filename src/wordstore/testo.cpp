@@ -2,6 +2,7 @@
 
 #include <utf8proc.h>
 
+#include <algorithm>
 #include <array>
 
 namespace talewick {
@@ -169,6 +170,12 @@ std::string Testo_Stampabile(std::string_view testo) {
     pos += lunghezza;
   }
   return uscita;
+}
+
+bool Uguali_Senza_Maiuscole(std::string_view a, std::string_view b) {
+  const auto minuscola = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return minuscola(x) == minuscola(y); });
 }
 
 }  // namespace talewick

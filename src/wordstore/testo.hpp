@@ -38,6 +38,8 @@ void Iniziale_Maiuscola(std::string& testo);
 void Iniziale_Minuscola(std::string& testo);
 
 std::string In_Minuscolo(std::string_view testo);
+// Equal but for the case of ASCII letters; no allocation, for words compared while drawing.
+bool Uguali_Senza_Maiuscole(std::string_view a, std::string_view b);
 
 // Upper case at the start and after whitespace, lower case everywhere else.
 std::string In_Caso_Proprio(std::string_view testo);
