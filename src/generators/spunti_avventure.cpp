@@ -144,10 +144,13 @@ void Carica_Spunto_Avventura_Casuale(Stato& stato) {
   const bool aggettivi_si = stato.opzioni.Aggettivi;
   const auto s = [&stato](int slot) -> std::string_view { return stato[slot].valore_dato; };
   std::string& spunto = stato.slot_nome.testo;
-  // A noun and, with adjectives on, its adjective in the right place.
+  // A noun and, with adjectives on, its adjective. Only the main clause's nouns take one, and only
+  // when nothing follows their head: one adjective more on every noun made the sentence heavy.
   const auto nome = [&](int sostantivo, int aggettivo) {
-    return aggettivi_si ? Nome_Qualificato(s(sostantivo), s(aggettivo)) : std::string(s(sostantivo));
+    const bool qualificato = aggettivi_si && aggettivo >= 0 && Sola_Testa(s(sostantivo));
+    return qualificato ? Nome_Qualificato(s(sostantivo), s(aggettivo)) : std::string(s(sostantivo));
   };
+  constexpr int senza_aggettivo = -1;
   Componi(spunto, {nome(0, 3), " ", s(1)});
   // The place is written once: after an intransitive verb, or between commas after the
   // complement of a transitive one.
@@ -158,19 +161,19 @@ void Carica_Spunto_Avventura_Casuale(Stato& stato) {
   }
   const bool complemento = verbo.ha_spec_dato || verbo.ha_term_dato;
   if (complemento) {
-    Accoda(spunto, {" ", nome(5, 13)});
+    Accoda(spunto, {" ", nome(5, verbo.transitivo_dato ? senza_aggettivo : 13)});
     if (verbo.transitivo_dato) Accoda(spunto, {", ", s(6), ","});
   }
   // The purpose verb's complement belongs to its clause: without the clause it is not written.
   if (verbo.ha_scopo_dato) {
     Accoda(spunto, {" per ", s(7)});
     if (scopo.transitivo_dato) {
-      Accoda(spunto, {" ", nome(8, 9)});
+      Accoda(spunto, {" ", nome(8, senza_aggettivo)});
     } else {
       Accoda(spunto, {" ", s(10)});
     }
     if (scopo.ha_spec_dato || scopo.ha_term_dato) {
-      Accoda(spunto, {" ", nome(11, 12)});
+      Accoda(spunto, {" ", nome(11, senza_aggettivo)});
     }
   }
   // Let the full stop take the place of a comma that nothing follows.

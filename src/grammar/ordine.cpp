@@ -37,9 +37,35 @@ bool Apre_Complemento(std::string_view parola) {
   return Fra(apostrofo == std::string_view::npos ? parola : parola.substr(0, apostrofo + 1), di_articolate);
 }
 
+// What follows the head of a noun: nothing, a word of its own, or a complement.
+enum class Seguito { nulla, parola_propria, complemento };
+
+Seguito Dopo_La_Testa(std::string_view nome) {
+  bool testa_vista = false;
+  for (std::size_t inizio = 0; inizio < nome.size();) {
+    const auto fine = std::min(nome.find(' ', inizio), nome.size());
+    const auto parola = nome.substr(inizio, fine - inizio);
+    inizio = fine + 1;
+    if (parola.empty()) continue;
+    const auto senza = Senza_Elisione(parola);
+    const bool grammaticale = senza.empty() || Fra(senza, parole_grammaticali);
+    if (testa_vista) {
+      // An elided preposition opens a complement as a whole one does.
+      return grammaticale || senza.size() != parola.size() ? Seguito::complemento : Seguito::parola_propria;
+    }
+    testa_vista = !grammaticale;
+  }
+  return Seguito::nulla;
+}
+
 }  // namespace
 
+bool Gia_Qualificato(std::string_view nome) { return Dopo_La_Testa(nome) == Seguito::parola_propria; }
+
+bool Sola_Testa(std::string_view nome) { return Dopo_La_Testa(nome) == Seguito::nulla; }
+
 std::string Nome_Qualificato(std::string_view nome, std::string_view qualificativo) {
+  if (Gia_Qualificato(nome)) return std::string(nome);
   bool testa_vista = false;
   for (std::size_t inizio = 0; inizio < nome.size();) {
     const auto fine = std::min(nome.find(' ', inizio), nome.size());

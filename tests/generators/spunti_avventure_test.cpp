@@ -66,6 +66,7 @@ const prova::Regole regole = {
     {"per_categoria", [](const std::vector<std::string>& c) { Grezzo("AggettiviPerCategoria", c); }},
     {"attori", [](const std::vector<std::string>& c) { Grezzo("Attori", c); }},
     {"ripetizioni", [](const std::vector<std::string>& c) { Grezzo("RipetizioniSpunti", c); }},
+    {"composti", [](const std::vector<std::string>& c) { Grezzo("SpuntiComposti", c); }},
 };
 
 RIGHE_DATI(SpuntiAvventure, TALEWICK_DATI, regole);
