@@ -193,6 +193,16 @@ inline std::string Attore_Fuori_Posto(std::string_view voce) {
          " «[attore]» non ha effetto: conta solo nei nomi di MasUmani.txt, FemUmani.txt, MasAnimali.txt e "
          "FemAnimali.txt";
 }
+inline std::string Costruito_Fuori_Posto(std::string_view voce) {
+  return "in " + C(voce) +
+         " «[costruito]» non ha effetto: conta solo nei nomi di MasLuoghi.txt e FemLuoghi.txt e nei verbi di "
+         "VerbiPassatoProssimo.txt";
+}
+inline std::string Costruito_Senza_Luoghi(std::string_view voce) {
+  return "in " + C(voce) +
+         " «[costruito]» non ha effetto: il verbo ha un oggetto e né «[ogg:…]» né «[compl:…]» comprende i luoghi "
+         "(«lu»)";
+}
 inline std::string Np_Non_Dopo_Parola(std::string_view voce) {
   return "in " + C(voce) +
          " «[np]» deve stare subito dopo la parola che è un nome proprio, senza spazi: «oltre i Monti di Tharnak[np]»";

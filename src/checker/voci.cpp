@@ -183,10 +183,20 @@ void Controllore::Controlla_Tag_Di_Uso(const std::string& voce, int riga, const 
   }
   if (Contiene(voce, "[su]") && !descrizione.luoghi) Avviso(riga, m::Su_Fuori_Dai_Luoghi(voce));
   if (Contiene(voce, "[attore]") && !descrizione.attori) Avviso(riga, m::Attore_Fuori_Posto(voce));
+  if (Contiene(voce, marcatore_costruito) && !descrizione.luoghi && descrizione.tipo != Tipo::verbo) {
+    Avviso(riga, m::Costruito_Fuori_Posto(voce));
+  }
   if (descrizione.tipo == Tipo::verbo) {
     const auto ha = [&](Lista lista) {
       return std::any_of(liste.begin(), liste.end(), [&](const TagLista& t) { return t.tipo->lista == lista; });
     };
+    const auto luoghi = Categorie_Di({"Luoghi"});
+    const bool con_complemento = Contiene(voce, "[spec]") || Contiene(voce, "[term]");
+    if (Contiene(voce, marcatore_costruito) && E_Transitivo(voce) &&
+        (Categorie_Ammesse(voce, Lista::oggetto) & luoghi) == 0 &&
+        (!con_complemento || (Categorie_Ammesse(voce, Lista::complemento) & luoghi) == 0)) {
+      Avviso(riga, m::Costruito_Senza_Luoghi(voce));
+    }
     if (E_Transitivo(voce) && !ha(Lista::oggetto)) Avviso(riga, m::Transitivo_Senza_Oggetto(voce));
     if ((Contiene(voce, "[spec]") || Contiene(voce, "[term]")) && !ha(Lista::complemento)) {
       Avviso(riga, m::Complemento_Senza_Categorie(voce));

@@ -84,8 +84,7 @@ void Carica_Qualificativo(Contesto& contesto, int valore_posizione_dato, int qua
 }
 
 void Carica_Attore(Contesto& contesto, int valore_posizione_dato) {
-  const auto attore = [](std::string_view voce) { return Contiene(voce, "[attore]"); };
-  if (!Carica_Filtrata(contesto, valore_posizione_dato, "attore", attore)) Carica(contesto, valore_posizione_dato);
+  Carica_Marcata(contesto, valore_posizione_dato, "[attore]");
 }
 
 void Carica_Sostantivo_Nobile(Contesto& contesto, int valore_posizione_dato) {

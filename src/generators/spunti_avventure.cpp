@@ -16,6 +16,15 @@ namespace {
 // Draws the number of a noun: 1 gives the plural, 2 the singular.
 std::string_view Numero_Spunto(Casuale& casuale) { return casuale.Estrai(2) == 1 ? plurale : singolare; }
 
+// Draws the noun set up in the slot; a place, for a verb tagged "[costruito]", among the places made by people.
+void Carica_Partner(Contesto& contesto, int slot, const Dato& verbo) {
+  if (contesto[slot].nome_file_dato.ends_with("Luoghi") && Contiene(verbo.valore_dato, marcatore_costruito)) {
+    Carica_Marcata(contesto, slot, marcatore_costruito);
+  } else {
+    Carica(contesto, slot);
+  }
+}
+
 // Sets up and draws a noun of random gender and of a weighted category among those the verb allows
 // (its "[ogg:…]"), with an indefinite article, and sets the marker of the adjective that agrees with it.
 void Oggetto_Indeterminato(Contesto& contesto, int slot, int slot_aggettivo, const Dato& verbo) {
@@ -27,7 +36,7 @@ void Oggetto_Indeterminato(Contesto& contesto, int slot, int slot_aggettivo, con
   Accoda(dato.forma_dato, {numero, "Indet"});
   aggettivo.forma_dato += numero;
   Carica_Categoria_Sostantivo(contesto, slot, Categorie_Ammesse(verbo.valore_dato, Lista::oggetto));
-  Carica(contesto, slot);
+  Carica_Partner(contesto, slot, verbo);
 }
 
 // Likewise for a complement (categories from "[compl:…]"), whose article the verb's tags decide:
@@ -41,7 +50,7 @@ void Complemento(Contesto& contesto, int slot, int slot_aggettivo, const Dato& v
   dato.forma_dato += numero;
   aggettivo.forma_dato += numero;
   Carica_Categoria_Sostantivo(contesto, slot, Categorie_Ammesse(verbo.valore_dato, Lista::complemento));
-  Carica(contesto, slot);
+  Carica_Partner(contesto, slot, verbo);
   if (verbo.ha_spec_dato) {
     dato.forma_dato += "IndetDi";
   } else if (verbo.ha_term_dato) {
@@ -123,7 +132,7 @@ void Carica_Spunto_Avventura_Casuale(Stato& stato) {
   Aggettivo_Di(contesto, 13, 5, 1);
   Aggettivo_Di(contesto, 3, 0, 1);
   Aggettivo_Di(contesto, 4, 2, 1);
-  Carica_Luogo(contesto, 6);
+  Carica_Luogo(contesto, 6, Contiene(verbo.valore_dato, marcatore_costruito));
 
   // Set up the purpose clause.
   stato[7].forma_dato = "Infinito";
@@ -133,7 +142,7 @@ void Carica_Spunto_Avventura_Casuale(Stato& stato) {
   Aggettivo_Di(contesto, 9, 8, 7);
   Complemento(contesto, 11, 12, scopo);
   Aggettivo_Di(contesto, 12, 11, 7);
-  Carica_Luogo(contesto, 10);
+  Carica_Luogo(contesto, 10, Contiene(scopo.valore_dato, marcatore_costruito));
 
   const std::string_view ramo_luogo = stato[6].nome_file_dato == "Dove"         ? "luogo: frase di Dove"
                                       : stato[6].forma_dato.ends_with("SingSu") ? "luogo: nome con «su»"

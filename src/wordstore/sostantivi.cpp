@@ -52,17 +52,22 @@ void Carica_Categoria_Sostantivo(Contesto& contesto, int valore_posizione_dato, 
   }
 }
 
-void Carica_Luogo(Contesto& contesto, int valore_posizione_dato) {
+void Carica_Luogo(Contesto& contesto, int valore_posizione_dato, bool costruito) {
   Dato& dato = contesto[valore_posizione_dato];
   if (contesto.casuale.Estrai(2) == 1) {
     dato.nome_file_dato = "Dove";
     dato.forma_dato = "No";
+    Carica(contesto, valore_posizione_dato);
   } else {
     Carica_Genere_Sostantivo(contesto, valore_posizione_dato);
     dato.nome_file_dato += "Luoghi";
     dato.forma_dato += "SingIn";
+    if (costruito) {
+      Carica_Marcata(contesto, valore_posizione_dato, marcatore_costruito);
+    } else {
+      Carica(contesto, valore_posizione_dato);
+    }
   }
-  Carica(contesto, valore_posizione_dato);
   Scegli_In_o_Su(dato);
 }
 

@@ -47,11 +47,15 @@ consteval Categorie Categorie_Di(std::initializer_list<std::string_view> nomi) {
 // draw looks for them), or nullptr when it holds none.
 const CategoriaSostantivo* Categoria_da_Tag(std::string_view valore);
 
+// The tag of a place made by people, and of a verb whose places must be such.
+inline constexpr std::string_view marcatore_costruito = "[costruito]";
+
 // Appends a category to `nome_file_dato` ("Mas" or "Fem"), weighted by the current entry counts,
 // among the `ammesse` categories only (walked in the same order).
 void Carica_Categoria_Sostantivo(Contesto& contesto, int valore_posizione_dato, Categorie ammesse = tutte_le_categorie);
-// Draws a "Dove" phrase (marker "No") or a singular place noun with "in" ("su" for one tagged "[su]").
-void Carica_Luogo(Contesto& contesto, int valore_posizione_dato);
+// Draws a "Dove" phrase (marker "No") or a singular place noun with "in" ("su" for one tagged "[su]");
+// with `costruito`, the noun among the places tagged "[costruito]", when there are any.
+void Carica_Luogo(Contesto& contesto, int valore_posizione_dato, bool costruito = false);
 // For a place noun with "in" or "su" (marker ending in "SingIn" or "SingSu"): makes the marker
 // agree with the "[su]" tag of the entry now in the slot.
 void Scegli_In_o_Su(Dato& dato);

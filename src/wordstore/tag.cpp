@@ -27,13 +27,13 @@ constexpr std::array<std::string_view, N + categorie_sostantivi.size()> Con_Le_C
 
 }  // namespace
 
-const std::array<std::string_view, 39> tag_vocabolario = Con_Le_Categorie(std::array<std::string_view, 29>{
-    "[f]",     "[fm]",    "[m]",   "[v]",   "[o]",   "[s]",  "[t]",  "[u]",    "[+]",     "[-]",
-    "[1]",     "[2]",     "[3]",   "[4]",   "[5]",   "[6]",  "[tr]", "[intr]", "[spec]",  "[term]",
-    "[scopo]", "[causa]", "[liq]", "[col]", "[mag]", "[su]", "[np]", "[meta]", "[attore]"});
+const std::array<std::string_view, 40> tag_vocabolario = Con_Le_Categorie(std::array<std::string_view, 30>{
+    "[f]",     "[fm]",    "[m]",   "[v]",   "[o]",   "[s]",  "[t]",  "[u]",    "[+]",      "[-]",
+    "[1]",     "[2]",     "[3]",   "[4]",   "[5]",   "[6]",  "[tr]", "[intr]", "[spec]",   "[term]",
+    "[scopo]", "[causa]", "[liq]", "[col]", "[mag]", "[su]", "[np]", "[meta]", "[attore]", "[costruito]"});
 
-const std::array<std::string_view, 22> tag_categoria = Con_Le_Categorie(std::array<std::string_view, 12>{
-    "[v]", "[o]", "[s]", "[t]", "[u]", "[+]", "[liq]", "[col]", "[mag]", "[su]", "[np]", "[attore]"});
+const std::array<std::string_view, 23> tag_categoria = Con_Le_Categorie(std::array<std::string_view, 13>{
+    "[v]", "[o]", "[s]", "[t]", "[u]", "[+]", "[liq]", "[col]", "[mag]", "[su]", "[np]", "[attore]", "[costruito]"});
 
 namespace {
 
@@ -91,6 +91,11 @@ bool Carica_Filtrata(Contesto& contesto, int valore_posizione_dato, std::string_
   if (indici.empty()) return false;
   Estrai_Tra(contesto, dato, file, indici);
   return true;
+}
+
+void Carica_Marcata(Contesto& contesto, int valore_posizione_dato, std::string_view marcatore) {
+  const auto marcata = [marcatore](std::string_view voce) { return Contiene(voce, marcatore); };
+  if (!Carica_Filtrata(contesto, valore_posizione_dato, marcatore, marcata)) Carica(contesto, valore_posizione_dato);
 }
 
 void Carica_Genere_Sostantivo(Contesto& contesto, int valore_posizione_dato) {

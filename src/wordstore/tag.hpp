@@ -14,9 +14,9 @@ namespace talewick {
 
 // Every tag the engine knows, in the order the full strip removes them; both strips also remove
 // the list tags of wordstore/liste.hpp.
-extern const std::array<std::string_view, 39> tag_vocabolario;
+extern const std::array<std::string_view, 40> tag_vocabolario;
 // The category and use tags, removed before the correction pass.
-extern const std::array<std::string_view, 22> tag_categoria;
+extern const std::array<std::string_view, 23> tag_categoria;
 
 // Draws one entry of `nome_file_dato`, uniformly.
 void Carica(Contesto& contesto, int valore_posizione_dato);
@@ -27,6 +27,8 @@ void Carica_Tag(Contesto& contesto, int valore_posizione_dato, std::initializer_
 // long as the file is unchanged); false, drawing nothing, when it accepts none.
 bool Carica_Filtrata(Contesto& contesto, int valore_posizione_dato, std::string_view chiave,
                      const std::function<bool(std::string_view)>& filtro);
+// Draws among the entries holding `marcatore` ("[attore]"); among all of them when none does.
+void Carica_Marcata(Contesto& contesto, int valore_posizione_dato, std::string_view marcatore);
 // Sets `nome_file_dato` and `forma_dato` of the slot both to "Mas" or "Fem".
 void Carica_Genere_Sostantivo(Contesto& contesto, int valore_posizione_dato);
 

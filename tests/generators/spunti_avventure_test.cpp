@@ -67,6 +67,7 @@ const prova::Regole regole = {
     {"attori", [](const std::vector<std::string>& c) { Grezzo("Attori", c); }},
     {"ripetizioni", [](const std::vector<std::string>& c) { Grezzo("RipetizioniSpunti", c); }},
     {"composti", [](const std::vector<std::string>& c) { Grezzo("SpuntiComposti", c); }},
+    {"costruiti", [](const std::vector<std::string>& c) { Grezzo("Costruiti", c); }},
 };
 
 RIGHE_DATI(SpuntiAvventure, TALEWICK_DATI, regole);
