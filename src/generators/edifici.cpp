@@ -22,8 +22,26 @@ std::string_view Senza_Spazi_ai_Bordi(std::string_view testo) {
 // What a sign can show («Il Drago», «La Vedova», «Il Boccale»): not food, body parts, places or ideas.
 constexpr Categorie insegne = Categorie_Di({"Altro", "Animali", "Umani", "Oggetti", "Armi", "Naturale"});
 
-// What a sign shows «con» or «senza» («Il Cavaliere senza Testa», «La Dama con la Lanterna»).
-constexpr Categorie accompagnamenti = Categorie_Di({"Corpo", "Oggetti", "Armi"});
+// What a sign shows «con» or «senza», by what the sign is: a person carries things and weapons
+// («La Dama con la Lanterna»), a beast no weapons («Il Gatto con gli Stivali», not «Le Renne con le
+// Barbute»), anything else only body parts («La Lanterna con le Ali», not «L'Ascia con il Mantello»).
+struct Accompagnamento {
+  Categorie insegna;
+  Categorie ammesse;
+};
+constexpr std::array<Accompagnamento, 3> accompagnamenti = {{
+    {Categorie_Di({"Umani"}), Categorie_Di({"Corpo", "Oggetti", "Armi"})},
+    {Categorie_Di({"Animali"}), Categorie_Di({"Corpo", "Oggetti"})},
+    {tutte_le_categorie, Categorie_Di({"Corpo"})},
+}};
+
+Categorie Accompagnamenti_Di(std::string_view file_insegna) {
+  const Categorie insegna = Categoria_Del_File(file_insegna);
+  for (const auto& riga : accompagnamenti) {
+    if ((riga.insegna & insegna) == insegna) return riga.ammesse;
+  }
+  return accompagnamenti.back().ammesse;
+}
 
 // Sets the slot's file to the gender with a weighted category among those of a sign, and its marker.
 void Sostantivo(Contesto& contesto, int slot, std::string_view genere, std::string_view numero,
@@ -95,7 +113,7 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
         Imposta_Qualificativo(stato[1], 1, genere, n0);
         break;
       case 4:
-        Carica_Categoria_SulNel(contesto, 1, accompagnamenti);
+        Carica_Categoria_SulNel(contesto, 1, Accompagnamenti_Di(stato[0].nome_file_dato));
         break;
       default:
         Imposta_Qualificativo(stato[1], 2, genere, n0);

@@ -2,6 +2,7 @@
 // filters, messages and how often each pattern comes up.
 #include <algorithm>
 #include <map>
+#include <set>
 
 #include "base/messaggi.hpp"
 #include "dispatch/dispatcher.hpp"
@@ -103,6 +104,36 @@ TEST(TitoloLibro, MessaggiCheFermanoLaGenerazione) {
   prova.casuale.Aggiungi({4});
   EXPECT_EQ(Genera_Altro_Valore(prova.stato), messaggi::Tag_Assente(libri, "[3]"));
   EXPECT_EQ(prova.stato.slot_nome.testo, "");
+}
+
+// What a sign shows «con» or «senza» suits it: a person anything it can carry, a beast no weapon,
+// a thing or a tale only body parts.
+TEST(Insegna, MostraSoloCioCheLeSiAddice) {
+  const std::vector<std::pair<std::string_view, char>> radici = {
+      {"Re", 'u'},   {"Regin", 'u'}, {"Lup", 'a'},  {"Volp", 'a'}, {"Calic", 'o'}, {"Lantern", 'o'}, {"Scud", 'r'},
+      {"Lanc", 'r'}, {"Vent", 'x'},  {"Fiab", 'x'}, {"Sass", 'x'}, {"Querc", 'x'}, {"Tesch", 'c'},   {"Man", 'c'}};
+  const std::map<char, std::string_view> ammessi = {{'u', "cor"}, {'a', "co"}, {'o', "c"}, {'r', "c"}, {'x', "c"}};
+  const auto tipo = [&](std::string_view parola) {
+    for (const auto& [radice, t] : radici) {
+      if (parola.starts_with(radice) && parola.size() <= radice.size() + 2) return t;
+    }
+    ADD_FAILURE() << "parola inattesa: " << parola;
+    return '?';
+  };
+  const auto ultima = [](std::string_view testo) { return testo.substr(testo.rfind(' ') + 1); };
+  ProvaGeneratore prova(Carica_Nome_Locanda_Casuale, prova::Voci_Di("Accompagnamenti"));
+  std::set<std::string> coppie;
+  for (const auto& [risultato, volte] : prova.Frequenze(7, 4000, [](const std::string& r) { return r; })) {
+    for (const std::string_view parola : {" con ", " senza "}) {
+      const auto dove = risultato.find(parola);
+      if (dove == std::string::npos) continue;
+      const char testa = tipo(ultima(std::string_view(risultato).substr(0, dove)));
+      const char mostrato = tipo(ultima(risultato));
+      EXPECT_NE(ammessi.at(testa).find(mostrato), std::string_view::npos) << risultato;
+      coppie.insert(std::string{testa, mostrato});
+    }
+  }
+  EXPECT_EQ(coppie, (std::set<std::string>{"uc", "uo", "ur", "ac", "ao", "oc", "rc", "xc"}));
 }
 
 // Each pattern, title, group word and family comes up about equally often.
