@@ -15,10 +15,9 @@ using namespace generatori;
 namespace {
 
 constexpr std::array<std::string_view, 3> titoli_divini = {", Dio ", ", Dea ", ", Divinità "};
-// What a deity can hold sway over: anything but parts of the body («Dea delle Spine Dorsali») and
-// food («Dio delle Pagnotte»).
-constexpr Categorie domini =
-    Categorie_Di({"Altro", "Animali", "Umani", "Oggetti", "Luoghi", "Armi", "Naturale", "Astratto"});
+// What a deity can hold sway over: not parts of the body («Dea delle Spine Dorsali»), food («Dio
+// delle Pagnotte») or things made by hand, too small for a god («Dio delle Collane», «dei Falcioni»).
+constexpr Categorie domini = Categorie_Di({"Altro", "Animali", "Umani", "Luoghi", "Naturale", "Astratto"});
 
 constexpr std::array<std::string_view, 3> rami_titolo = {"titolo: Dio", "titolo: Dea", "titolo: Divinità"};
 

@@ -21,6 +21,9 @@ std::string_view Senza_Spazi_ai_Bordi(std::string_view testo) {
 
 // What a sign can show («Il Drago», «La Vedova», «Il Boccale»): not food, body parts, places or ideas.
 constexpr Categorie insegne = Categorie_Di({"Altro", "Animali", "Umani", "Oggetti", "Armi", "Naturale"});
+// The pair of a sign with «e» is two beasts or two people who can stand for a story («del Drago e
+// della Fenice», «del Cavaliere e della Strega»): two things or two tales read as a list.
+constexpr Categorie coppie = Categorie_Di({"Animali", "Umani"});
 
 // What a sign shows «con» or «senza», by what the sign is: a person carries things and weapons
 // («La Dama con la Lanterna»), a beast no weapons («Il Gatto con gli Stivali», not «Le Renne con le
@@ -45,10 +48,10 @@ Categorie Accompagnamenti_Di(std::string_view file_insegna) {
 
 // Sets the slot's file to the gender with a weighted category among those of a sign, and its marker.
 void Sostantivo(Contesto& contesto, int slot, std::string_view genere, std::string_view numero,
-                std::string_view articolo) {
+                std::string_view articolo, Categorie ammesse = insegne) {
   Dato& dato = contesto[slot];
   dato.nome_file_dato = genere;
-  Carica_Categoria_Sostantivo(contesto, slot, insegne);
+  Carica_Categoria_Sostantivo(contesto, slot, ammesse);
   Componi(dato.forma_dato, {genere, numero, articolo});
 }
 
@@ -91,7 +94,7 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
   if (p == 5) {
     const auto g0 = casuale.Estrai(2) == 1 ? maschile : femminile;
     const auto g1 = casuale.Estrai(2) == 1 ? maschile : femminile;
-    Sostantivo(contesto, 0, g0, n0, "Part");
+    Sostantivo(contesto, 0, g0, n0, "Part", coppie);
     // The second noun comes from the first one's category: «del Drago e della Fenice», «della
     // Spada e dello Scudo», never «della Voce e della Murena».
     Dato& secondo = stato[1];
@@ -121,10 +124,19 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
     }
   }
 
-  Carica(contesto, 0);
-  Pulisci_Dato(stato[0]);
-  // The place noun drawn last decides between "in" and "su".
-  Carica_Qualificativo(contesto, 1, 0);
+  if (p == 5) {
+    Carica_Sostantivo_Nobile(contesto, 0);
+    Pulisci_Dato(stato[0]);
+    for (int volta = 0; volta < tentativi_senza_ripetere; ++volta) {
+      Carica_Sostantivo_Nobile(contesto, 1);
+      if (!Ripete(stato[1].valore_dato, stato[0].valore_dato)) break;
+    }
+  } else {
+    Carica(contesto, 0);
+    Pulisci_Dato(stato[0]);
+    // The place noun drawn last decides between "in" and "su".
+    Carica_Qualificativo(contesto, 1, 0);
+  }
   Scegli_In_o_Su(stato[1]);
   if (forma_1 != 0) stato.Ramo(Ramo_Seguito(stato[1], forma_1));
   Pulisci_Dato(stato[1]);

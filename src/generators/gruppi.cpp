@@ -16,8 +16,9 @@ namespace {
 
 constexpr std::array<std::string_view, 5> parole_gruppo = {"Clan ", "Gilda ", "Accademia ", "Corporazione ", "Tribù "};
 // What a group can bear as its sign («dalla Spada Nera», «dal Lupo Bianco»): not people, places,
-// food or ideas («dall'Onore Disumano», «dalla Battaglia Maledetta»).
-constexpr Categorie emblemi = Categorie_Di({"Altro", "Animali", "Corpo", "Oggetti", "Armi", "Naturale"});
+// food or ideas («dall'Onore Disumano», «dalla Battaglia Maledetta»), nor the sky, plants or tales
+// («dalla Canicola», «dal Lichene», «dalla Ninnananna»).
+constexpr Categorie emblemi = Categorie_Di({"Animali", "Corpo", "Oggetti", "Armi"});
 
 constexpr std::array<std::string_view, 5> rami_gruppo = {"gruppo: Clan", "gruppo: Gilda", "gruppo: Accademia",
                                                          "gruppo: Corporazione", "gruppo: Tribù"};

@@ -16,10 +16,14 @@ namespace {
 // Draws the number of a noun: 1 gives the plural, 2 the singular.
 std::string_view Numero_Spunto(Casuale& casuale) { return casuale.Estrai(2) == 1 ? plurale : singolare; }
 
-// Draws the noun set up in the slot; a place, for a verb tagged "[costruito]", among the places made by people.
-void Carica_Partner(Contesto& contesto, int slot, const Dato& verbo) {
+// Draws the noun set up in the slot: a place, for a verb tagged "[costruito]", among the places made
+// by people; what is at stake in the purpose clause, when a person or a beast, among those tagged
+// "[attore]" («per salvare una principessa», not «per affrontare una cinciallegra»).
+void Carica_Partner(Contesto& contesto, int slot, const Dato& verbo, bool posta_in_gioco) {
   if (contesto[slot].nome_file_dato.ends_with("Luoghi") && Contiene(verbo.valore_dato, marcatore_costruito)) {
     Carica_Marcata(contesto, slot, marcatore_costruito);
+  } else if (posta_in_gioco) {
+    Carica_Sostantivo_Nobile(contesto, slot);
   } else {
     Carica(contesto, slot);
   }
@@ -27,7 +31,7 @@ void Carica_Partner(Contesto& contesto, int slot, const Dato& verbo) {
 
 // Sets up and draws a noun of random gender and of a weighted category among those the verb allows
 // (its "[ogg:…]"), with an indefinite article, and sets the marker of the adjective that agrees with it.
-void Oggetto_Indeterminato(Contesto& contesto, int slot, int slot_aggettivo, const Dato& verbo) {
+void Oggetto_Indeterminato(Contesto& contesto, int slot, int slot_aggettivo, const Dato& verbo, bool posta_in_gioco) {
   Carica_Genere_Sostantivo(contesto, slot);
   Dato& dato = contesto[slot];
   Dato& aggettivo = contesto[slot_aggettivo];
@@ -36,12 +40,12 @@ void Oggetto_Indeterminato(Contesto& contesto, int slot, int slot_aggettivo, con
   Accoda(dato.forma_dato, {numero, "Indet"});
   aggettivo.forma_dato += numero;
   Carica_Categoria_Sostantivo(contesto, slot, Categorie_Ammesse(verbo.valore_dato, Lista::oggetto));
-  Carica_Partner(contesto, slot, verbo);
+  Carica_Partner(contesto, slot, verbo, posta_in_gioco);
 }
 
 // Likewise for a complement (categories from "[compl:…]"), whose article the verb's tags decide:
 // "di" for "[spec]", else "a" for "[term]".
-void Complemento(Contesto& contesto, int slot, int slot_aggettivo, const Dato& verbo) {
+void Complemento(Contesto& contesto, int slot, int slot_aggettivo, const Dato& verbo, bool posta_in_gioco) {
   Carica_Genere_Sostantivo(contesto, slot);
   Dato& dato = contesto[slot];
   Dato& aggettivo = contesto[slot_aggettivo];
@@ -50,7 +54,7 @@ void Complemento(Contesto& contesto, int slot, int slot_aggettivo, const Dato& v
   dato.forma_dato += numero;
   aggettivo.forma_dato += numero;
   Carica_Categoria_Sostantivo(contesto, slot, Categorie_Ammesse(verbo.valore_dato, Lista::complemento));
-  Carica_Partner(contesto, slot, verbo);
+  Carica_Partner(contesto, slot, verbo, posta_in_gioco);
   if (verbo.ha_spec_dato) {
     dato.forma_dato += "IndetDi";
   } else if (verbo.ha_term_dato) {
@@ -127,8 +131,8 @@ void Carica_Spunto_Avventura_Casuale(Stato& stato) {
   stato[3].forma_dato += numero_0;
   Carica_Attore(contesto, 0);
 
-  Oggetto_Indeterminato(contesto, 2, 4, verbo);
-  Complemento(contesto, 5, 13, verbo);
+  Oggetto_Indeterminato(contesto, 2, 4, verbo, false);
+  Complemento(contesto, 5, 13, verbo, false);
   Aggettivo_Di(contesto, 13, 5, 1);
   Aggettivo_Di(contesto, 3, 0, 1);
   Aggettivo_Di(contesto, 4, 2, 1);
@@ -138,9 +142,9 @@ void Carica_Spunto_Avventura_Casuale(Stato& stato) {
   stato[7].forma_dato = "Infinito";
   Verbo_Scopo(contesto, 7, umano, verbo.valore_dato);
   const Dato& scopo = stato[7];
-  Oggetto_Indeterminato(contesto, 8, 9, scopo);
+  Oggetto_Indeterminato(contesto, 8, 9, scopo, true);
   Aggettivo_Di(contesto, 9, 8, 7);
-  Complemento(contesto, 11, 12, scopo);
+  Complemento(contesto, 11, 12, scopo, true);
   Aggettivo_Di(contesto, 12, 11, 7);
   Carica_Luogo(contesto, 10, Contiene(scopo.valore_dato, marcatore_costruito));
 

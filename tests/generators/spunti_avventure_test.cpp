@@ -68,6 +68,7 @@ const prova::Regole regole = {
     {"ripetizioni", [](const std::vector<std::string>& c) { Grezzo("RipetizioniSpunti", c); }},
     {"composti", [](const std::vector<std::string>& c) { Grezzo("SpuntiComposti", c); }},
     {"costruiti", [](const std::vector<std::string>& c) { Grezzo("Costruiti", c); }},
+    {"poste_in_gioco", [](const std::vector<std::string>& c) { Grezzo("PosteInGioco", c); }},
 };
 
 RIGHE_DATI(SpuntiAvventure, TALEWICK_DATI, regole);
