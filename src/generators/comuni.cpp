@@ -56,6 +56,18 @@ void Per_Ogni_Radice(std::string_view voce, const Fai& fai) {
   if (!nel_tag) radice(inizio, voce.size());
 }
 
+// Whether two roots are one word's: equal, one the start of the other («ross», «rossastr»), or
+// sharing their first six letters («nauseant», «nauseabond»). A root of three letters or fewer
+// only matches itself («ros» of «rosa» is not «ross»).
+bool Stessa_Radice(std::string_view a, std::string_view b) {
+  constexpr std::size_t corta = 4;
+  constexpr std::size_t lunga = 6;
+  const std::size_t comune = std::min(a.size(), b.size());
+  if (comune < corta) return a.size() == b.size() && Uguali_Senza_Maiuscole(a, b);
+  if (Uguali_Senza_Maiuscole(a.substr(0, comune), b.substr(0, comune))) return true;
+  return comune >= lunga && Uguali_Senza_Maiuscole(a.substr(0, lunga), b.substr(0, lunga));
+}
+
 }  // namespace
 
 bool Ripete(std::string_view qualificativo, std::string_view altra) {
@@ -63,7 +75,7 @@ bool Ripete(std::string_view qualificativo, std::string_view altra) {
   Per_Ogni_Radice(qualificativo, [&](std::string_view radice) { ultima = radice; });
   if (ultima.empty()) return false;
   bool ripete = false;
-  Per_Ogni_Radice(altra, [&](std::string_view radice) { ripete = ripete || Uguali_Senza_Maiuscole(radice, ultima); });
+  Per_Ogni_Radice(altra, [&](std::string_view radice) { ripete = ripete || Stessa_Radice(radice, ultima); });
   return ripete;
 }
 

@@ -35,8 +35,9 @@ void Accoda(std::string& destinazione, std::initializer_list<std::string_view> p
 // An adjective (q = 1, marker "Agg" + gender + number) or a participle (q = 2, marker
 // "Participio" + gender + number) that agrees with a noun.
 void Imposta_Qualificativo(Dato& dato, std::int64_t q, std::string_view genere, std::string_view numero);
-// Whether the last word of a qualifier's base form is, but for its final vowel, a word of
-// `altra`: «i peccatori peccatori», «delle proscritte hanno proscritto», «dei segni celesti celesti».
+// Whether the last word of a qualifier's base form has, but for its final vowel, the root of a word
+// of `altra`: «i peccatori peccatori», «delle proscritte hanno proscritto», «dei segni celesti
+// celesti», «nauseante… nauseabondo», «rossa… rossastri».
 bool Ripete(std::string_view qualificativo, std::string_view altra);
 // How many times a qualifier is drawn at most while it repeats its noun or verb.
 inline constexpr int tentativi_senza_ripetere = 3;

@@ -26,13 +26,25 @@ constexpr std::array<Soggetto, 7> soggetti = {{{"La pozione", "AggFemSing"},
                                                {"La sostanza", "AggFemSing"},
                                                {"La mistura", "AggFemSing"}}};
 
-// Draws an adjective holding `tag` other than those already drawn into `escluse`.
+// The words of the slots before `slot`, with their tags, which Ripete skips.
+std::string Scritto_Prima(Contesto& contesto, int slot) {
+  std::string scritto;
+  for (int prima = 0; prima < slot; ++prima) Accoda(scritto, {contesto[prima].valore_dato, " "});
+  return scritto;
+}
+
+// Draws an adjective holding `tag` other than those already drawn into `escluse`, and again, a few
+// times, while it repeats the root of a word the slots before it hold («nauseante… nauseabondo»).
 void Aggettivo_con_Tag(Contesto& contesto, int slot, std::string_view tag,
                        std::initializer_list<std::string_view> escluse = {}) {
   Dato& dato = contesto[slot];
   dato.nome_file_dato = aggettivi;
   dato.tag_dato = tag;
-  Carica_Tag(contesto, slot, escluse);
+  const std::string scritto = Scritto_Prima(contesto, slot);
+  for (int volta = 0; volta < tentativi_senza_ripetere; ++volta) {
+    Carica_Tag(contesto, slot, escluse);
+    if (!Ripete(dato.valore_dato, scritto)) return;
+  }
 }
 
 // Draws a smell or taste adjective and, for one tagged "[+]", a food noun into `slot_cibo`;
@@ -54,6 +66,8 @@ bool Aggettivo_Sensoriale(Contesto& contesto, int slot, std::string_view tag, in
 
 void Carica_Descrizione_Fluidi_Casuale(Stato& stato) {
   Contesto& contesto = stato.contesto;
+  // Clear what an earlier generation left, which a new adjective must not be compared with.
+  for (int slot = 0; slot <= 7; ++slot) stato[slot].valore_dato.clear();
   const Soggetto& soggetto = soggetti[static_cast<std::size_t>(contesto.casuale.Estrai(7) - 1)];
   stato[8].valore_dato = soggetto.testo;
   stato[0].forma_dato = soggetto.forma_aggettivo;

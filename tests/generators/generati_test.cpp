@@ -70,6 +70,7 @@ const prova::Regole generatori = {
     {"TitoliPerCategoria", Generatore(Carica_Titolo_Libro_Casuale, prova::Voci_Di("TitoliPerCategoria"), true)},
     {"Pozioni", Generatore(Carica_Descrizione_Fluidi_Casuale, prova::Voci_Di("Pozioni"))},
     {"PozioniDiverse", Generatore(Carica_Descrizione_Fluidi_Casuale, prova::Voci_Di("PozioniDiverse"))},
+    {"PozioniRadici", Generatore(Carica_Descrizione_Fluidi_Casuale, prova::Voci_Di("PozioniRadici"))},
     {"Dominio", Generatore(Carica_Dio_Casuale, prova::Voci_Di("Dominio"), true)},
     {"PerCategoriaOggettiMagici", Generatore(Carica_Oggetto_Magico_Casuale, prova::Voci_Di("AggettiviPerCategoria"))},
     {"PerCategoriaGruppi", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("AggettiviPerCategoria"))},
