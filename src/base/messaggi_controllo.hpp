@@ -193,6 +193,9 @@ inline std::string Attore_Fuori_Posto(std::string_view voce) {
          " «[attore]» non ha effetto: conta solo nei nomi di MasUmani.txt, FemUmani.txt, MasAnimali.txt e "
          "FemAnimali.txt";
 }
+inline std::string Membri_Fuori_Posto(std::string_view voce, std::string_view tag) {
+  return "in " + C(voce) + " " + C(tag) + " non ha effetto: conta solo nei nomi di MasUmani.txt e FemUmani.txt";
+}
 inline std::string Costruito_Fuori_Posto(std::string_view voce) {
   return "in " + C(voce) +
          " «[costruito]» non ha effetto: conta solo nei nomi di MasLuoghi.txt e FemLuoghi.txt e nei verbi di "

@@ -27,6 +27,7 @@ struct Descrizione {
   bool luoghi = false;      // place nouns also take "SingIn"
   bool dove = false;        // place phrases, where "[np]" works
   bool attori = false;      // people and animals, where "[attore]" works
+  bool umani = false;       // people, where the group members' tags work
 };
 
 Descrizione Descrivi(std::string_view nome);

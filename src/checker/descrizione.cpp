@@ -28,8 +28,12 @@ Descrizione Descrivi(std::string_view nome) {
   if (nome == "FluidiSpecificazioni") return {Tipo::fluido, {}, false, false};
   if (nome == "Dove" || nome == "Come") return {Tipo::frase, {}, false, nome == "Dove"};
   if (nome.starts_with("Mas") || nome.starts_with("Fem")) {
-    return {Tipo::sostantivo, nome.substr(0, 3), nome.ends_with("Luoghi"), false,
-            nome.ends_with("Umani") || nome.ends_with("Animali")};
+    return {Tipo::sostantivo,
+            nome.substr(0, 3),
+            nome.ends_with("Luoghi"),
+            false,
+            nome.ends_with("Umani") || nome.ends_with("Animali"),
+            nome.ends_with("Umani")};
   }
   return {};  // syllables and English words
 }

@@ -14,7 +14,17 @@ using namespace generatori;
 
 namespace {
 
-constexpr std::array<std::string_view, 5> parole_gruppo = {"Clan ", "Gilda ", "Accademia ", "Corporazione ", "Tribù "};
+// The group words, each with the tag of the people that can be its members («Tribù dei Barbari»,
+// «Gilda dei Fabbri», «Accademia dei Maghi», not «Tribù dei Consiglieri» or «Accademia degli Osti»).
+struct ParolaGruppo {
+  std::string_view parola;
+  std::string_view membri;
+};
+constexpr std::array<ParolaGruppo, 5> parole_gruppo = {{{"Clan ", "[stirpe]"},
+                                                        {"Gilda ", "[mestiere]"},
+                                                        {"Accademia ", "[dotto]"},
+                                                        {"Corporazione ", "[mestiere]"},
+                                                        {"Tribù ", "[stirpe]"}}};
 // What a group can bear as its sign («dalla Spada Nera», «dal Lupo Bianco»): not people, places,
 // food or ideas («dall'Onore Disumano», «dalla Battaglia Maledetta»), nor the sky, plants or tales
 // («dalla Canicola», «dal Lichene», «dalla Ninnananna»).
@@ -32,7 +42,7 @@ void Carica_Gruppo_Casuale(Stato& stato) {
   const bool forma_lunga = casuale.Estrai(2) == 2;
   const auto numero = Numero(casuale.Estrai(2));
   const auto g = static_cast<std::size_t>(casuale.Estrai(5) - 1);
-  const auto parola = parole_gruppo[g];
+  const auto [parola, tag_membri] = parole_gruppo[g];
   Dato& membri = stato[0];
   stato.Ramo(rami_gruppo[g]);
   stato.Ramo(forma_lunga ? "forma lunga" : "forma breve");
@@ -47,7 +57,7 @@ void Carica_Gruppo_Casuale(Stato& stato) {
     Carica_Categoria_Sostantivo(contesto, 1, emblemi);
   }
   membri.nome_file_dato += "Umani";
-  Carica(contesto, 0);
+  Carica_Marcata(contesto, 0, tag_membri);
   membri.forma_dato += "PlurPart";
   if (forma_lunga) {
     Carica_Sostantivo_Nobile(contesto, 1);
