@@ -1,11 +1,16 @@
 // Every kind run on the word files the program ships with.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "core/stato.hpp"
 #include "dispatch/dispatcher.hpp"
 #include "support/database_prova.hpp"
+#include "support/righe_dati.hpp"
 #include "wordstore/archivio.hpp"
 #include "wordstore/casuale.hpp"
+#include "wordstore/testo.hpp"
 
 namespace talewick {
 namespace {
@@ -40,6 +45,38 @@ INSTANTIATE_TEST_SUITE_P(OgniTipo, DatabaseDistribuito,
                            }
                            return nome;
                          });
+
+// Whether `riga` holds `parola` as a whole word, outside tags and whatever the case.
+bool Contiene_Parola(std::string_view riga, std::string_view parola) {
+  std::string_view resto = riga;
+  bool nel_tag = false;
+  std::size_t inizio = 0;
+  for (std::size_t i = 0; i <= resto.size(); ++i) {
+    const char c = i < resto.size() ? resto[i] : ' ';
+    if (c == '[' || c == ']' || c == ' ' || c == '|' || c == '\'' || c == ',') {
+      if (!nel_tag && Uguali_Senza_Maiuscole(resto.substr(inizio, i - inizio), parola)) return true;
+      if (c == '[' || c == ']') nel_tag = c == '[';
+      inizio = i + 1;
+    }
+  }
+  return false;
+}
+
+const prova::Regole escluse = {
+    {"esclusa",
+     [](const std::vector<std::string>& c) {
+       const auto parola = c.at(0);
+       for (const auto& voce : std::filesystem::directory_iterator(prova::Database_Distribuito())) {
+         if (voce.path().extension() != ".txt") continue;
+         std::ifstream file(voce.path());
+         for (std::string riga; std::getline(file, riga);) {
+           EXPECT_FALSE(Contiene_Parola(riga, parola)) << voce.path().filename().string() << ": " << riga;
+         }
+       }
+     }},
+};
+
+RIGHE_DATI(ParoleEscluse, TALEWICK_DATI, escluse);
 
 }  // namespace
 }  // namespace talewick
