@@ -3,10 +3,31 @@
 #include "grammar/ordine.hpp"
 #include "wordstore/casuale.hpp"
 #include "wordstore/tag.hpp"
+#include "wordstore/testo.hpp"
 
 namespace talewick {
 
 using namespace generatori;
+
+namespace {
+
+// Draws among the entries of the slot's file (holding its wanted tag, when it has one) whose base
+// form has no complement of its own: «la Spada del Re» and «il Segno del Fato» would make a chain
+// («la Spada del Re del Segno Oscuro del Fato»). Draws as usual when none is left.
+void Carica_Senza_Complemento(Contesto& contesto, int slot) {
+  const std::string tag = contesto[slot].tag_dato;
+  const auto adatta = [&tag](std::string_view voce) {
+    return (tag.empty() || Contiene(voce, tag)) && !Con_Complemento(voce.substr(0, voce.find('|')));
+  };
+  if (Carica_Filtrata(contesto, slot, "senza complemento" + tag, adatta)) return;
+  if (tag.empty()) {
+    Carica(contesto, slot);
+  } else {
+    Carica_Tag(contesto, slot);
+  }
+}
+
+}  // namespace
 
 void Carica_Oggetto_Magico_Casuale(Stato& stato) {
   Contesto& contesto = stato.contesto;
@@ -26,12 +47,12 @@ void Carica_Oggetto_Magico_Casuale(Stato& stato) {
   stato.Ramo(t == 1 ? "complemento: astratto" : t == 2 ? "complemento: naturale [mag]" : "complemento: altro [mag]");
   if (t == 1) {
     complemento.nome_file_dato += "Astratto";
-    Carica(contesto, 1);
+    complemento.tag_dato.clear();
   } else {
     complemento.tag_dato = "[mag]";
     complemento.nome_file_dato += t == 2 ? "Naturale" : "Altro";
-    Carica_Tag(contesto, 1);
   }
+  Carica_Senza_Complemento(contesto, 1);
 
   // Read the complement's gender before its marker gets "SingPart": the qualifier agrees with it.
   const auto u = casuale.Estrai(2);
@@ -39,7 +60,8 @@ void Carica_Oggetto_Magico_Casuale(Stato& stato) {
   Ramo_Qualificativo(stato, u);
   complemento.forma_dato += "SingPart";
 
-  Carica(contesto, 0);
+  oggetto.tag_dato.clear();
+  Carica_Senza_Complemento(contesto, 0);
   Carica_Qualificativo(contesto, 2, 1);
   for (Dato* dato : {&oggetto, &complemento, &qualificativo}) Pulisci_Dato(*dato);
 

@@ -64,6 +64,8 @@ bool Gia_Qualificato(std::string_view nome) { return Dopo_La_Testa(nome) == Segu
 
 bool Sola_Testa(std::string_view nome) { return Dopo_La_Testa(nome) == Seguito::nulla; }
 
+bool Con_Complemento(std::string_view nome) { return Dopo_La_Testa(nome) == Seguito::complemento; }
+
 std::string Nome_Qualificato(std::string_view nome, std::string_view qualificativo) {
   if (Gia_Qualificato(nome)) return std::string(nome);
   bool testa_vista = false;

@@ -19,4 +19,7 @@ bool Gia_Qualificato(std::string_view nome);
 // Whether the noun is its head alone, with at most an article or a preposition before it.
 bool Sola_Testa(std::string_view nome);
 
+// Whether a preposition follows the head: «la Cotta di Maglia», «il Re dei Ladri», «la Spada a Due Mani».
+bool Con_Complemento(std::string_view nome);
+
 }  // namespace talewick
