@@ -81,10 +81,13 @@ bool Ripete(std::string_view qualificativo, std::string_view altra) {
 
 void Carica_Qualificativo(Contesto& contesto, int valore_posizione_dato, int qualificato, int verbo) {
   const Categorie categoria = Categoria_Del_File(contesto[qualificato].nome_file_dato);
+  // A place not made by people takes no participle of a verb that acts on those only.
+  const bool naturale =
+      categoria == Categorie_Di({"Luoghi"}) && !Contiene(contesto[qualificato].valore_dato, marcatore_costruito);
   const std::string& tratto = contesto[valore_posizione_dato].valore_dato;
   for (int volta = 0; volta < tentativi_senza_ripetere; ++volta) {
     if (contesto[valore_posizione_dato].forma_dato.starts_with("Participio")) {
-      Carica_Participio(contesto, valore_posizione_dato, categoria);
+      Carica_Participio(contesto, valore_posizione_dato, categoria, naturale);
     } else {
       Carica_Aggettivo(contesto, valore_posizione_dato, categoria);
     }
@@ -96,16 +99,7 @@ void Carica_Qualificativo(Contesto& contesto, int valore_posizione_dato, int qua
 }
 
 void Carica_Attore(Contesto& contesto, int valore_posizione_dato) {
-  Carica_Marcata(contesto, valore_posizione_dato, "[attore]");
-}
-
-void Carica_Sostantivo_Nobile(Contesto& contesto, int valore_posizione_dato) {
-  const std::string& file = contesto[valore_posizione_dato].nome_file_dato;
-  if (file.ends_with("Animali") || file.ends_with("Umani")) {
-    Carica_Attore(contesto, valore_posizione_dato);
-  } else {
-    Carica(contesto, valore_posizione_dato);
-  }
+  Carica_Marcata(contesto, valore_posizione_dato, marcatore_attore);
 }
 
 void Ramo_Qualificativo(const Stato& stato, std::int64_t q) {

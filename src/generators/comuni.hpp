@@ -41,6 +41,8 @@ void Imposta_Qualificativo(Dato& dato, std::int64_t q, std::string_view genere, 
 bool Ripete(std::string_view qualificativo, std::string_view altra);
 // How many times a qualifier is drawn at most while it repeats its noun or verb.
 inline constexpr int tentativi_senza_ripetere = 3;
+// Draws among the entries of the slot's file tagged "[attore]", or among all when none is.
+void Carica_Attore(Contesto& contesto, int valore_posizione_dato);
 // Draws the slot: when the marker asks for a participle, one that can qualify the noun drawn in
 // slot `qualificato` (preferring verbs fit for its category), otherwise an adjective fit for it;
 // drawn again, up to `tentativi_senza_ripetere` times, while it repeats the noun or, when given,
@@ -49,13 +51,6 @@ void Carica_Qualificativo(Contesto& contesto, int valore_posizione_dato, int qua
 // Tells the branch observer whether a qualifier set up by Imposta_Qualificativo is an adjective
 // or a participle.
 void Ramo_Qualificativo(const Stato& stato, std::int64_t q);
-
-// Draws among the entries of the slot's file tagged "[attore]", or among all when none is.
-void Carica_Attore(Contesto& contesto, int valore_posizione_dato);
-// Draws a noun; a beast or a person only among those tagged "[attore]": a group's sign or a
-// deity's domain is a wolf or a dragon, not a mole; a god's faithful are thieves or knights, not
-// wet-nurses.
-void Carica_Sostantivo_Nobile(Contesto& contesto, int valore_posizione_dato);
 
 // "Armi" or "Oggetti" as the object filter says; w decides for "Genera qualsiasi oggetto".
 std::string_view Famiglia_Oggetto(const Opzioni& opzioni, std::int64_t w);

@@ -34,7 +34,7 @@ void Carica_Dio_Casuale(Stato& stato) {
   Imposta_Qualificativo(qualificativo, q, Genere(dominio), plurale);
   Ramo_Qualificativo(stato, q);
   Carica_Categoria_Sostantivo(contesto, 0, domini);
-  Carica_Sostantivo_Nobile(contesto, 0);
+  Carica_Notevole(contesto, 0);
   dominio.forma_dato += "PlurPart";
   Carica_Qualificativo(contesto, 1, 0);
 

@@ -125,10 +125,10 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
   }
 
   if (p == 5) {
-    Carica_Sostantivo_Nobile(contesto, 0);
+    Carica_Notevole(contesto, 0);
     Pulisci_Dato(stato[0]);
     for (int volta = 0; volta < tentativi_senza_ripetere; ++volta) {
-      Carica_Sostantivo_Nobile(contesto, 1);
+      Carica_Notevole(contesto, 1);
       if (!Ripete(stato[1].valore_dato, stato[0].valore_dato)) break;
     }
   } else {

@@ -60,7 +60,7 @@ void Carica_Gruppo_Casuale(Stato& stato) {
   Carica_Marcata(contesto, 0, tag_membri);
   membri.forma_dato += "PlurPart";
   if (forma_lunga) {
-    Carica_Sostantivo_Nobile(contesto, 1);
+    Carica_Notevole(contesto, 1);
     Accoda(stato[1].forma_dato, {numero, "Da"});
     Carica_Qualificativo(contesto, 2, 1);
   } else {

@@ -79,7 +79,15 @@ void Carica_Descrizione_Fluidi_Casuale(Stato& stato) {
   Dato& specificazione = stato[2];
   specificazione.nome_file_dato = "FluidiSpecificazioni";
   specificazione.forma_dato = nessuna_forma;  // keep an earlier generation's marker from inflecting it
-  Carica(contesto, 2);
+  // Draw the phrase again, a few times, while it repeats the liquid's adjective or its colour
+  // («L'elisir crepitante… crepita di scintille»).
+  for (int volta = 0; volta < tentativi_senza_ripetere; ++volta) {
+    Carica(contesto, 2);
+    if (!Ripete(stato[0].valore_dato, specificazione.valore_dato) &&
+        !Ripete(stato[1].valore_dato, specificazione.valore_dato)) {
+      break;
+    }
+  }
   // Leave the colour out when the entry gives no gender for its noun.
   std::string_view forma_colore;
   if (specificazione.valore_dato.find("[m]") != std::string::npos) {

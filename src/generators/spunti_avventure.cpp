@@ -23,7 +23,7 @@ void Carica_Partner(Contesto& contesto, int slot, const Dato& verbo, bool posta_
   if (contesto[slot].nome_file_dato.ends_with("Luoghi") && Contiene(verbo.valore_dato, marcatore_costruito)) {
     Carica_Marcata(contesto, slot, marcatore_costruito);
   } else if (posta_in_gioco) {
-    Carica_Sostantivo_Nobile(contesto, slot);
+    Carica_Notevole(contesto, slot);
   } else {
     Carica(contesto, slot);
   }

@@ -104,6 +104,15 @@ void Carica_Categoria_SulNel(Contesto& contesto, int valore_posizione_dato, Cate
   }
 }
 
+void Carica_Notevole(Contesto& contesto, int valore_posizione_dato) {
+  const std::string& file = contesto[valore_posizione_dato].nome_file_dato;
+  if (file.ends_with("Animali") || file.ends_with("Umani")) {
+    Carica_Marcata(contesto, valore_posizione_dato, marcatore_attore);
+  } else {
+    Carica(contesto, valore_posizione_dato);
+  }
+}
+
 void Controlla_Categoria_e_Carica_Sostantivo_Correlato(Contesto& contesto, int valore_posizione_dato) {
   const auto genere = contesto.casuale.Estrai(2) == 1 ? maschile : femminile;
   const CategoriaSostantivo* categoria = Categoria_da_Tag(contesto[0].valore_dato);
@@ -111,7 +120,7 @@ void Controlla_Categoria_e_Carica_Sostantivo_Correlato(Contesto& contesto, int v
   Dato& dato = contesto[valore_posizione_dato];
   dato.nome_file_dato = genere;
   dato.nome_file_dato += categoria->nome;
-  Carica(contesto, valore_posizione_dato);
+  Carica_Notevole(contesto, valore_posizione_dato);
   dato.forma_dato.insert(0, genere);
 }
 
@@ -155,10 +164,12 @@ bool Participio_Adatto(std::string_view verbo, Categorie categoria) {
   return E_Transitivo(verbo) && (Categorie_Ammesse(verbo, Lista::oggetto) & categoria) != 0;
 }
 
-void Carica_Participio(Contesto& contesto, int valore_posizione_dato, Categorie categoria) {
+void Carica_Participio(Contesto& contesto, int valore_posizione_dato, Categorie categoria, bool naturale) {
   if (categoria != tutte_le_categorie) {
-    const std::string chiave = "participio aggettivo " + std::to_string(categoria);
-    const auto adatto = [categoria](std::string_view verbo) { return Participio_Adatto(verbo, categoria); };
+    const std::string chiave = "participio aggettivo " + std::to_string(categoria) + (naturale ? " naturale" : "");
+    const auto adatto = [categoria, naturale](std::string_view verbo) {
+      return Participio_Adatto(verbo, categoria) && !(naturale && Contiene(verbo, marcatore_costruito));
+    };
     if (Carica_Filtrata(contesto, valore_posizione_dato, chiave, adatto)) return;
   }
   if (!Carica_Filtrata(contesto, valore_posizione_dato, "participio aggettivo", Participio_Aggettivo)) {

@@ -49,6 +49,8 @@ const CategoriaSostantivo* Categoria_da_Tag(std::string_view valore);
 
 // The tag of a place made by people, and of a verb whose places must be such.
 inline constexpr std::string_view marcatore_costruito = "[costruito]";
+// The tag of the people and beasts who can drive a story.
+inline constexpr std::string_view marcatore_attore = "[attore]";
 
 // Appends a category to `nome_file_dato` ("Mas" or "Fem"), weighted by the current entry counts,
 // among the `ammesse` categories only (walked in the same order).
@@ -62,8 +64,11 @@ void Scegli_In_o_Su(Dato& dato);
 // Sets up a "Come" phrase, a noun with "con"/"senza" (among the `ammesse` categories), or draws a
 // place; the caller draws next.
 void Carica_Categoria_SulNel(Contesto& contesto, int valore_posizione_dato, Categorie ammesse = tutte_le_categorie);
-// Draws a noun of random gender of the category tagged in slot 0 and puts the gender in front of
-// the slot's marker; without a category tag in slot 0 nothing changes.
+// Draws the slot's noun; a person or a beast among those tagged "[attore]", when there are any.
+void Carica_Notevole(Contesto& contesto, int valore_posizione_dato);
+// Draws a noun of random gender of the category tagged in slot 0 (a person or a beast among the
+// notable, as Carica_Notevole) and puts the gender in front of the slot's marker; without a
+// category tag in slot 0 nothing changes.
 void Controlla_Categoria_e_Carica_Sostantivo_Correlato(Contesto& contesto, int valore_posizione_dato);
 // Reads "[spec]", "[term]", "[scopo]", "[tr]", "[intr]" of the slot's entry into its four flags.
 void Controlla_Complemento(Contesto& contesto, int valore_posizione_dato);
@@ -78,8 +83,10 @@ Categorie Categoria_Del_File(std::string_view nome);
 // the other tells of; a verb without the tag fits every noun. A verb's "[per:…]" overrides both.
 bool Participio_Adatto(std::string_view verbo, Categorie categoria);
 // Draws into the slot a verb of `nome_file_dato` whose participle can qualify a noun, among those
-// fit for a noun of `categoria` when there are any; throws naming the file when there is none.
-void Carica_Participio(Contesto& contesto, int valore_posizione_dato, Categorie categoria = tutte_le_categorie);
+// fit for a noun of `categoria` when there are any (for a `naturale` place, none tagged
+// "[costruito]": no «Vallate Barricate»); throws naming the file when there is none.
+void Carica_Participio(Contesto& contesto, int valore_posizione_dato, Categorie categoria = tutte_le_categorie,
+                       bool naturale = false);
 // Draws an adjective among those whose "[per:…]" admits `categoria` (an adjective without the tag
 // admits every noun); any adjective when none does.
 void Carica_Aggettivo(Contesto& contesto, int valore_posizione_dato, Categorie categoria);

@@ -73,6 +73,7 @@ const prova::Regole generatori = {
     {"Pozioni", Generatore(Carica_Descrizione_Fluidi_Casuale, prova::Voci_Di("Pozioni"))},
     {"PozioniDiverse", Generatore(Carica_Descrizione_Fluidi_Casuale, prova::Voci_Di("PozioniDiverse"))},
     {"PozioniRadici", Generatore(Carica_Descrizione_Fluidi_Casuale, prova::Voci_Di("PozioniRadici"))},
+    {"PozioniFrasi", Generatore(Carica_Descrizione_Fluidi_Casuale, prova::Voci_Di("PozioniFrasi"))},
     {"Dominio", Generatore(Carica_Dio_Casuale, prova::Voci_Di("Dominio"), true)},
     {"PerCategoriaOggettiMagici", Generatore(Carica_Oggetto_Magico_Casuale, prova::Voci_Di("AggettiviPerCategoria"))},
     {"PerCategoriaGruppi", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("AggettiviPerCategoria"))},
