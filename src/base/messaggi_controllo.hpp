@@ -196,6 +196,9 @@ inline std::string Attore_Fuori_Posto(std::string_view voce) {
 inline std::string Membri_Fuori_Posto(std::string_view voce, std::string_view tag) {
   return "in " + C(voce) + " " + C(tag) + " non ha effetto: conta solo nei nomi di MasUmani.txt e FemUmani.txt";
 }
+inline std::string Opera_Fuori_Posto(std::string_view voce) {
+  return "in " + C(voce) + " «[opera]» non ha effetto: conta solo negli aggettivi di Aggettivi.txt";
+}
 inline std::string Costruito_Fuori_Posto(std::string_view voce) {
   return "in " + C(voce) +
          " «[costruito]» non ha effetto: conta solo nei nomi di MasLuoghi.txt e FemLuoghi.txt e nei verbi di "

@@ -186,6 +186,7 @@ void Controllore::Controlla_Tag_Di_Uso(const std::string& voce, int riga, const 
   for (const std::string_view tag : {"[stirpe]", "[mestiere]", "[dotto]"}) {
     if (Contiene(voce, tag) && !descrizione.umani) Avviso(riga, m::Membri_Fuori_Posto(voce, tag));
   }
+  if (Contiene(voce, marcatore_opera) && descrizione.tipo != Tipo::aggettivo) Avviso(riga, m::Opera_Fuori_Posto(voce));
   if (Contiene(voce, marcatore_costruito) && !descrizione.luoghi && descrizione.tipo != Tipo::verbo) {
     Avviso(riga, m::Costruito_Fuori_Posto(voce));
   }

@@ -9,6 +9,7 @@
 #include "wordstore/casuale.hpp"
 #include "wordstore/sostantivi.hpp"
 #include "wordstore/tag.hpp"
+#include "wordstore/testo.hpp"
 
 namespace talewick {
 
@@ -62,9 +63,13 @@ void Carica_Titolo_Libro_Casuale(Stato& stato) {
       break;
     case 2:
       stato[1].forma_dato = "PlurPart";
-      // The adjective qualifies "Confronto", "Differenze" or "Esposizione": an abstract noun.
+      // The adjective qualifies "Confronto", "Differenze" or "Parallelo": one that suits a written
+      // work («Un Confronto Breve»), or else any that suits an abstract noun.
       stato[3].nome_file_dato = aggettivi;
-      Carica_Aggettivo(contesto, 3, categoria_astratto);
+      if (!Carica_Filtrata(contesto, 3, marcatore_opera,
+                           [](std::string_view a) { return Contiene(a, marcatore_opera); })) {
+        Carica_Aggettivo(contesto, 3, categoria_astratto);
+      }
       cornice = casuale.Estrai(4);
       stato.Ramo(cornici[static_cast<std::size_t>(cornice - 1)]);
       stato[3].forma_dato = forma_cornice[static_cast<std::size_t>(cornice - 1)];

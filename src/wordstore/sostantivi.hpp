@@ -51,6 +51,8 @@ const CategoriaSostantivo* Categoria_da_Tag(std::string_view valore);
 inline constexpr std::string_view marcatore_costruito = "[costruito]";
 // The tag of the people and beasts who can drive a story.
 inline constexpr std::string_view marcatore_attore = "[attore]";
+// The tag of the adjectives that suit a written work, for a book title's comparison.
+inline constexpr std::string_view marcatore_opera = "[opera]";
 
 // Appends a category to `nome_file_dato` ("Mas" or "Fem"), weighted by the current entry counts,
 // among the `ammesse` categories only (walked in the same order).

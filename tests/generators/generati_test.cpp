@@ -71,6 +71,7 @@ const prova::Regole generatori = {
      Generatore(Carica_Titolo_Libro_Casuale, prova::Voci_Di("TitoliLibri"), true, "La Tassonomia[1][an]")},
     {"TitoliPerCategoria", Generatore(Carica_Titolo_Libro_Casuale, prova::Voci_Di("TitoliPerCategoria"), true)},
     {"TitoliNobili", Generatore(Carica_Titolo_Libro_Casuale, prova::Voci_Di("TitoliNobili"), true)},
+    {"TitoliOpere", Generatore(Carica_Titolo_Libro_Casuale, prova::Voci_Di("TitoliOpere"), true)},
     {"Pozioni", Generatore(Carica_Descrizione_Fluidi_Casuale, prova::Voci_Di("Pozioni"))},
     {"PozioniDiverse", Generatore(Carica_Descrizione_Fluidi_Casuale, prova::Voci_Di("PozioniDiverse"))},
     {"PozioniRadici", Generatore(Carica_Descrizione_Fluidi_Casuale, prova::Voci_Di("PozioniRadici"))},
