@@ -132,7 +132,7 @@ void Carica_Spunto_Avventura_Casuale(Stato& stato) {
   Carica_Attore(contesto, 0);
 
   Oggetto_Indeterminato(contesto, 2, 4, verbo, false);
-  Complemento(contesto, 5, 13, verbo, false);
+  Complemento(contesto, 5, 13, verbo, true);
   Aggettivo_Di(contesto, 13, 5, 1);
   Aggettivo_Di(contesto, 3, 0, 1);
   Aggettivo_Di(contesto, 4, 2, 1);
