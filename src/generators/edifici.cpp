@@ -21,8 +21,9 @@ std::string_view Senza_Spazi_ai_Bordi(std::string_view testo) {
 
 // What a sign can show («Il Drago», «La Vedova», «Il Boccale»): not food, body parts, places or ideas.
 constexpr Categorie insegne = Categorie_Di({"Altro", "Animali", "Umani", "Oggetti", "Armi", "Naturale"});
-// The pair of a sign with «e» is two beasts or two people who can stand for a story («del Drago e
-// della Fenice», «del Cavaliere e della Strega»): two things or two tales read as a list.
+// The pair of a sign with «e», and the owner after «del», are beasts or people who can stand for a
+// story («del Drago e della Fenice», «Il Martello del Re»): two things or two tales read as a list,
+// a thing's thing as nonsense («Le Linfe dei Mastini», «La Foca delle Barbute»).
 constexpr Categorie coppie = Categorie_Di({"Animali", "Umani"});
 
 // What a sign shows «con» or «senza», by what the sign is: a person carries things and weapons
@@ -107,10 +108,10 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
     forma_1 = p <= 2 ? casuale.Estrai(5) : casuale.Estrai(3) + 2;
     switch (forma_1) {
       case 1:
-        Sostantivo(contesto, 1, maschile, n1, "Part");
+        Sostantivo(contesto, 1, maschile, n1, "Part", coppie);
         break;
       case 2:
-        Sostantivo(contesto, 1, femminile, n1, "Part");
+        Sostantivo(contesto, 1, femminile, n1, "Part", coppie);
         break;
       case 3:
         Imposta_Qualificativo(stato[1], 1, genere, n0);
@@ -124,16 +125,20 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
     }
   }
 
+  // A second noun after «del» or «e» is someone who can stand for a story («Il Martello del Re», not
+  // «Le Linfe dei Mastini»), as is the first one of a pair.
   if (p == 5) {
     Carica_Notevole(contesto, 0);
-    Pulisci_Dato(stato[0]);
+  } else {
+    Carica(contesto, 0);
+  }
+  Pulisci_Dato(stato[0]);
+  if (forma_1 <= 2) {
     for (int volta = 0; volta < tentativi_senza_ripetere; ++volta) {
       Carica_Notevole(contesto, 1);
       if (!Ripete(stato[1].valore_dato, stato[0].valore_dato)) break;
     }
   } else {
-    Carica(contesto, 0);
-    Pulisci_Dato(stato[0]);
     // The place noun drawn last decides between "in" and "su".
     Carica_Qualificativo(contesto, 1, 0);
   }

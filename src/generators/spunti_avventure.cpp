@@ -131,7 +131,8 @@ void Carica_Spunto_Avventura_Casuale(Stato& stato) {
   stato[3].forma_dato += numero_0;
   Carica_Attore(contesto, 0);
 
-  Oggetto_Indeterminato(contesto, 2, 4, verbo, false);
+  // A beast's prey or victim is notable too: beasts preying on beasts tell no story.
+  Oggetto_Indeterminato(contesto, 2, 4, verbo, !umano);
   Complemento(contesto, 5, 13, verbo, true);
   Aggettivo_Di(contesto, 13, 5, 1);
   Aggettivo_Di(contesto, 3, 0, 1);

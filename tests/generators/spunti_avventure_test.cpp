@@ -69,6 +69,7 @@ const prova::Regole regole = {
     {"composti", [](const std::vector<std::string>& c) { Grezzo("SpuntiComposti", c); }},
     {"costruiti", [](const std::vector<std::string>& c) { Grezzo("Costruiti", c); }},
     {"poste_in_gioco", [](const std::vector<std::string>& c) { Grezzo("PosteInGioco", c); }},
+    {"prede", [](const std::vector<std::string>& c) { Grezzo("PredeAnimali", c); }},
 };
 
 RIGHE_DATI(SpuntiAvventure, TALEWICK_DATI, regole);
