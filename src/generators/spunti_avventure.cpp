@@ -63,9 +63,14 @@ void Complemento(Contesto& contesto, int slot, int slot_aggettivo, const Dato& v
 }
 
 // Draws the adjective of slot `slot` for the noun in slot `sostantivo`, beside the verb in `verbo`.
-void Aggettivo_Di(Contesto& contesto, int slot, int sostantivo, int verbo) {
+// An adjective the sentence never writes is drawn plainly, once.
+void Aggettivo_Di(Contesto& contesto, int slot, int sostantivo, int verbo, bool scritto = true) {
   contesto[slot].nome_file_dato = aggettivi;
-  Carica_Qualificativo(contesto, slot, sostantivo, verbo);
+  if (scritto) {
+    Carica_Qualificativo(contesto, slot, sostantivo, verbo);
+  } else {
+    Carica(contesto, slot);
+  }
 }
 
 void Verbo(Contesto& contesto, int slot) {
@@ -134,7 +139,7 @@ void Carica_Spunto_Avventura_Casuale(Stato& stato) {
   // A beast's prey or victim is notable too: beasts preying on beasts tell no story.
   Oggetto_Indeterminato(contesto, 2, 4, verbo, !umano);
   Complemento(contesto, 5, 13, verbo, true);
-  Aggettivo_Di(contesto, 13, 5, 1);
+  Aggettivo_Di(contesto, 13, 5, 1, !verbo.transitivo_dato);
   Aggettivo_Di(contesto, 3, 0, 1);
   Aggettivo_Di(contesto, 4, 2, 1);
   Carica_Luogo(contesto, 6, Contiene(verbo.valore_dato, marcatore_costruito));
@@ -144,9 +149,9 @@ void Carica_Spunto_Avventura_Casuale(Stato& stato) {
   Verbo_Scopo(contesto, 7, umano, verbo.valore_dato);
   const Dato& scopo = stato[7];
   Oggetto_Indeterminato(contesto, 8, 9, scopo, true);
-  Aggettivo_Di(contesto, 9, 8, 7);
+  Aggettivo_Di(contesto, 9, 8, 7, false);
   Complemento(contesto, 11, 12, scopo, true);
-  Aggettivo_Di(contesto, 12, 11, 7);
+  Aggettivo_Di(contesto, 12, 11, 7, false);
   Carica_Luogo(contesto, 10, Contiene(scopo.valore_dato, marcatore_costruito));
 
   const std::string_view ramo_luogo = stato[6].nome_file_dato == "Dove"         ? "luogo: frase di Dove"

@@ -129,18 +129,20 @@ std::vector<std::string_view> Con_Tag_Lista(std::span<const std::string_view> ta
 
 void Cancella_Tag(std::string& testo, std::span<const std::string_view> elenco) {
   if (testo.find('[') == std::string::npos) return;
-  std::string uscita;
-  uscita.reserve(testo.size());
-  // Positions in `uscita` of the "[" not yet closed; none is followed by a "]".
-  std::vector<std::size_t> aperte;
-  for (const char c : testo) {
-    uscita.push_back(c);
+  // Compacts in place: what is kept, `testo[0, scritti)`, never outgrows what was read.
+  std::size_t scritti = 0;
+  // Positions of the "[" kept and not yet closed; none is followed by a "]". Reused between calls.
+  thread_local std::vector<std::size_t> aperte;
+  aperte.clear();
+  for (std::size_t letto = 0; letto < testo.size(); ++letto) {
+    const char c = testo[letto];
+    testo[scritti++] = c;
     if (c == '[') {
-      aperte.push_back(uscita.size() - 1);
+      aperte.push_back(scritti - 1);
     } else if (c == ']' && !aperte.empty()) {
-      const std::string_view gruppo = std::string_view(uscita).substr(aperte.back());
+      const std::string_view gruppo(testo.data() + aperte.back(), scritti - aperte.back());
       if (E_Del_Elenco(gruppo, elenco)) {
-        uscita.resize(aperte.back());
+        scritti = aperte.back();
         aperte.pop_back();
       } else {
         // This "]" stays, so no "[" before it can open a tag any more.
@@ -148,7 +150,7 @@ void Cancella_Tag(std::string& testo, std::span<const std::string_view> elenco) 
       }
     }
   }
-  testo = std::move(uscita);
+  testo.resize(scritti);
 }
 
 void Cancella_Tag_Categoria(Dato& dato) {
