@@ -1,3 +1,6 @@
+#include <array>
+#include <initializer_list>
+
 #include "generators/comuni.hpp"
 #include "generators/generatori.hpp"
 #include "grammar/ordine.hpp"
@@ -157,8 +160,25 @@ void Carica_Spunto_Avventura_Casuale(Stato& stato) {
   const std::string_view ramo_luogo = stato[6].nome_file_dato == "Dove"         ? "luogo: frase di Dove"
                                       : stato[6].forma_dato.ends_with("SingSu") ? "luogo: nome con «su»"
                                                                                 : "luogo: nome con «in»";
-  // Write every piece in lower case; the sentence gets its capital at the end.
-  for (int slot = 0; slot <= 13; ++slot) In_Minuscolo_Tranne_Nomi_Propri(stato[slot]);
+  // Write every piece the sentence uses in lower case; it gets its capital at the end.
+  const bool complemento_principale = verbo.ha_spec_dato || verbo.ha_term_dato;
+  std::array<bool, 14> usati{};
+  for (const int slot : {0, 1, 3}) usati[slot] = true;
+  for (const int slot : verbo.transitivo_dato ? std::initializer_list<int>{2, 4} : std::initializer_list<int>{6}) {
+    usati[slot] = true;
+  }
+  if (complemento_principale) {
+    usati[5] = true;
+    usati[verbo.transitivo_dato ? 6 : 13] = true;
+  }
+  if (verbo.ha_scopo_dato) {
+    usati[7] = true;
+    usati[scopo.transitivo_dato ? 8 : 10] = true;
+    usati[11] = scopo.ha_spec_dato || scopo.ha_term_dato;
+  }
+  for (int slot = 0; slot <= 13; ++slot) {
+    if (usati[static_cast<std::size_t>(slot)]) In_Minuscolo_Tranne_Nomi_Propri(stato[slot]);
+  }
 
   const bool aggettivi_si = stato.opzioni.Aggettivi;
   const auto s = [&stato](int slot) -> std::string_view { return stato[slot].valore_dato; };
@@ -178,8 +198,7 @@ void Carica_Spunto_Avventura_Casuale(Stato& stato) {
   } else {
     Accoda(spunto, {" ", s(6)});
   }
-  const bool complemento = verbo.ha_spec_dato || verbo.ha_term_dato;
-  if (complemento) {
+  if (complemento_principale) {
     Accoda(spunto, {" ", nome(5, verbo.transitivo_dato ? senza_aggettivo : 13)});
     if (verbo.transitivo_dato) Accoda(spunto, {", ", s(6), ","});
   }
