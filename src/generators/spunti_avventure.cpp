@@ -1,5 +1,4 @@
 #include <array>
-#include <initializer_list>
 
 #include "generators/comuni.hpp"
 #include "generators/generatori.hpp"
@@ -163,9 +162,11 @@ void Carica_Spunto_Avventura_Casuale(Stato& stato) {
   // Write every piece the sentence uses in lower case; it gets its capital at the end.
   const bool complemento_principale = verbo.ha_spec_dato || verbo.ha_term_dato;
   std::array<bool, 14> usati{};
-  for (const int slot : {0, 1, 3}) usati[slot] = true;
-  for (const int slot : verbo.transitivo_dato ? std::initializer_list<int>{2, 4} : std::initializer_list<int>{6}) {
-    usati[slot] = true;
+  usati[0] = usati[1] = usati[3] = true;
+  if (verbo.transitivo_dato) {
+    usati[2] = usati[4] = true;
+  } else {
+    usati[6] = true;
   }
   if (complemento_principale) {
     usati[5] = true;
