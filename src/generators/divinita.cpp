@@ -7,6 +7,7 @@
 #include "wordstore/casuale.hpp"
 #include "wordstore/sostantivi.hpp"
 #include "wordstore/tag.hpp"
+#include "wordstore/testo.hpp"
 
 namespace talewick {
 
@@ -34,7 +35,13 @@ void Carica_Dio_Casuale(Stato& stato) {
   Imposta_Qualificativo(qualificativo, q, Genere(dominio), plurale);
   Ramo_Qualificativo(stato, q);
   Carica_Categoria_Sostantivo(contesto, 0, domini);
-  Carica_Notevole(contesto, 0);
+  if (dominio.nome_file_dato.ends_with("Luoghi")) {
+    // A god holds sway over wild places, not over taverns and aqueducts.
+    const auto selvaggio = [](std::string_view luogo) { return !Contiene(luogo, marcatore_costruito); };
+    if (!Carica_Filtrata(contesto, 0, "luogo selvaggio", selvaggio)) Carica(contesto, 0);
+  } else {
+    Carica_Notevole(contesto, 0);
+  }
   dominio.forma_dato += "PlurPart";
   Carica_Qualificativo(contesto, 1, 0);
 

@@ -77,6 +77,7 @@ const prova::Regole generatori = {
     {"PozioniRadici", Generatore(Carica_Descrizione_Fluidi_Casuale, prova::Voci_Di("PozioniRadici"))},
     {"PozioniFrasi", Generatore(Carica_Descrizione_Fluidi_Casuale, prova::Voci_Di("PozioniFrasi"))},
     {"Dominio", Generatore(Carica_Dio_Casuale, prova::Voci_Di("Dominio"), true)},
+    {"DominiSelvaggi", Generatore(Carica_Dio_Casuale, prova::Voci_Di("DominiSelvaggi"), true)},
     {"PerCategoriaOggettiMagici", Generatore(Carica_Oggetto_Magico_Casuale, prova::Voci_Di("AggettiviPerCategoria"))},
     {"PerCategoriaGruppi", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("AggettiviPerCategoria"))},
     {"PerCategoriaDivinita", Generatore(Carica_Dio_Casuale, prova::Voci_Di("AggettiviPerCategoria"), true)},
