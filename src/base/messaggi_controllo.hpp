@@ -251,7 +251,7 @@ inline std::string Modello_Senza_Articolo(std::string_view voce, std::string_vie
          "; scrivilo con il suo articolo, per esempio «La Tassonomia[1][an]»";
 }
 
-// Book-title templates and fluid specifications.
+// Book-title templates and fluid phrases.
 inline std::string Modello_Senza_Categoria(std::string_view voce) {
   return "il modello " + C(voce) +
          " non ha un tag di categoria ([an], [al], [og], [um], [lu], [ci], [co], [ar], [as] o [na]): il nome che lo "
