@@ -98,10 +98,6 @@ void Carica_Qualificativo(Contesto& contesto, int valore_posizione_dato, int qua
   }
 }
 
-void Carica_Attore(Contesto& contesto, int valore_posizione_dato) {
-  Carica_Marcata(contesto, valore_posizione_dato, marcatore_attore);
-}
-
 void Ramo_Qualificativo(const Stato& stato, std::int64_t q) {
   stato.Ramo(q == 1 ? "qualificativo: aggettivo" : "qualificativo: participio");
 }

@@ -41,8 +41,6 @@ void Imposta_Qualificativo(Dato& dato, std::int64_t q, std::string_view genere, 
 bool Ripete(std::string_view qualificativo, std::string_view altra);
 // How many times a qualifier is drawn at most while it repeats its noun or verb.
 inline constexpr int tentativi_senza_ripetere = 3;
-// Draws among the entries of the slot's file tagged "[attore]", or among all when none is.
-void Carica_Attore(Contesto& contesto, int valore_posizione_dato);
 // Draws the slot: when the marker asks for a participle, one that can qualify the noun drawn in
 // slot `qualificato` (preferring verbs fit for its category), otherwise an adjective fit for it;
 // drawn again, up to `tentativi_senza_ripetere` times, while it repeats the noun or, when given,

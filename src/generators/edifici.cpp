@@ -28,7 +28,7 @@ constexpr Categorie coppie = Categorie_Di({"Animali", "Umani"});
 
 // What a sign shows «con» or «senza», by what the sign is: a person carries things and weapons
 // («La Dama con la Lanterna»), a beast no weapons («Il Gatto con gli Stivali», not «Le Renne con le
-// Barbute»), anything else only body parts («La Lanterna con le Ali», not «L'Ascia con il Mantello»).
+// Barbute»), anything else no noun but a phrase («La Vela senza Pietà», not «Le Faretre senza Occhi»).
 struct Accompagnamento {
   Categorie insegna;
   Categorie ammesse;
@@ -36,7 +36,7 @@ struct Accompagnamento {
 constexpr std::array<Accompagnamento, 3> accompagnamenti = {{
     {Categorie_Di({"Umani"}), Categorie_Di({"Corpo", "Oggetti", "Armi"})},
     {Categorie_Di({"Animali"}), Categorie_Di({"Corpo", "Oggetti"})},
-    {tutte_le_categorie, Categorie_Di({"Corpo"})},
+    {tutte_le_categorie, 0},
 }};
 
 Categorie Accompagnamenti_Di(std::string_view file_insegna) {

@@ -145,7 +145,7 @@ void Carica_Spunto_Avventura_Casuale(Stato& stato) {
   Accoda(stato[0].forma_dato, {numero_0, "Indet"});
   Componi(stato[1].forma_dato, {"Verbi", numero_0, genere_0});
   stato[3].forma_dato += numero_0;
-  Carica_Attore(contesto, 0);
+  Carica_Notevole(contesto, 0);
 
   // A beast's prey or victim is notable too: beasts preying on beasts tell no story.
   Oggetto_Indeterminato(contesto, 2, 4, verbo, !umano);

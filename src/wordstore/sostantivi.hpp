@@ -63,8 +63,8 @@ void Carica_Luogo(Contesto& contesto, int valore_posizione_dato, bool costruito 
 // For a place noun with "in" or "su" (marker ending in "SingIn" or "SingSu"): makes the marker
 // agree with the "[su]" tag of the entry now in the slot.
 void Scegli_In_o_Su(Dato& dato);
-// Sets up a "Come" phrase, a noun with "con"/"senza" (among the `ammesse` categories), or draws a
-// place; the caller draws next.
+// Sets up a "Come" phrase, a noun with "con"/"senza" (among the `ammesse` categories; with none, a
+// "Come" phrase in its place), or draws a place; the caller draws next.
 void Carica_Categoria_SulNel(Contesto& contesto, int valore_posizione_dato, Categorie ammesse = tutte_le_categorie);
 // Draws the slot's noun; a person or a beast among those tagged "[attore]", when there are any.
 void Carica_Notevole(Contesto& contesto, int valore_posizione_dato);

@@ -120,7 +120,7 @@ TEST(Insegna, MostraSoloCioCheLeSiAddice) {
   const std::vector<std::pair<std::string_view, char>> radici = {
       {"Re", 'u'},   {"Regin", 'u'}, {"Lup", 'a'},  {"Volp", 'a'}, {"Calic", 'o'}, {"Lantern", 'o'}, {"Scud", 'r'},
       {"Lanc", 'r'}, {"Vent", 'x'},  {"Fiab", 'x'}, {"Sass", 'x'}, {"Querc", 'x'}, {"Tesch", 'c'},   {"Man", 'c'}};
-  const std::map<char, std::string_view> ammessi = {{'u', "cor"}, {'a', "co"}, {'o', "c"}, {'r', "c"}, {'x', "c"}};
+  const std::map<char, std::string_view> ammessi = {{'u', "cor"}, {'a', "co"}, {'o', ""}, {'r', ""}, {'x', ""}};
   const auto tipo = [&](std::string_view parola) {
     for (const auto& [radice, t] : radici) {
       if (parola.starts_with(radice) && parola.size() <= radice.size() + 2) return t;
@@ -134,14 +134,14 @@ TEST(Insegna, MostraSoloCioCheLeSiAddice) {
   for (const auto& [risultato, volte] : prova.Frequenze(7, 4000, [](const std::string& r) { return r; })) {
     for (const std::string_view parola : {" con ", " senza "}) {
       const auto dove = risultato.find(parola);
-      if (dove == std::string::npos) continue;
+      if (dove == std::string::npos || risultato.ends_with("sotto la Luna")) continue;
       const char testa = tipo(ultima(std::string_view(risultato).substr(0, dove)));
       const char mostrato = tipo(ultima(risultato));
       EXPECT_NE(ammessi.at(testa).find(mostrato), std::string_view::npos) << risultato;
       coppie.insert(std::string{testa, mostrato});
     }
   }
-  EXPECT_EQ(coppie, (std::set<std::string>{"uc", "uo", "ur", "ac", "ao", "oc", "rc", "xc"}));
+  EXPECT_EQ(coppie, (std::set<std::string>{"uc", "uo", "ur", "ac", "ao"}));
 }
 
 // Each pattern, title, group word and family comes up about equally often.

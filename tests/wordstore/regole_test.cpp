@@ -152,7 +152,7 @@ const prova::Regole regole = {
        prova::ProvaContesto p(prova::Numeri(c.at(0)));
        p.contesto[1].nome_file_dato = "Aggettivi";
        p.contesto[1].forma_dato = "AggFemPlur";
-       Carica_Categoria_SulNel(p.contesto, 1);
+       Carica_Categoria_SulNel(p.contesto, 1, c.size() > 3 ? Codici(c[3], Lista::oggetto) : tutte_le_categorie);
        EXPECT_EQ(p.contesto[1].nome_file_dato, c.at(1));
        EXPECT_EQ(p.contesto[1].forma_dato, c.at(2));
        EXPECT_EQ(p.casuale.Rimaste(), 0U);
