@@ -19,8 +19,9 @@ std::string_view Senza_Spazi_ai_Bordi(std::string_view testo) {
   return testo.substr(inizio, testo.find_last_not_of(' ') - inizio + 1);
 }
 
-// What a sign can show («Il Drago», «La Vedova», «Il Boccale»): not food, body parts, places or ideas.
-constexpr Categorie insegne = Categorie_Di({"Altro", "Animali", "Umani", "Oggetti", "Armi", "Naturale"});
+// What a sign can show («Il Drago», «La Vedova», «Il Boccale»): not food, body parts, places, ideas,
+// or the sounds, songs and rites of Altro («Il Singulto», «I Fetori»): a sign shows what one sees.
+constexpr Categorie insegne = Categorie_Di({"Animali", "Umani", "Oggetti", "Armi", "Naturale"});
 // The pair of a sign with «e», and the owner after «del», are beasts or people who can stand for a
 // story («del Drago e della Fenice», «Il Martello del Re»): two things or two tales read as a list,
 // a thing's thing as nonsense («Le Linfe dei Mastini», «La Foca delle Barbute»).
