@@ -80,14 +80,23 @@ bool Ripete(std::string_view qualificativo, std::string_view altra) {
 }
 
 void Carica_Qualificativo(Contesto& contesto, int valore_posizione_dato, int qualificato, int verbo) {
+  constexpr std::string_view participio = "Participio";
   const Categorie categoria = Categoria_Del_File(contesto[qualificato].nome_file_dato);
   // A place not made by people takes no participle of a verb that acts on those only.
   const bool naturale =
       categoria == Categorie_Di({"Luoghi"}) && !Contiene(contesto[qualificato].valore_dato, marcatore_costruito);
-  const std::string& tratto = contesto[valore_posizione_dato].valore_dato;
+  Dato& dato = contesto[valore_posizione_dato];
+  const std::string& tratto = dato.valore_dato;
   for (int volta = 0; volta < tentativi_senza_ripetere; ++volta) {
-    if (contesto[valore_posizione_dato].forma_dato.starts_with("Participio")) {
-      Carica_Participio(contesto, valore_posizione_dato, categoria, naturale);
+    if (dato.forma_dato.starts_with(participio)) {
+      if (categoria == tutte_le_categorie) {
+        Carica_Participio(contesto, valore_posizione_dato);
+      } else if (!Carica_Participio_Adatto(contesto, valore_posizione_dato, categoria, naturale)) {
+        // No participle fits the noun («Empietà Assassinate»): an adjective fit for it takes its place.
+        dato.nome_file_dato = aggettivi;
+        dato.forma_dato.replace(0, participio.size(), "Agg");
+        Carica_Aggettivo(contesto, valore_posizione_dato, categoria);
+      }
     } else {
       Carica_Aggettivo(contesto, valore_posizione_dato, categoria);
     }

@@ -42,7 +42,8 @@ bool Ripete(std::string_view qualificativo, std::string_view altra);
 // How many times a qualifier is drawn at most while it repeats its noun or verb.
 inline constexpr int tentativi_senza_ripetere = 3;
 // Draws the slot: when the marker asks for a participle, one that can qualify the noun drawn in
-// slot `qualificato` (preferring verbs fit for its category), otherwise an adjective fit for it;
+// slot `qualificato` (an adjective, with its marker, when no participle fits the noun's category),
+// otherwise an adjective fit for it;
 // drawn again, up to `tentativi_senza_ripetere` times, while it repeats the noun or, when given,
 // the verb in slot `verbo`.
 void Carica_Qualificativo(Contesto& contesto, int valore_posizione_dato, int qualificato, int verbo = -1);

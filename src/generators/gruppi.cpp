@@ -73,7 +73,10 @@ void Carica_Gruppo_Casuale(Stato& stato) {
 
   std::string& risultato = stato.slot_nome.testo;
   if (forma_lunga) {
-    Componi(risultato, {parola, membri.valore_dato, " ", Nome_Qualificato(stato[1].valore_dato, stato[2].valore_dato)});
+    // A sign of more than one word is a whole picture: «dalla Coppa d'Oro», not «dalla Coppa d'Oro Aranciata».
+    const std::string_view segno = stato[1].valore_dato;
+    Componi(risultato, {parola, membri.valore_dato, " ",
+                        Sola_Testa(segno) ? Nome_Qualificato(segno, stato[2].valore_dato) : std::string(segno)});
   } else {
     Componi(risultato, {parola, Nome_Qualificato(membri.valore_dato, stato[1].valore_dato)});
   }

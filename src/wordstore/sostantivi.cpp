@@ -164,13 +164,22 @@ bool Participio_Adatto(std::string_view verbo, Categorie categoria) {
   return E_Transitivo(verbo) && (Categorie_Ammesse(verbo, Lista::oggetto) & categoria) != 0;
 }
 
+bool Carica_Participio_Adatto(Contesto& contesto, int valore_posizione_dato, Categorie categoria, bool naturale) {
+  const auto& file = contesto.archivio.File(contesto[valore_posizione_dato].nome_file_dato);
+  if (file.Filtrate("participio aggettivo", Participio_Aggettivo).empty()) {
+    Carica_Participio(contesto, valore_posizione_dato);
+  }
+  const std::string chiave = "participio aggettivo " + std::to_string(categoria) + (naturale ? " naturale" : "");
+  const auto adatto = [categoria, naturale](std::string_view verbo) {
+    return Participio_Adatto(verbo, categoria) && !(naturale && Contiene(verbo, marcatore_costruito));
+  };
+  return Carica_Filtrata(contesto, valore_posizione_dato, chiave, adatto);
+}
+
 void Carica_Participio(Contesto& contesto, int valore_posizione_dato, Categorie categoria, bool naturale) {
-  if (categoria != tutte_le_categorie) {
-    const std::string chiave = "participio aggettivo " + std::to_string(categoria) + (naturale ? " naturale" : "");
-    const auto adatto = [categoria, naturale](std::string_view verbo) {
-      return Participio_Adatto(verbo, categoria) && !(naturale && Contiene(verbo, marcatore_costruito));
-    };
-    if (Carica_Filtrata(contesto, valore_posizione_dato, chiave, adatto)) return;
+  if (categoria != tutte_le_categorie &&
+      Carica_Participio_Adatto(contesto, valore_posizione_dato, categoria, naturale)) {
+    return;
   }
   if (!Carica_Filtrata(contesto, valore_posizione_dato, "participio aggettivo", Participio_Aggettivo)) {
     const auto& nome = contesto[valore_posizione_dato].nome_file_dato;
