@@ -209,6 +209,12 @@ inline std::string Costruito_Senza_Luoghi(std::string_view voce) {
          " «[costruito]» non ha effetto: il verbo ha un oggetto e né «[ogg:…]» né «[compl:…]» comprende i luoghi "
          "(«lu»)";
 }
+inline std::string Fine_Senza_Scopo(std::string_view voce) {
+  return "in " + C(voce) + " «[fine:…]» non ha effetto: il verbo non ha «[scopo]», e dopo di lui non viene uno scopo";
+}
+inline std::string Meta_Due_Volte(std::string_view voce) {
+  return "in " + C(voce) + " «[meta]» e «[meta:…]» insieme: conta solo «[meta:…]», e «[meta]» si può togliere";
+}
 inline std::string Np_Non_Dopo_Parola(std::string_view voce) {
   return "in " + C(voce) +
          " «[np]» deve stare subito dopo la parola che è un nome proprio, senza spazi: «oltre i Monti di Tharnak[np]»";

@@ -26,12 +26,11 @@ bool E_Tag_Lista(std::string_view gruppo) {
                      [&](const TipoLista& tipo) { return gruppo.starts_with(tipo.apertura); });
 }
 
-// The codes a list tag accepts, in the order of the categories.
+// The codes a list tag accepts, in the order of its table.
 std::string Codici_Ammessi(const TipoLista& tipo) {
   std::string codici;
-  for (std::size_t i = 0; i < categorie_sostantivi.size(); ++i) {
-    const auto codice = Codice_Categoria(i);
-    if ((tipo.ammesse & Categoria_Del_Codice(codice)) == 0) continue;
+  for (const auto codice : tipo.codici) {
+    if ((tipo.ammesse & Bit_Del_Codice(tipo, codice)) == 0) continue;
     if (!codici.empty()) codici += ' ';
     codici += codice;
   }
@@ -205,6 +204,8 @@ void Controllore::Controlla_Tag_Di_Uso(const std::string& voce, int riga, const 
     if ((Contiene(voce, "[spec]") || Contiene(voce, "[term]")) && !ha(Lista::complemento)) {
       Avviso(riga, m::Complemento_Senza_Categorie(voce));
     }
+    if (ha(Lista::fine) && !Contiene(voce, "[scopo]")) Avviso(riga, m::Fine_Senza_Scopo(voce));
+    if (ha(Lista::meta) && Contiene(voce, "[meta]")) Avviso(riga, m::Meta_Due_Volte(voce));
   }
   if (descrizione.tipo == Tipo::libro && Contiene(voce, "[1]") && !Comincia_Con_Articolo(voce)) {
     std::string letto = Senza_Tag(voce);

@@ -88,16 +88,25 @@ bool Ammette_Animali(std::string_view verbo) {
   return (Categorie_Ammesse(verbo, Lista::soggetto) & categoria_animali) != 0;
 }
 
-// The purpose verb: a goal ("[meta]") other than the main verb whose "[sogg:…]" admits the
-// subject's file; any verb that admits it when no goal does.
+bool E_Meta(std::string_view verbo) { return Contiene(verbo, "[meta]") || Contiene(verbo, "[meta:"); }
+
+// The purpose verb: a goal ("[meta]") other than the main verb whose "[sogg:…]" admits the subject's
+// file and whose families ("[meta:…]") share one with those the main verb serves ("[fine:…]"); any
+// goal that admits the subject when none shares one; any verb that admits it when no goal does.
 void Verbo_Scopo(Contesto& contesto, int slot, bool soggetto_umano, const std::string& principale) {
   contesto[slot].nome_file_dato = verbi;
   const auto ammette = soggetto_umano ? Ammette_Umani : Ammette_Animali;
-  const auto meta = [ammette, &principale](std::string_view verbo) {
-    return verbo != principale && Contiene(verbo, "[meta]") && ammette(verbo);
+  const Categorie serve = Categorie_Ammesse(principale, Lista::fine);
+  const auto affine = [ammette, serve, &principale](std::string_view verbo) {
+    return verbo != principale && E_Meta(verbo) && ammette(verbo) &&
+           (Categorie_Ammesse(verbo, Lista::meta) & serve) != 0;
   };
-  const std::string chiave = (soggetto_umano ? "meta umana dopo " : "meta animale dopo ") + principale;
-  const bool trovato = Carica_Filtrata(contesto, slot, chiave, meta) ||
+  const auto meta = [ammette, &principale](std::string_view verbo) {
+    return verbo != principale && E_Meta(verbo) && ammette(verbo);
+  };
+  const std::string soggetto = soggetto_umano ? "umana dopo " : "animale dopo ";
+  const bool trovato = Carica_Filtrata(contesto, slot, "meta affine " + soggetto + principale, affine) ||
+                       Carica_Filtrata(contesto, slot, "meta " + soggetto + principale, meta) ||
                        Carica_Filtrata(contesto, slot, soggetto_umano ? "soggetto umano" : "soggetto animale", ammette);
   // The main verb admits the subject, so some verb always does; draw any should the file change.
   if (!trovato) Carica(contesto, slot);

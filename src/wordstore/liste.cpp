@@ -5,6 +5,15 @@
 namespace talewick {
 namespace {
 
+constexpr std::array<std::string_view, categorie_sostantivi.size()> codici_categorie = [] {
+  std::array<std::string_view, categorie_sostantivi.size()> codici{};
+  for (std::size_t i = 0; i < codici.size(); ++i) {
+    const auto tag = categorie_sostantivi.at(i).tag;
+    codici.at(i) = tag.substr(1, tag.size() - 2);
+  }
+  return codici;
+}();
+
 // The tag at `inizio` when one starts there, or nullptr; `fine` is then the position after "]".
 const TipoLista* Tag_A(std::string_view voce, std::size_t inizio, std::size_t& fine) {
   for (const auto& tipo : tipi_lista) {
@@ -20,28 +29,31 @@ const TipoLista* Tag_A(std::string_view voce, std::size_t inizio, std::size_t& f
 
 }  // namespace
 
-const std::array<TipoLista, 4> tipi_lista = {{
-    {Lista::oggetto, "[ogg:", "[ogg:…]", tutte_le_categorie, "i verbi di VerbiPassatoProssimo.txt"},
-    {Lista::complemento, "[compl:", "[compl:…]", tutte_le_categorie, "i verbi di VerbiPassatoProssimo.txt"},
-    {Lista::soggetto, "[sogg:", "[sogg:…]", static_cast<Categorie>(categoria_umani | categoria_animali),
-     "i verbi di VerbiPassatoProssimo.txt"},
+constexpr std::string_view verbi = "i verbi di VerbiPassatoProssimo.txt";
+
+const std::array<TipoLista, 6> tipi_lista = {{
+    {Lista::oggetto, "[ogg:", "[ogg:…]", tutte_le_categorie, verbi, codici_categorie},
+    {Lista::complemento, "[compl:", "[compl:…]", tutte_le_categorie, verbi, codici_categorie},
+    {Lista::soggetto, "[sogg:", "[sogg:…]", static_cast<Categorie>(categoria_umani | categoria_animali), verbi,
+     codici_categorie},
     {Lista::qualificato, "[per:", "[per:…]", tutte_le_categorie,
-     "gli aggettivi di Aggettivi.txt e i verbi di VerbiPassatoProssimo.txt"},
+     "gli aggettivi di Aggettivi.txt e i verbi di VerbiPassatoProssimo.txt", codici_categorie},
+    {Lista::meta, "[meta:", "[meta:…]", tutte_le_famiglie, verbi, famiglie_mete},
+    {Lista::fine, "[fine:", "[fine:…]", tutte_le_famiglie, verbi, famiglie_mete},
 }};
 
 const TipoLista& Tipo_Lista(Lista lista) { return tipi_lista[static_cast<std::size_t>(lista)]; }
 
-std::string_view Codice_Categoria(std::size_t indice) {
-  const auto tag = categorie_sostantivi[indice].tag;
-  return tag.substr(1, tag.size() - 2);
-}
-
-Categorie Categoria_Del_Codice(std::string_view codice) {
-  for (std::size_t i = 0; i < categorie_sostantivi.size(); ++i) {
-    if (Codice_Categoria(i) == codice) return static_cast<Categorie>(1U << i);
+Categorie Bit_Del_Codice(const TipoLista& tipo, std::string_view codice) {
+  for (std::size_t i = 0; i < tipo.codici.size(); ++i) {
+    if (tipo.codici[i] == codice) return static_cast<Categorie>(1U << i);
   }
   return 0;
 }
+
+std::string_view Codice_Categoria(std::size_t indice) { return codici_categorie.at(indice); }
+
+Categorie Categoria_Del_Codice(std::string_view codice) { return Bit_Del_Codice(Tipo_Lista(Lista::oggetto), codice); }
 
 std::vector<TagLista> Leggi_Tag_Lista(std::string_view voce) {
   std::vector<TagLista> trovati;
@@ -59,7 +71,7 @@ std::vector<TagLista> Leggi_Tag_Lista(std::string_view voce) {
     while (!tag.vuota && !tag.nessuna) {
       const auto barra = codici.find('/');
       const auto codice = codici.substr(0, barra);
-      const Categorie bit = Categoria_Del_Codice(codice);
+      const Categorie bit = Bit_Del_Codice(*tipo, codice);
       if ((bit & tipo->ammesse) != 0) {
         tag.categorie |= bit;
       } else {

@@ -2,11 +2,14 @@
 // List tags: a verb names the categories its partners in an adventure hook may come from,
 // as codes separated by "/": "[ogg:og/ar]" its direct object, "[compl:um]" its complement,
 // "[sogg:um/an]" its subject; an adjective, or a verb's participle, names with "[per:um/an]" the
-// nouns it may qualify, and a verb with "[per:-]" that its participle qualifies none.
+// nouns it may qualify, and a verb with "[per:-]" that its participle qualifies none. Two more
+// name goal families instead of categories: "[meta:bottino]" the families of an adventure goal,
+// "[fine:lotta/intrigo]" those the action before a purpose clause can serve.
 // This is the one parser of them; drawing, stripping and the checker all read entries through it.
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,21 +23,30 @@ inline constexpr Categorie categoria_animali = 1U << 1U;   // "Animali" in `cate
 inline constexpr Categorie categoria_umani = 1U << 4U;     // "Umani"
 inline constexpr Categorie categoria_astratto = 1U << 9U;  // "Astratto"
 
-enum class Lista { oggetto, complemento, soggetto, qualificato };
+// The families of adventure goals, one bit per index; kept in a `Categorie` like the categories.
+inline constexpr std::array<std::string_view, 7> famiglie_mete = {"bottino",  "lotta",  "caccia", "guerra",
+                                                                  "soccorso", "arcano", "intrigo"};
+inline constexpr Categorie tutte_le_famiglie = (1U << famiglie_mete.size()) - 1U;
+
+enum class Lista { oggetto, complemento, soggetto, qualificato, meta, fine };
 
 // The code of "[per:-]", alone in its tag.
 inline constexpr std::string_view nessuna_categoria = "-";
 
 struct TipoLista {
   Lista lista;
-  std::string_view apertura;  // "[ogg:"
-  std::string_view nome;      // "[ogg:…]", as messages show it
-  Categorie ammesse;          // the codes this kind accepts; also what an entry without the tag allows
-  std::string_view voci;      // the entries it works in, as messages name them
+  std::string_view apertura;                 // "[ogg:"
+  std::string_view nome;                     // "[ogg:…]", as messages show it
+  Categorie ammesse;                         // the codes this kind accepts; also what an entry without the tag allows
+  std::string_view voci;                     // the entries it works in, as messages name them
+  std::span<const std::string_view> codici;  // the code of every bit, in order
 };
 
-extern const std::array<TipoLista, 4> tipi_lista;
+extern const std::array<TipoLista, 6> tipi_lista;
 const TipoLista& Tipo_Lista(Lista lista);
+
+// The bit of `codice` among the codes of this kind, 0 for an unknown code.
+Categorie Bit_Del_Codice(const TipoLista& tipo, std::string_view codice);
 
 // The category code of a category index: "al", "an", ...
 std::string_view Codice_Categoria(std::size_t indice);

@@ -63,6 +63,8 @@ const prova::Regole regole = {
        EXPECT_EQ(prova.Genera(Estrazioni(c.at(0))), c.at(2));
      }},
     {"mete", [](const std::vector<std::string>& c) { Grezzo("Mete", c); }},
+    {"famiglie", [](const std::vector<std::string>& c) { Grezzo("Famiglie", c); }},
+    {"famiglie_senza_affini", [](const std::vector<std::string>& c) { Grezzo("FamiglieSenzaAffini", c); }},
     {"per_categoria", [](const std::vector<std::string>& c) { Grezzo("AggettiviPerCategoria", c); }},
     {"attori", [](const std::vector<std::string>& c) { Grezzo("Attori", c); }},
     {"ripetizioni", [](const std::vector<std::string>& c) { Grezzo("RipetizioniSpunti", c); }},

@@ -19,11 +19,11 @@ using Colonne = std::vector<std::string>;
 
 std::vector<std::string> Da(const Colonne& c, std::size_t primo) { return {c.begin() + primo, c.end()}; }
 
-Categorie Codici(std::string_view codici) {
+Categorie Codici(std::string_view codici, Lista lista) {
   Categorie categorie = 0;
   for (std::size_t inizio = 0; inizio < codici.size();) {
     const auto barra = std::min(codici.find('/', inizio), codici.size());
-    categorie |= Categoria_Del_Codice(codici.substr(inizio, barra - inizio));
+    categorie |= Bit_Del_Codice(Tipo_Lista(lista), codici.substr(inizio, barra - inizio));
     inizio = barra + 1;
   }
   return categorie;
@@ -66,10 +66,10 @@ const prova::Regole regole = {
      }},
     {"lista",
      [](const Colonne& c) {
-       const Lista lista = c.at(1) == "oggetto" ? Lista::oggetto
-                           : c[1] == "soggetto" ? Lista::soggetto
-                                                : Lista::complemento;
-       EXPECT_EQ(Categorie_Ammesse(c.at(0), lista), Codici(c.at(2)));
+       const auto tipo = std::find_if(tipi_lista.begin(), tipi_lista.end(),
+                                      [&](const TipoLista& t) { return t.apertura == "[" + c.at(1) + ":"; });
+       ASSERT_NE(tipo, tipi_lista.end()) << c[1];
+       EXPECT_EQ(Categorie_Ammesse(c.at(0), tipo->lista), Codici(c.at(2), tipo->lista));
      }},
     {"complemento",
      [](const Colonne& c) {
@@ -120,12 +120,12 @@ const prova::Regole regole = {
        const prova::Voci armi = {{"MasArmi", "La Spada\nL'Ascia"}};
        prova::ProvaContesto p(prova::Numeri(c.at(2)), armi);
        p.contesto[2].nome_file_dato = "Mas";
-       Carica_Categoria_Sostantivo(p.contesto, 2, Codici(c.at(0)));
+       Carica_Categoria_Sostantivo(p.contesto, 2, Codici(c.at(0), Lista::oggetto));
        EXPECT_EQ(p.contesto[2].nome_file_dato, "Mas" + c.at(3));
        // A number past the total would have been refused by the scripted source.
        prova::ProvaContesto oltre({std::stoi(c.at(1)) + 1}, armi);
        oltre.contesto[2].nome_file_dato = "Mas";
-       EXPECT_THROW(Carica_Categoria_Sostantivo(oltre.contesto, 2, Codici(c[0])), std::logic_error);
+       EXPECT_THROW(Carica_Categoria_Sostantivo(oltre.contesto, 2, Codici(c[0], Lista::oggetto)), std::logic_error);
      }},
     {"luogo",
      [](const Colonne& c) {
