@@ -73,10 +73,13 @@ void Carica_Gruppo_Casuale(Stato& stato) {
 
   std::string& risultato = stato.slot_nome.testo;
   if (forma_lunga) {
-    // A sign of more than one word is a whole picture: «dalla Coppa d'Oro», not «dalla Coppa d'Oro Aranciata».
+    // A sign of more than one word is a whole picture («dalla Coppa d'Oro», not «dalla Coppa d'Oro
+    // Aranciata»), unless the adjective goes before a complement: «dalla Mano Oscura del Re».
     const std::string_view segno = stato[1].valore_dato;
-    Componi(risultato, {parola, membri.valore_dato, " ",
-                        Sola_Testa(segno) ? Nome_Qualificato(segno, stato[2].valore_dato) : std::string(segno)});
+    const std::string_view tratto = stato[2].valore_dato;
+    std::string qualificato = Nome_Qualificato(segno, tratto);
+    if (!Sola_Testa(segno) && qualificato.ends_with(tratto)) qualificato = segno;
+    Componi(risultato, {parola, membri.valore_dato, " ", qualificato});
   } else {
     Componi(risultato, {parola, Nome_Qualificato(membri.valore_dato, stato[1].valore_dato)});
   }
