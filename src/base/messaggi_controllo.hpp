@@ -188,6 +188,11 @@ inline std::string Nessun_Nome_Fuori_Dai_Verbi(std::string_view voce) {
          " «[per:-]» vale solo per i verbi di VerbiPassatoProssimo.txt: un aggettivo che non accompagna nessun nome "
          "va tolto dal file";
 }
+inline std::string Notevole_Fuori_Posto(std::string_view voce) {
+  return "in " + C(voce) +
+         " «[notevole]» non ha effetto: conta solo nei nomi di MasOggetti.txt, FemOggetti.txt, MasArmi.txt, "
+         "FemArmi.txt, MasCorpo.txt e FemCorpo.txt";
+}
 inline std::string Attore_Fuori_Posto(std::string_view voce) {
   return "in " + C(voce) +
          " «[attore]» non ha effetto: conta solo nei nomi di MasUmani.txt, FemUmani.txt, MasAnimali.txt e "

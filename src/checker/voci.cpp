@@ -182,6 +182,7 @@ void Controllore::Controlla_Tag_Di_Uso(const std::string& voce, int riga, const 
   }
   if (Contiene(voce, "[su]") && !descrizione.luoghi) Avviso(riga, m::Su_Fuori_Dai_Luoghi(voce));
   if (Contiene(voce, "[attore]") && !descrizione.attori) Avviso(riga, m::Attore_Fuori_Posto(voce));
+  if (Contiene(voce, marcatore_notevole) && !descrizione.cose) Avviso(riga, m::Notevole_Fuori_Posto(voce));
   for (const std::string_view tag : {"[stirpe]", "[mestiere]", "[dotto]"}) {
     if (Contiene(voce, tag) && !descrizione.umani) Avviso(riga, m::Membri_Fuori_Posto(voce, tag));
   }

@@ -126,13 +126,9 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
     }
   }
 
-  // A second noun after «del» or «e» is someone who can stand for a story («Il Martello del Re», not
-  // «Le Linfe dei Mastini»), as is the first one of a pair.
-  if (p == 5) {
-    Carica_Notevole(contesto, 0);
-  } else {
-    Carica(contesto, 0);
-  }
+  // Every noun on a sign is worth a story: «Il Martello del Re», not «Le Linfe dei Mastini» or
+  // «La Miniatrice Ghignante».
+  Carica_Notevole(contesto, 0);
   Pulisci_Dato(stato[0]);
   if (forma_1 <= 2) {
     for (int volta = 0; volta < tentativi_senza_ripetere; ++volta) {

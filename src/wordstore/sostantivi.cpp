@@ -108,6 +108,8 @@ void Carica_Notevole(Contesto& contesto, int valore_posizione_dato) {
   const std::string& file = contesto[valore_posizione_dato].nome_file_dato;
   if (file.ends_with("Animali") || file.ends_with("Umani")) {
     Carica_Marcata(contesto, valore_posizione_dato, marcatore_attore);
+  } else if (file.ends_with("Oggetti") || file.ends_with("Armi") || file.ends_with("Corpo")) {
+    Carica_Marcata(contesto, valore_posizione_dato, marcatore_notevole);
   } else {
     Carica(contesto, valore_posizione_dato);
   }

@@ -51,6 +51,8 @@ const CategoriaSostantivo* Categoria_da_Tag(std::string_view valore);
 inline constexpr std::string_view marcatore_costruito = "[costruito]";
 // The tag of the people and beasts who can drive a story.
 inline constexpr std::string_view marcatore_attore = "[attore]";
+// The tag of the objects, weapons and body parts worth a story: a sign, an emblem, a treasure.
+inline constexpr std::string_view marcatore_notevole = "[notevole]";
 // The tag of the adjectives that suit a written work, for a book title's comparison.
 inline constexpr std::string_view marcatore_opera = "[opera]";
 
@@ -66,7 +68,8 @@ void Scegli_In_o_Su(Dato& dato);
 // Sets up a "Come" phrase, a noun with "con"/"senza" (among the `ammesse` categories; with none, a
 // "Come" phrase in its place), or draws a place; the caller draws next.
 void Carica_Categoria_SulNel(Contesto& contesto, int valore_posizione_dato, Categorie ammesse = tutte_le_categorie);
-// Draws the slot's noun; a person or a beast among those tagged "[attore]", when there are any.
+// Draws the slot's noun; a person or a beast among those tagged "[attore]", an object, a weapon or
+// a body part among those tagged "[notevole]", when there are any.
 void Carica_Notevole(Contesto& contesto, int valore_posizione_dato);
 // Draws a noun of random gender of the category tagged in slot 0 (a person or a beast among the
 // notable, as Carica_Notevole) and puts the gender in front of the slot's marker; without a
