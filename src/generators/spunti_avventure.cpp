@@ -97,17 +97,15 @@ void Verbo_Scopo(Contesto& contesto, int slot, bool soggetto_umano, const std::s
   contesto[slot].nome_file_dato = verbi;
   const auto ammette = soggetto_umano ? Ammette_Umani : Ammette_Animali;
   const Categorie serve = Categorie_Ammesse(principale, Lista::fine);
-  const auto affine = [ammette, serve, &principale](std::string_view verbo) {
-    return verbo != principale && E_Meta(verbo) && ammette(verbo) &&
-           (Categorie_Ammesse(verbo, Lista::meta) & serve) != 0;
+  const auto affine = [ammette, serve](std::string_view verbo) {
+    return E_Meta(verbo) && ammette(verbo) && (Categorie_Ammesse(verbo, Lista::meta) & serve) != 0;
   };
-  const auto meta = [ammette, &principale](std::string_view verbo) {
-    return verbo != principale && E_Meta(verbo) && ammette(verbo);
-  };
-  const std::string soggetto = soggetto_umano ? "umana dopo " : "animale dopo ";
-  const bool trovato = Carica_Filtrata(contesto, slot, "meta affine " + soggetto + principale, affine) ||
-                       Carica_Filtrata(contesto, slot, "meta " + soggetto + principale, meta) ||
-                       Carica_Filtrata(contesto, slot, soggetto_umano ? "soggetto umano" : "soggetto animale", ammette);
+  const auto meta = [ammette](std::string_view verbo) { return E_Meta(verbo) && ammette(verbo); };
+  const std::string soggetto = soggetto_umano ? "umana" : "animale";
+  const bool trovato =
+      Carica_Filtrata(contesto, slot, "meta " + soggetto + " per " + std::to_string(serve), affine, principale) ||
+      Carica_Filtrata(contesto, slot, "meta " + soggetto, meta, principale) ||
+      Carica_Filtrata(contesto, slot, soggetto_umano ? "soggetto umano" : "soggetto animale", ammette);
   // The main verb admits the subject, so some verb always does; draw any should the file change.
   if (!trovato) Carica(contesto, slot);
   Controlla_Complemento(contesto, slot);

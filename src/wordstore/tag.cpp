@@ -86,12 +86,27 @@ void Carica_Tag(Contesto& contesto, int valore_posizione_dato, std::initializer_
 }
 
 bool Carica_Filtrata(Contesto& contesto, int valore_posizione_dato, std::string_view chiave,
-                     const std::function<bool(std::string_view)>& filtro) {
+                     const std::function<bool(std::string_view)>& filtro, std::string_view esclusa) {
   Dato& dato = contesto[valore_posizione_dato];
   const FileParole& file = contesto.archivio.File(dato.nome_file_dato);
   const auto& indici = file.Filtrate(chiave, filtro);
-  if (indici.empty()) return false;
-  Estrai_Tra(contesto, dato, file, indici);
+  const auto fuori = esclusa.empty() ? 0 : std::count_if(indici.begin(), indici.end(), [&](std::uint32_t i) {
+    return file.voci[i] == esclusa;
+  });
+  const auto ammesse = static_cast<std::ptrdiff_t>(indici.size()) - fuori;
+  if (ammesse == 0) return false;
+  if (fuori == 0) {
+    Estrai_Tra(contesto, dato, file, indici);
+    return true;
+  }
+  // Walk to the r-th entry left in, without copying the indices.
+  auto r = contesto.casuale.Estrai(ammesse);
+  for (const auto i : indici) {
+    if (file.voci[i] != esclusa && --r == 0) {
+      Prendi(contesto, dato, file, i);
+      break;
+    }
+  }
   return true;
 }
 

@@ -24,9 +24,10 @@ void Carica(Contesto& contesto, int valore_posizione_dato);
 // unless nothing else is left; throws naming file and tag when none holds it.
 void Carica_Tag(Contesto& contesto, int valore_posizione_dato, std::initializer_list<std::string_view> escluse = {});
 // Draws uniformly among the entries `filtro` accepts (its answers are kept under `chiave` for as
-// long as the file is unchanged); false, drawing nothing, when it accepts none.
+// long as the file is unchanged), leaving out one equal to `esclusa`; false, drawing nothing, when
+// no other is accepted.
 bool Carica_Filtrata(Contesto& contesto, int valore_posizione_dato, std::string_view chiave,
-                     const std::function<bool(std::string_view)>& filtro);
+                     const std::function<bool(std::string_view)>& filtro, std::string_view esclusa = {});
 // Draws among the entries holding `marcatore` ("[attore]"); among all of them when none does.
 void Carica_Marcata(Contesto& contesto, int valore_posizione_dato, std::string_view marcatore);
 // Sets `nome_file_dato` and `forma_dato` of the slot both to "Mas" or "Fem".
