@@ -39,26 +39,36 @@ void Carica_Gruppo_Casuale(Stato& stato) {
   Contesto& contesto = stato.contesto;
   Casuale& casuale = contesto.casuale;
   const auto q = casuale.Estrai(2);
-  const bool forma_lunga = casuale.Estrai(2) == 2;
+  bool forma_lunga = casuale.Estrai(2) == 2;
   const auto numero = Numero(casuale.Estrai(2));
   const auto g = static_cast<std::size_t>(casuale.Estrai(5) - 1);
   const auto [parola, tag_membri] = parole_gruppo[g];
   Dato& membri = stato[0];
   stato.Ramo(rami_gruppo[g]);
-  stato.Ramo(forma_lunga ? "forma lunga" : "forma breve");
   Ramo_Qualificativo(stato, q);
 
+  const auto segno = [&] {
+    Carica_Genere_Sostantivo(contesto, 1);
+    Imposta_Qualificativo(stato[2], q, Genere(stato[1]), numero);
+    Carica_Categoria_Sostantivo(contesto, 1, emblemi);
+  };
   Carica_Genere_Sostantivo(contesto, 0);
   if (!forma_lunga) {
     Imposta_Qualificativo(stato[1], q, Genere(membri), plurale);
   } else {
-    Carica_Genere_Sostantivo(contesto, 1);
-    Imposta_Qualificativo(stato[2], q, Genere(stato[1]), numero);
-    Carica_Categoria_Sostantivo(contesto, 1, emblemi);
+    segno();
   }
   membri.nome_file_dato += "Umani";
   Carica_Marcata(contesto, 0, tag_membri);
   membri.forma_dato += "PlurPart";
+  // Members who already carry their adjective («le Streghe Bianche») would take none in the short
+  // form, and the same few names would come back: they get a sign instead.
+  const std::string_view singolare = std::string_view(membri.valore_dato).substr(0, membri.valore_dato.find('|'));
+  if (!forma_lunga && Gia_Qualificato(singolare)) {
+    forma_lunga = true;
+    segno();
+  }
+  stato.Ramo(forma_lunga ? "forma lunga" : "forma breve");
   if (forma_lunga) {
     Carica_Notevole(contesto, 1);
     Accoda(stato[1].forma_dato, {numero, "Da"});

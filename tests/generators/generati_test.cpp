@@ -63,6 +63,7 @@ const prova::Regole generatori = {
     {"NobiliDivinita", Generatore(Carica_Dio_Casuale, prova::Voci_Di("Nobili"), true)},
     {"NobiliEdifici", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("Nobili"))},
     {"MembriGruppi", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("MembriGruppi"))},
+    {"MembriComposti", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("MembriComposti"))},
     {"MagiciComposti", Generatore(Carica_Oggetto_Magico_Casuale, prova::Voci_Di("MagiciComposti"))},
     {"Ripete",
      [](const std::vector<std::string>& c) { EXPECT_EQ(generatori::Ripete(c.at(0), c.at(1)), c.at(2) == "si"); }},
