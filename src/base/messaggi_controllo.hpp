@@ -191,7 +191,7 @@ inline std::string Nessun_Nome_Fuori_Dai_Verbi(std::string_view voce) {
 inline std::string Notevole_Fuori_Posto(std::string_view voce) {
   return "in " + C(voce) +
          " «[notevole]» non ha effetto: conta solo nei nomi di MasOggetti.txt, FemOggetti.txt, MasArmi.txt, "
-         "FemArmi.txt, MasCorpo.txt e FemCorpo.txt";
+         "FemArmi.txt, MasCorpo.txt, FemCorpo.txt, MasLuoghi.txt e FemLuoghi.txt";
 }
 inline std::string Attore_Fuori_Posto(std::string_view voce) {
   return "in " + C(voce) +

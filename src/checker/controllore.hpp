@@ -28,7 +28,7 @@ struct Descrizione {
   bool dove = false;        // place phrases, where "[np]" works
   bool attori = false;      // people and animals, where "[attore]" works
   bool umani = false;       // people, where the group members' tags work
-  bool cose = false;        // objects, weapons and body parts, where "[notevole]" works
+  bool cose = false;        // objects, weapons, body parts and places, where "[notevole]" works
 };
 
 Descrizione Descrivi(std::string_view nome);

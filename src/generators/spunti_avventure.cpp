@@ -19,13 +19,15 @@ namespace {
 std::string_view Numero_Spunto(Casuale& casuale) { return casuale.Estrai(2) == 1 ? plurale : singolare; }
 
 // Draws the noun set up in the slot: a place, for a verb tagged "[costruito]", among the places made
-// by people; what is at stake in the purpose clause, when a person or a beast, among those tagged
-// "[attore]" («per salvare una principessa», not «per affrontare una cinciallegra»).
+// by people; what is at stake, among the notable ones («per salvare una principessa», not «per
+// affrontare una cinciallegra»; «per assediare una fortezza», not «per assediare una scalinata»).
 void Carica_Partner(Contesto& contesto, int slot, const Dato& verbo, bool posta_in_gioco) {
-  if (contesto[slot].nome_file_dato.ends_with("Luoghi") && Contiene(verbo.valore_dato, marcatore_costruito)) {
+  const bool costruito =
+      contesto[slot].nome_file_dato.ends_with("Luoghi") && Contiene(verbo.valore_dato, marcatore_costruito);
+  if (posta_in_gioco) {
+    Carica_Notevole(contesto, slot, costruito);
+  } else if (costruito) {
     Carica_Marcata(contesto, slot, marcatore_costruito);
-  } else if (posta_in_gioco) {
-    Carica_Notevole(contesto, slot);
   } else {
     Carica(contesto, slot);
   }

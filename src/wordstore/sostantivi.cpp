@@ -104,11 +104,19 @@ void Carica_Categoria_SulNel(Contesto& contesto, int valore_posizione_dato, Cate
   }
 }
 
-void Carica_Notevole(Contesto& contesto, int valore_posizione_dato) {
+void Carica_Notevole(Contesto& contesto, int valore_posizione_dato, bool costruito) {
   const std::string& file = contesto[valore_posizione_dato].nome_file_dato;
   if (file.ends_with("Animali") || file.ends_with("Umani")) {
     Carica_Marcata(contesto, valore_posizione_dato, marcatore_attore);
-  } else if (file.ends_with("Oggetti") || file.ends_with("Armi") || file.ends_with("Corpo")) {
+  } else if (file.ends_with("Luoghi") && costruito) {
+    const auto entrambi = [](std::string_view luogo) {
+      return Contiene(luogo, marcatore_costruito) && Contiene(luogo, marcatore_notevole);
+    };
+    if (!Carica_Filtrata(contesto, valore_posizione_dato, "luogo costruito notevole", entrambi)) {
+      Carica_Marcata(contesto, valore_posizione_dato, marcatore_costruito);
+    }
+  } else if (file.ends_with("Oggetti") || file.ends_with("Armi") || file.ends_with("Corpo") ||
+             file.ends_with("Luoghi")) {
     Carica_Marcata(contesto, valore_posizione_dato, marcatore_notevole);
   } else {
     Carica(contesto, valore_posizione_dato);

@@ -51,7 +51,8 @@ const CategoriaSostantivo* Categoria_da_Tag(std::string_view valore);
 inline constexpr std::string_view marcatore_costruito = "[costruito]";
 // The tag of the people and beasts who can drive a story.
 inline constexpr std::string_view marcatore_attore = "[attore]";
-// The tag of the objects, weapons and body parts worth a story: a sign, an emblem, a treasure.
+// The tag of the objects, weapons, body parts and places worth a story: a sign, an emblem, a
+// treasure, a fortress.
 inline constexpr std::string_view marcatore_notevole = "[notevole]";
 // The tag of the adjectives that suit a written work, for a book title's comparison.
 inline constexpr std::string_view marcatore_opera = "[opera]";
@@ -68,9 +69,10 @@ void Scegli_In_o_Su(Dato& dato);
 // Sets up a "Come" phrase, a noun with "con"/"senza" (among the `ammesse` categories; with none, a
 // "Come" phrase in its place), or draws a place; the caller draws next.
 void Carica_Categoria_SulNel(Contesto& contesto, int valore_posizione_dato, Categorie ammesse = tutte_le_categorie);
-// Draws the slot's noun; a person or a beast among those tagged "[attore]", an object, a weapon or
-// a body part among those tagged "[notevole]", when there are any.
-void Carica_Notevole(Contesto& contesto, int valore_posizione_dato);
+// Draws the slot's noun; a person or a beast among those tagged "[attore]", an object, a weapon, a
+// body part or a place among those tagged "[notevole]", when there are any; with `costruito`, a
+// place among those also tagged "[costruito]", or among these alone when none is both.
+void Carica_Notevole(Contesto& contesto, int valore_posizione_dato, bool costruito = false);
 // Draws a noun of random gender of the category tagged in slot 0 (a person or a beast among the
 // notable, as Carica_Notevole) and puts the gender in front of the slot's marker; without a
 // category tag in slot 0 nothing changes.
