@@ -18,16 +18,14 @@ namespace {
 // Draws the number of a noun: 1 gives the plural, 2 the singular.
 std::string_view Numero_Spunto(Casuale& casuale) { return casuale.Estrai(2) == 1 ? plurale : singolare; }
 
-// Draws the noun set up in the slot: a place, for a verb tagged "[costruito]", among the places made
-// by people; what is at stake, among the notable ones («per salvare una principessa», not «per
-// affrontare una cinciallegra»; «per assediare una fortezza», not «per assediare una scalinata»).
+// Draws the noun set up in the slot: a place among the notable ones («hanno espugnato una
+// cittadella», not «un frutteto») and, for a verb tagged "[costruito]", among those made by people;
+// what is at stake among the notable ones too («per salvare una principessa», not «per affrontare
+// una cinciallegra»).
 void Carica_Partner(Contesto& contesto, int slot, const Dato& verbo, bool posta_in_gioco) {
-  const bool costruito =
-      contesto[slot].nome_file_dato.ends_with("Luoghi") && Contiene(verbo.valore_dato, marcatore_costruito);
-  if (posta_in_gioco) {
-    Carica_Notevole(contesto, slot, costruito);
-  } else if (costruito) {
-    Carica_Marcata(contesto, slot, marcatore_costruito);
+  const bool luogo = contesto[slot].nome_file_dato.ends_with("Luoghi");
+  if (posta_in_gioco || luogo) {
+    Carica_Notevole(contesto, slot, luogo && Contiene(verbo.valore_dato, marcatore_costruito));
   } else {
     Carica(contesto, slot);
   }

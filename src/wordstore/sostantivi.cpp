@@ -62,11 +62,7 @@ void Carica_Luogo(Contesto& contesto, int valore_posizione_dato, bool costruito)
     Carica_Genere_Sostantivo(contesto, valore_posizione_dato);
     dato.nome_file_dato += "Luoghi";
     dato.forma_dato += "SingIn";
-    if (costruito) {
-      Carica_Marcata(contesto, valore_posizione_dato, marcatore_costruito);
-    } else {
-      Carica(contesto, valore_posizione_dato);
-    }
+    Carica_Notevole(contesto, valore_posizione_dato, costruito);
   }
   Scegli_In_o_Su(dato);
 }
