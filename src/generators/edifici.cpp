@@ -27,25 +27,30 @@ constexpr Categorie insegne = Categorie_Di({"Animali", "Umani", "Oggetti", "Armi
 // a thing's thing as nonsense («Le Linfe dei Mastini», «La Foca delle Barbute»).
 constexpr Categorie coppie = Categorie_Di({"Animali", "Umani"});
 
-// What a sign shows «con» or «senza», by what the sign is: a person carries things and weapons
-// («La Dama con la Lanterna»), a beast no weapons («Il Gatto con gli Stivali», not «Le Renne con le
-// Barbute»), anything else no noun but a phrase («La Vela senza Pietà», not «Le Faretre senza Occhi»).
-struct Accompagnamento {
+// What may follow a sign, by what the sign is. «con» or «senza»: a person carries things and
+// weapons («La Dama con la Lanterna»), a beast no weapons («Il Gatto con gli Stivali», not «Le Renne
+// con le Barbute»), anything else no noun but a phrase («La Vela senza Pietà», not «Le Faretre senza
+// Occhi»). «del»: a person or a beast serves a person («Il Falco della Regina», not «L'Unicorno dei
+// Pipistrelli»), a thing belongs to a person or a beast («La Corona del Drago»), and a plant or a
+// star belongs to no one («I Garofani dell'Uro»): it takes an adjective instead.
+struct Seguiti {
   Categorie insegna;
-  Categorie ammesse;
+  Categorie con;
+  Categorie del;
 };
-constexpr std::array<Accompagnamento, 3> accompagnamenti = {{
-    {Categorie_Di({"Umani"}), Categorie_Di({"Corpo", "Oggetti", "Armi"})},
-    {Categorie_Di({"Animali"}), Categorie_Di({"Corpo", "Oggetti"})},
-    {tutte_le_categorie, 0},
+constexpr std::array<Seguiti, 4> seguiti = {{
+    {Categorie_Di({"Umani"}), Categorie_Di({"Corpo", "Oggetti", "Armi"}), Categorie_Di({"Umani"})},
+    {Categorie_Di({"Animali"}), Categorie_Di({"Corpo", "Oggetti"}), Categorie_Di({"Umani"})},
+    {Categorie_Di({"Oggetti", "Armi"}), 0, coppie},
+    {tutte_le_categorie, 0, 0},
 }};
 
-Categorie Accompagnamenti_Di(std::string_view file_insegna) {
+const Seguiti& Seguiti_Di(std::string_view file_insegna) {
   const Categorie insegna = Categoria_Del_File(file_insegna);
-  for (const auto& riga : accompagnamenti) {
-    if ((riga.insegna & insegna) == insegna) return riga.ammesse;
+  for (const auto& riga : seguiti) {
+    if ((riga.insegna & insegna) == insegna) return riga;
   }
-  return accompagnamenti.back().ammesse;
+  return seguiti.back();
 }
 
 // Sets the slot's file to the gender with a weighted category among those of a sign, and its marker.
@@ -107,18 +112,20 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
     const auto genere = p == 1 || p == 4 ? femminile : maschile;
     Sostantivo(contesto, 0, genere, n0, p <= 2 ? "Det" : "Part");
     forma_1 = p <= 2 ? casuale.Estrai(5) : casuale.Estrai(3) + 2;
+    const Seguiti& ammessi = Seguiti_Di(stato[0].nome_file_dato);
+    if (forma_1 <= 2 && ammessi.del == 0) forma_1 = 3;
     switch (forma_1) {
       case 1:
-        Sostantivo(contesto, 1, maschile, n1, "Part", coppie);
+        Sostantivo(contesto, 1, maschile, n1, "Part", ammessi.del);
         break;
       case 2:
-        Sostantivo(contesto, 1, femminile, n1, "Part", coppie);
+        Sostantivo(contesto, 1, femminile, n1, "Part", ammessi.del);
         break;
       case 3:
         Imposta_Qualificativo(stato[1], 1, genere, n0);
         break;
       case 4:
-        Carica_Categoria_SulNel(contesto, 1, Accompagnamenti_Di(stato[0].nome_file_dato));
+        Carica_Categoria_SulNel(contesto, 1, ammessi.con);
         break;
       default:
         Imposta_Qualificativo(stato[1], 2, genere, n0);

@@ -53,6 +53,7 @@ const prova::Regole generatori = {
     {"Divinita", Generatore(Carica_Dio_Casuale, prova::Voci_Di("Divinita"), true)},
     {"Gruppi", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("Gruppi"))},
     {"Emblemi", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("Emblemi"))},
+    {"ProprietariEdifici", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("Proprietari"))},
     {"NotevoliEdifici", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("Notevoli"))},
     {"EmblemiComposti", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("EmblemiComposti"))},
     {"Insegne", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("Insegne"))},
