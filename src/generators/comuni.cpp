@@ -4,6 +4,7 @@
 
 #include "core/nomi_personaggi.hpp"
 #include "grammar/correzione.hpp"
+#include "grammar/ordine.hpp"
 #include "wordstore/sostantivi.hpp"
 #include "wordstore/tag.hpp"
 #include "wordstore/testo.hpp"
@@ -105,6 +106,18 @@ void Carica_Qualificativo(Contesto& contesto, int valore_posizione_dato, int qua
       return;
     }
   }
+}
+
+bool Essere_Composto(const Dato& nome) {
+  const std::string& file = nome.nome_file_dato;
+  if (!file.ends_with("Umani") && !file.ends_with("Animali")) return false;
+  const std::string_view valore = nome.valore_dato;
+  return !Sola_Testa(valore.substr(0, valore.find('|')));
+}
+
+std::string Nome_Con_Qualificativo(const Dato& nome, std::string_view qualificativo) {
+  if (Essere_Composto(nome)) return nome.valore_dato;
+  return Nome_Qualificato(nome.valore_dato, qualificativo);
 }
 
 void Ramo_Qualificativo(const Stato& stato, std::int64_t q) {

@@ -39,6 +39,11 @@ void Imposta_Qualificativo(Dato& dato, std::int64_t q, std::string_view genere, 
 // of `altra`: «i peccatori peccatori», «delle proscritte hanno proscritto», «dei segni celesti
 // celesti», «nauseante… nauseabondo», «rossa… rossastri».
 bool Ripete(std::string_view qualificativo, std::string_view altra);
+// Whether the noun is a person or a beast named with more than its head («la Regina delle Fate», «il
+// Cacciatore di Taglie»): a kind of its own, which a qualifier would split or cling to the last word of.
+bool Essere_Composto(const Dato& nome);
+// The noun with its qualifier after the head, or alone when it is such a kind.
+std::string Nome_Con_Qualificativo(const Dato& nome, std::string_view qualificativo);
 // How many times a qualifier is drawn at most while it repeats its noun or verb.
 inline constexpr int tentativi_senza_ripetere = 3;
 // Draws the slot: when the marker asks for a participle, one that can qualify the noun drawn in

@@ -36,9 +36,16 @@ void Carica_Dio_Casuale(Stato& stato) {
   Ramo_Qualificativo(stato, q);
   Carica_Categoria_Sostantivo(contesto, 0, domini);
   if (dominio.nome_file_dato.ends_with("Luoghi")) {
-    // A god holds sway over wild places, not over taverns and aqueducts.
+    // A god holds sway over wild places, not over taverns and aqueducts, and over the notable ones
+    // among them: volcanoes rather than undergrowth.
     const auto selvaggio = [](std::string_view luogo) { return !Contiene(luogo, marcatore_costruito); };
-    if (!Carica_Filtrata(contesto, 0, "luogo selvaggio", selvaggio)) Carica(contesto, 0);
+    const auto notevole = [&selvaggio](std::string_view luogo) {
+      return selvaggio(luogo) && Contiene(luogo, marcatore_notevole);
+    };
+    if (!Carica_Filtrata(contesto, 0, "luogo selvaggio notevole", notevole) &&
+        !Carica_Filtrata(contesto, 0, "luogo selvaggio", selvaggio)) {
+      Carica(contesto, 0);
+    }
   } else {
     Carica_Notevole(contesto, 0);
   }
@@ -55,7 +62,7 @@ void Carica_Dio_Casuale(Stato& stato) {
   const auto titolo = titoli_divini[d];
   stato.Ramo(rami_titolo[d]);
   Componi(stato.slot_nome.testo,
-          {stato[2].valore_dato, titolo, Nome_Qualificato(dominio.valore_dato, qualificativo.valore_dato)});
+          {stato[2].valore_dato, titolo, Nome_Con_Qualificativo(dominio, qualificativo.valore_dato)});
 }
 
 }  // namespace talewick

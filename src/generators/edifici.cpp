@@ -137,6 +137,12 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
   // «La Miniatrice Ghignante».
   Carica_Notevole(contesto, 0);
   Pulisci_Dato(stato[0]);
+  // A person or a beast named with more than one word takes no adjective («La Regina delle Fate»):
+  // a phrase, a noun or a place follows it instead, or the same few signs would come back bare.
+  if ((forma_1 == 3 || forma_1 == 5) && Essere_Composto(stato[0])) {
+    forma_1 = 4;
+    Carica_Categoria_SulNel(contesto, 1, Seguiti_Di(stato[0].nome_file_dato).con);
+  }
   if (forma_1 <= 2) {
     for (int volta = 0; volta < tentativi_senza_ripetere; ++volta) {
       Carica_Notevole(contesto, 1);
@@ -159,7 +165,8 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
   }
   // An adjective or a participle goes after the head of the noun; the other forms follow it whole.
   const bool qualificativo = forma_1 == 3 || forma_1 == 5;
-  const std::string insegna = qualificativo ? Nome_Qualificato(v0, v1) : std::string(v0) + " " + std::string(v1);
+  const std::string insegna =
+      qualificativo ? Nome_Con_Qualificativo(stato[0], v1) : std::string(v0) + " " + std::string(v1);
   if (p <= 2) {
     risultato = insegna;
   } else {

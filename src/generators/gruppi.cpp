@@ -61,10 +61,9 @@ void Carica_Gruppo_Casuale(Stato& stato) {
   membri.nome_file_dato += "Umani";
   Carica_Marcata(contesto, 0, tag_membri);
   membri.forma_dato += "PlurPart";
-  // Members who already carry their adjective («le Streghe Bianche») would take none in the short
-  // form, and the same few names would come back: they get a sign instead.
-  const std::string_view singolare = std::string_view(membri.valore_dato).substr(0, membri.valore_dato.find('|'));
-  if (!forma_lunga && Gia_Qualificato(singolare)) {
+  // Members named with more than one word («le Streghe Bianche», «le Danzatrici delle Spade») take no
+  // adjective, and in the short form the same few names would come back: they get a sign instead.
+  if (!forma_lunga && Essere_Composto(membri)) {
     forma_lunga = true;
     segno();
   }
@@ -91,7 +90,7 @@ void Carica_Gruppo_Casuale(Stato& stato) {
     if (!Sola_Testa(segno) && qualificato.ends_with(tratto)) qualificato = segno;
     Componi(risultato, {parola, membri.valore_dato, " ", qualificato});
   } else {
-    Componi(risultato, {parola, Nome_Qualificato(membri.valore_dato, stato[1].valore_dato)});
+    Componi(risultato, {parola, Nome_Con_Qualificativo(membri, stato[1].valore_dato)});
   }
 }
 

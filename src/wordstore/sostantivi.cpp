@@ -126,7 +126,13 @@ void Controlla_Categoria_e_Carica_Sostantivo_Correlato(Contesto& contesto, int v
   Dato& dato = contesto[valore_posizione_dato];
   dato.nome_file_dato = genere;
   dato.nome_file_dato += categoria->nome;
-  Carica_Notevole(contesto, valore_posizione_dato);
+  // A manual or an inventory may be about nails as well as crowns: things come from all entries.
+  const std::string_view nome = categoria->nome;
+  if (nome == "Oggetti" || nome == "Armi" || nome == "Corpo") {
+    Carica(contesto, valore_posizione_dato);
+  } else {
+    Carica_Notevole(contesto, valore_posizione_dato);
+  }
   dato.forma_dato.insert(0, genere);
 }
 

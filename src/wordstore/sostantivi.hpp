@@ -73,9 +73,9 @@ void Carica_Categoria_SulNel(Contesto& contesto, int valore_posizione_dato, Cate
 // body part or a place among those tagged "[notevole]", when there are any; with `costruito`, a
 // place among those also tagged "[costruito]", or among these alone when none is both.
 void Carica_Notevole(Contesto& contesto, int valore_posizione_dato, bool costruito = false);
-// Draws a noun of random gender of the category tagged in slot 0 (a person or a beast among the
-// notable, as Carica_Notevole) and puts the gender in front of the slot's marker; without a
-// category tag in slot 0 nothing changes.
+// Draws a noun of random gender of the category tagged in slot 0 (a person, a beast or a place
+// among the notable, as Carica_Notevole; a thing among all) and puts the gender in front of the
+// slot's marker; without a category tag in slot 0 nothing changes.
 void Controlla_Categoria_e_Carica_Sostantivo_Correlato(Contesto& contesto, int valore_posizione_dato);
 // Reads "[spec]", "[term]", "[scopo]", "[tr]", "[intr]" of the slot's entry into its four flags.
 void Controlla_Complemento(Contesto& contesto, int valore_posizione_dato);
