@@ -1,6 +1,7 @@
 #include "generators/comuni.hpp"
 #include "generators/generatori.hpp"
 #include "grammar/ordine.hpp"
+#include "wordstore/archivio.hpp"
 #include "wordstore/casuale.hpp"
 #include "wordstore/tag.hpp"
 #include "wordstore/testo.hpp"
@@ -13,9 +14,11 @@ namespace {
 
 // Draws among the entries of the slot's file (holding its wanted tag, when it has one) whose base
 // form has no complement of its own: «la Spada del Re» and «il Segno del Fato» would make a chain
-// («la Spada del Re del Segno Oscuro del Fato»). Draws as usual when none is left.
-void Carica_Senza_Complemento(Contesto& contesto, int slot) {
-  const std::string tag = contesto[slot].tag_dato;
+// («la Spada del Re del Segno Oscuro del Fato»). Draws as usual when none is left; a tag that is
+// not `obbligatorio` is dropped when no entry holds it.
+void Carica_Senza_Complemento(Contesto& contesto, int slot, bool obbligatorio = true) {
+  std::string tag = contesto[slot].tag_dato;
+  if (!obbligatorio && contesto.archivio.File(contesto[slot].nome_file_dato).Con_Tag(tag).empty()) tag.clear();
   const auto adatta = [&tag](std::string_view voce) {
     return (tag.empty() || Contiene(voce, tag)) && !Con_Complemento(voce.substr(0, voce.find('|')));
   };
@@ -45,14 +48,11 @@ void Carica_Oggetto_Magico_Casuale(Stato& stato) {
   const auto t = casuale.Estrai(3);
   Carica_Genere_Sostantivo(contesto, 1);
   stato.Ramo(t == 1 ? "complemento: astratto" : t == 2 ? "complemento: naturale [mag]" : "complemento: altro [mag]");
-  if (t == 1) {
-    complemento.nome_file_dato += "Astratto";
-    complemento.tag_dato.clear();
-  } else {
-    complemento.tag_dato = "[mag]";
-    complemento.nome_file_dato += t == 2 ? "Naturale" : "Altro";
-  }
-  Carica_Senza_Complemento(contesto, 1);
+  // Ideas, too, come among those tagged "[mag]" («della Vendetta», not «del Travaglio»), or among all
+  // when none is.
+  complemento.tag_dato = "[mag]";
+  complemento.nome_file_dato += t == 1 ? "Astratto" : t == 2 ? "Naturale" : "Altro";
+  Carica_Senza_Complemento(contesto, 1, t != 1);
 
   // Read the complement's gender before its marker gets "SingPart": the qualifier agrees with it.
   const auto u = casuale.Estrai(2);

@@ -69,6 +69,7 @@ const prova::Regole generatori = {
     {"MembriGruppi", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("MembriGruppi"))},
     {"MembriComposti", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("MembriComposti"))},
     {"MagiciComposti", Generatore(Carica_Oggetto_Magico_Casuale, prova::Voci_Di("MagiciComposti"))},
+    {"MagiciIdee", Generatore(Carica_Oggetto_Magico_Casuale, prova::Voci_Di("MagiciIdee"))},
     {"Ripete",
      [](const std::vector<std::string>& c) { EXPECT_EQ(generatori::Ripete(c.at(0), c.at(1)), c.at(2) == "si"); }},
     {"Domini", Generatore(Carica_Dio_Casuale, prova::Voci_Di("Insegne"), true)},
