@@ -31,9 +31,18 @@ void Carica_Partner(Contesto& contesto, int slot, const Dato& verbo, bool posta_
   }
 }
 
+// The categories of `lista` the verb allows, but for `escluse` when the verb allows others too.
+Categorie Categorie_Del_Verbo(const Dato& verbo, Lista lista, Categorie escluse) {
+  const Categorie ammesse = Categorie_Ammesse(verbo.valore_dato, lista);
+  const auto restanti = static_cast<Categorie>(ammesse & ~escluse);
+  return restanti != 0 ? restanti : ammesse;
+}
+
 // Sets up and draws a noun of random gender and of a weighted category among those the verb allows
-// (its "[ogg:…]"), with an indefinite article, and sets the marker of the adjective that agrees with it.
-void Oggetto_Indeterminato(Contesto& contesto, int slot, int slot_aggettivo, const Dato& verbo, bool posta_in_gioco) {
+// (its "[ogg:…]", but for `escluse` when it allows others), with an indefinite article, and sets
+// the marker of the adjective that agrees with it.
+void Oggetto_Indeterminato(Contesto& contesto, int slot, int slot_aggettivo, const Dato& verbo, bool posta_in_gioco,
+                           Categorie escluse) {
   Carica_Genere_Sostantivo(contesto, slot);
   Dato& dato = contesto[slot];
   Dato& aggettivo = contesto[slot_aggettivo];
@@ -41,13 +50,14 @@ void Oggetto_Indeterminato(Contesto& contesto, int slot, int slot_aggettivo, con
   const auto numero = Numero_Spunto(contesto.casuale);
   Accoda(dato.forma_dato, {numero, "Indet"});
   aggettivo.forma_dato += numero;
-  Carica_Categoria_Sostantivo(contesto, slot, Categorie_Ammesse(verbo.valore_dato, Lista::oggetto));
+  Carica_Categoria_Sostantivo(contesto, slot, Categorie_Del_Verbo(verbo, Lista::oggetto, escluse));
   Carica_Partner(contesto, slot, verbo, posta_in_gioco);
 }
 
 // Likewise for a complement (categories from "[compl:…]"), whose article the verb's tags decide:
 // "di" for "[spec]", else "a" for "[term]".
-void Complemento(Contesto& contesto, int slot, int slot_aggettivo, const Dato& verbo, bool posta_in_gioco) {
+void Complemento(Contesto& contesto, int slot, int slot_aggettivo, const Dato& verbo, bool posta_in_gioco,
+                 Categorie escluse) {
   Carica_Genere_Sostantivo(contesto, slot);
   Dato& dato = contesto[slot];
   Dato& aggettivo = contesto[slot_aggettivo];
@@ -55,7 +65,7 @@ void Complemento(Contesto& contesto, int slot, int slot_aggettivo, const Dato& v
   const auto numero = Numero_Spunto(contesto.casuale);
   dato.forma_dato += numero;
   aggettivo.forma_dato += numero;
-  Carica_Categoria_Sostantivo(contesto, slot, Categorie_Ammesse(verbo.valore_dato, Lista::complemento));
+  Carica_Categoria_Sostantivo(contesto, slot, Categorie_Del_Verbo(verbo, Lista::complemento, escluse));
   Carica_Partner(contesto, slot, verbo, posta_in_gioco);
   if (verbo.ha_spec_dato) {
     dato.forma_dato += "IndetDi";
@@ -145,9 +155,11 @@ void Carica_Spunto_Avventura_Casuale(Stato& stato) {
   stato[3].forma_dato += numero_0;
   Carica_Notevole(contesto, 0);
 
-  // A beast's prey or victim is notable too: beasts preying on beasts tell no story.
-  Oggetto_Indeterminato(contesto, 2, 4, verbo, !umano);
-  Complemento(contesto, 5, 13, verbo, true);
+  // A beast's prey or victim is notable, and a person or a thing when the verb allows: beasts
+  // preying on beasts tell no story.
+  const Categorie escluse = umano ? Categorie{0} : categoria_animali;
+  Oggetto_Indeterminato(contesto, 2, 4, verbo, !umano, escluse);
+  Complemento(contesto, 5, 13, verbo, true, escluse);
   Aggettivo_Di(contesto, 13, 5, 1, !verbo.transitivo_dato);
   Aggettivo_Di(contesto, 3, 0, 1);
   Aggettivo_Di(contesto, 4, 2, 1);
@@ -157,9 +169,9 @@ void Carica_Spunto_Avventura_Casuale(Stato& stato) {
   stato[7].forma_dato = "Infinito";
   Verbo_Scopo(contesto, 7, umano, verbo.valore_dato);
   const Dato& scopo = stato[7];
-  Oggetto_Indeterminato(contesto, 8, 9, scopo, true);
+  Oggetto_Indeterminato(contesto, 8, 9, scopo, true, escluse);
   Aggettivo_Di(contesto, 9, 8, 7, false);
-  Complemento(contesto, 11, 12, scopo, true);
+  Complemento(contesto, 11, 12, scopo, true, escluse);
   Aggettivo_Di(contesto, 12, 11, 7, false);
   Carica_Luogo(contesto, 10, Contiene(scopo.valore_dato, marcatore_costruito));
 

@@ -65,6 +65,7 @@ const prova::Regole regole = {
     {"mete", [](const std::vector<std::string>& c) { Grezzo("Mete", c); }},
     {"famiglie", [](const std::vector<std::string>& c) { Grezzo("Famiglie", c); }},
     {"luoghi_notevoli", [](const std::vector<std::string>& c) { Grezzo("LuoghiNotevoli", c); }},
+    {"prede_bestie", [](const std::vector<std::string>& c) { Grezzo("PredeBestie", c); }},
     {"famiglie_senza_affini", [](const std::vector<std::string>& c) { Grezzo("FamiglieSenzaAffini", c); }},
     {"per_categoria", [](const std::vector<std::string>& c) { Grezzo("AggettiviPerCategoria", c); }},
     {"attori", [](const std::vector<std::string>& c) { Grezzo("Attori", c); }},
