@@ -193,6 +193,9 @@ inline std::string Notevole_Fuori_Posto(std::string_view voce) {
          " «[notevole]» non ha effetto: conta solo nei nomi di MasOggetti.txt, FemOggetti.txt, MasArmi.txt, "
          "FemArmi.txt, MasCorpo.txt, FemCorpo.txt, MasLuoghi.txt e FemLuoghi.txt";
 }
+inline std::string Spunto_Fuori_Posto(std::string_view voce) {
+  return "in " + C(voce) + " «[spunto]» non ha effetto: conta solo negli aggettivi di Aggettivi.txt";
+}
 inline std::string Attore_Fuori_Posto(std::string_view voce) {
   return "in " + C(voce) +
          " «[attore]» non ha effetto: conta solo nei nomi di MasUmani.txt, FemUmani.txt, MasAnimali.txt e "

@@ -80,7 +80,8 @@ bool Ripete(std::string_view qualificativo, std::string_view altra) {
   return ripete;
 }
 
-void Carica_Qualificativo(Contesto& contesto, int valore_posizione_dato, int qualificato, int verbo) {
+void Carica_Qualificativo(Contesto& contesto, int valore_posizione_dato, int qualificato, int verbo,
+                          std::string_view marcatore) {
   constexpr std::string_view participio = "Participio";
   const Categorie categoria = Categoria_Del_File(contesto[qualificato].nome_file_dato);
   // A place not made by people takes no participle of a verb that acts on those only.
@@ -99,7 +100,7 @@ void Carica_Qualificativo(Contesto& contesto, int valore_posizione_dato, int qua
         Carica_Aggettivo(contesto, valore_posizione_dato, categoria);
       }
     } else {
-      Carica_Aggettivo(contesto, valore_posizione_dato, categoria);
+      Carica_Aggettivo(contesto, valore_posizione_dato, categoria, marcatore);
     }
     if (!Ripete(tratto, contesto[qualificato].valore_dato) &&
         (verbo < 0 || !Ripete(tratto, contesto[verbo].valore_dato))) {

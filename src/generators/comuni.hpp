@@ -51,7 +51,8 @@ inline constexpr int tentativi_senza_ripetere = 3;
 // otherwise an adjective fit for it;
 // drawn again, up to `tentativi_senza_ripetere` times, while it repeats the noun or, when given,
 // the verb in slot `verbo`.
-void Carica_Qualificativo(Contesto& contesto, int valore_posizione_dato, int qualificato, int verbo = -1);
+void Carica_Qualificativo(Contesto& contesto, int valore_posizione_dato, int qualificato, int verbo = -1,
+                          std::string_view marcatore = {});
 // Tells the branch observer whether a qualifier set up by Imposta_Qualificativo is an adjective
 // or a participle.
 void Ramo_Qualificativo(const Stato& stato, std::int64_t q);

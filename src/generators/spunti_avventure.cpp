@@ -79,7 +79,7 @@ void Complemento(Contesto& contesto, int slot, int slot_aggettivo, const Dato& v
 void Aggettivo_Di(Contesto& contesto, int slot, int sostantivo, int verbo, bool scritto = true) {
   contesto[slot].nome_file_dato = aggettivi;
   if (scritto) {
-    Carica_Qualificativo(contesto, slot, sostantivo, verbo);
+    Carica_Qualificativo(contesto, slot, sostantivo, verbo, marcatore_spunto);
   } else {
     Carica(contesto, slot);
   }

@@ -199,7 +199,14 @@ void Carica_Participio(Contesto& contesto, int valore_posizione_dato, Categorie 
   }
 }
 
-void Carica_Aggettivo(Contesto& contesto, int valore_posizione_dato, Categorie categoria) {
+void Carica_Aggettivo(Contesto& contesto, int valore_posizione_dato, Categorie categoria, std::string_view marcatore) {
+  if (!marcatore.empty()) {
+    const std::string chiave = "aggettivo per " + std::to_string(categoria) + std::string(marcatore);
+    const auto adatto = [categoria, marcatore](std::string_view aggettivo) {
+      return Contiene(aggettivo, marcatore) && (Categorie_Ammesse(aggettivo, Lista::qualificato) & categoria) != 0;
+    };
+    if (Carica_Filtrata(contesto, valore_posizione_dato, chiave, adatto)) return;
+  }
   if (categoria != tutte_le_categorie) {
     const std::string chiave = "aggettivo per " + std::to_string(categoria);
     const auto adatto = [categoria](std::string_view aggettivo) {

@@ -54,6 +54,8 @@ inline constexpr std::string_view marcatore_attore = "[attore]";
 // The tag of the objects, weapons, body parts and places worth a story: a sign, an emblem, a
 // treasure, a fortress.
 inline constexpr std::string_view marcatore_notevole = "[notevole]";
+// The tag of the adjectives that suit the people, beasts and things of an adventure hook.
+inline constexpr std::string_view marcatore_spunto = "[spunto]";
 // The tag of the adjectives that suit a written work, for a book title's comparison.
 inline constexpr std::string_view marcatore_opera = "[opera]";
 
@@ -99,7 +101,9 @@ bool Carica_Participio_Adatto(Contesto& contesto, int valore_posizione_dato, Cat
 void Carica_Participio(Contesto& contesto, int valore_posizione_dato, Categorie categoria = tutte_le_categorie,
                        bool naturale = false);
 // Draws an adjective among those whose "[per:…]" admits `categoria` (an adjective without the tag
-// admits every noun); any adjective when none does.
-void Carica_Aggettivo(Contesto& contesto, int valore_posizione_dato, Categorie categoria);
+// admits every noun), and among these those holding `marcatore` when one is given and some do;
+// any adjective when none admits it.
+void Carica_Aggettivo(Contesto& contesto, int valore_posizione_dato, Categorie categoria,
+                      std::string_view marcatore = {});
 
 }  // namespace talewick

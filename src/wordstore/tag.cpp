@@ -27,15 +27,15 @@ constexpr std::array<std::string_view, N + categorie_sostantivi.size()> Con_Le_C
 
 }  // namespace
 
-const std::array<std::string_view, 45> tag_vocabolario = Con_Le_Categorie(std::array<std::string_view, 35>{
-    "[f]",    "[fm]",     "[m]",         "[v]",      "[o]",        "[s]",     "[t]",     "[u]",       "[+]",
-    "[-]",    "[1]",      "[2]",         "[3]",      "[4]",        "[5]",     "[6]",     "[tr]",      "[intr]",
-    "[spec]", "[term]",   "[scopo]",     "[causa]",  "[liq]",      "[col]",   "[mag]",   "[su]",      "[np]",
-    "[meta]", "[attore]", "[costruito]", "[stirpe]", "[mestiere]", "[dotto]", "[opera]", "[notevole]"});
+const std::array<std::string_view, 46> tag_vocabolario = Con_Le_Categorie(std::array<std::string_view, 36>{
+    "[f]",    "[fm]",     "[m]",         "[v]",      "[o]",        "[s]",     "[t]",     "[u]",        "[+]",
+    "[-]",    "[1]",      "[2]",         "[3]",      "[4]",        "[5]",     "[6]",     "[tr]",       "[intr]",
+    "[spec]", "[term]",   "[scopo]",     "[causa]",  "[liq]",      "[col]",   "[mag]",   "[su]",       "[np]",
+    "[meta]", "[attore]", "[costruito]", "[stirpe]", "[mestiere]", "[dotto]", "[opera]", "[notevole]", "[spunto]"});
 
-const std::array<std::string_view, 28> tag_categoria = Con_Le_Categorie(std::array<std::string_view, 18>{
+const std::array<std::string_view, 29> tag_categoria = Con_Le_Categorie(std::array<std::string_view, 19>{
     "[v]", "[o]", "[s]", "[t]", "[u]", "[+]", "[liq]", "[col]", "[mag]", "[su]", "[np]", "[attore]", "[costruito]",
-    "[stirpe]", "[mestiere]", "[dotto]", "[opera]", "[notevole]"});
+    "[stirpe]", "[mestiere]", "[dotto]", "[opera]", "[notevole]", "[spunto]"});
 
 namespace {
 
