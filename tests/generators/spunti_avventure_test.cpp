@@ -68,6 +68,7 @@ const prova::Regole regole = {
     {"prede_bestie", [](const std::vector<std::string>& c) { Grezzo("PredeBestie", c); }},
     {"famiglie_senza_affini", [](const std::vector<std::string>& c) { Grezzo("FamiglieSenzaAffini", c); }},
     {"per_categoria", [](const std::vector<std::string>& c) { Grezzo("AggettiviPerCategoria", c); }},
+    {"aggettivi_spunto", [](const std::vector<std::string>& c) { Grezzo("AggettiviSpunto", c); }},
     {"attori", [](const std::vector<std::string>& c) { Grezzo("Attori", c); }},
     {"ripetizioni", [](const std::vector<std::string>& c) { Grezzo("RipetizioniSpunti", c); }},
     {"composti", [](const std::vector<std::string>& c) { Grezzo("SpuntiComposti", c); }},
