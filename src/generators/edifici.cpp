@@ -148,9 +148,13 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
       Carica_Notevole(contesto, 1);
       if (!Ripete(stato[1].valore_dato, stato[0].valore_dato)) break;
     }
-  } else {
-    // The place noun drawn last decides between "in" and "su".
+  } else if (forma_1 != 4) {
     Carica_Qualificativo(contesto, 1, 0);
+  } else if (stato[1].nome_file_dato == "Come") {
+    Carica(contesto, 1);
+  } else if (!stato[1].nome_file_dato.ends_with("Luoghi") && stato[1].nome_file_dato != "Dove") {
+    // What a sign shows «con» or «senza» is worth showing: «con la Lanterna», not «con il Mestolo».
+    Carica_Notevole(contesto, 1);
   }
   Scegli_In_o_Su(stato[1]);
   if (forma_1 != 0) stato.Ramo(Ramo_Seguito(stato[1], forma_1));
