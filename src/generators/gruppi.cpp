@@ -47,7 +47,7 @@ void Carica_Gruppo_Casuale(Stato& stato) {
   stato.Ramo(rami_gruppo[g]);
   Ramo_Qualificativo(stato, q);
 
-  const auto segno = [&] {
+  const auto prepara_segno = [&] {
     Carica_Genere_Sostantivo(contesto, 1);
     Imposta_Qualificativo(stato[2], q, Genere(stato[1]), numero);
     Carica_Categoria_Sostantivo(contesto, 1, emblemi);
@@ -56,7 +56,7 @@ void Carica_Gruppo_Casuale(Stato& stato) {
   if (!forma_lunga) {
     Imposta_Qualificativo(stato[1], q, Genere(membri), plurale);
   } else {
-    segno();
+    prepara_segno();
   }
   membri.nome_file_dato += "Umani";
   Carica_Marcata(contesto, 0, tag_membri);
@@ -65,7 +65,7 @@ void Carica_Gruppo_Casuale(Stato& stato) {
   // adjective, and in the short form the same few names would come back: they get a sign instead.
   if (!forma_lunga && Essere_Composto(membri)) {
     forma_lunga = true;
-    segno();
+    prepara_segno();
   }
   stato.Ramo(forma_lunga ? "forma lunga" : "forma breve");
   if (forma_lunga) {
