@@ -151,7 +151,11 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
   } else if (forma_1 != 4) {
     Carica_Qualificativo(contesto, 1, 0);
   } else if (stato[1].nome_file_dato == "Come") {
-    Carica(contesto, 1);
+    // A thing shows nothing «con»: «La Vela senza Pietà», not «L'Arpa con la Spada».
+    const auto senza_con = [](std::string_view modo) { return !modo.starts_with("con "); };
+    if (Seguiti_Di(stato[0].nome_file_dato).con != 0 || !Carica_Filtrata(contesto, 1, "modo senza con", senza_con)) {
+      Carica(contesto, 1);
+    }
   } else if (!stato[1].nome_file_dato.ends_with("Luoghi") && stato[1].nome_file_dato != "Dove") {
     // What a sign shows «con» or «senza» is worth showing: «con la Lanterna», not «con il Mestolo».
     Carica_Notevole(contesto, 1);
