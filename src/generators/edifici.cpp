@@ -30,16 +30,17 @@ constexpr Categorie coppie = Categorie_Di({"Animali", "Umani"});
 // What may follow a sign, by what the sign is. «con» or «senza»: a person carries things and
 // weapons («La Dama con la Lanterna»), a beast no weapons («Il Gatto con gli Stivali», not «Le Renne
 // con le Barbute»), anything else no noun but a phrase («La Vela senza Pietà», not «Le Faretre senza
-// Occhi»). «del»: a person or a beast serves a person («Il Falco della Regina», not «L'Unicorno dei
-// Pipistrelli»), a thing belongs to a person or a beast («La Corona del Drago»), and a plant or a
-// star belongs to no one («I Garofani dell'Uro»): it takes an adjective instead.
+// Occhi»). «del»: a beast serves a person («Il Falco della Regina», not «L'Unicorno dei
+// Pipistrelli»), a thing belongs to a person or a beast («La Corona del Drago»), and a person, a
+// plant or a star belongs to no one («Le Proscritte delle Semidee», «I Garofani dell'Uro»): these
+// take an adjective instead.
 struct Seguiti {
   Categorie insegna;
   Categorie con;
   Categorie del;
 };
 constexpr std::array<Seguiti, 4> seguiti = {{
-    {Categorie_Di({"Umani"}), Categorie_Di({"Corpo", "Oggetti", "Armi"}), Categorie_Di({"Umani"})},
+    {Categorie_Di({"Umani"}), Categorie_Di({"Corpo", "Oggetti", "Armi"}), 0},
     {Categorie_Di({"Animali"}), Categorie_Di({"Corpo", "Oggetti"}), Categorie_Di({"Umani"})},
     {Categorie_Di({"Oggetti", "Armi"}), 0, coppie},
     {tutte_le_categorie, 0, 0},
