@@ -22,10 +22,12 @@ std::string_view Senza_Spazi_ai_Bordi(std::string_view testo) {
 // What a sign can show («Il Drago», «La Vedova», «Il Boccale»): not food, body parts, places, ideas,
 // or the sounds, songs and rites of Altro («Il Singulto», «I Fetori»): a sign shows what one sees.
 constexpr Categorie insegne = Categorie_Di({"Animali", "Umani", "Oggetti", "Armi", "Naturale"});
-// The pair of a sign with «e», and the owner after «del», are beasts or people who can stand for a
-// story («del Drago e della Fenice», «Il Martello del Re»): two things or two tales read as a list,
-// a thing's thing as nonsense («Le Linfe dei Mastini», «La Foca delle Barbute»).
-constexpr Categorie coppie = Categorie_Di({"Animali", "Umani"});
+// The owner of a thing after «del» is a beast or a person who can stand for a story («Il Martello
+// del Re»): a thing's thing reads as nonsense («Le Linfe dei Mastini», «La Foca delle Barbute»).
+constexpr Categorie proprietari = Categorie_Di({"Animali", "Umani"});
+// The pair of a sign with «e» is two beasts, as in a fable («del Drago e della Fenice»): two things
+// read as a list, two people picked apart as strangers («del Giustiziere e del Geomante»).
+constexpr Categorie coppie = Categorie_Di({"Animali"});
 
 // What may follow a sign, by what the sign is. «con» or «senza»: a person carries things and
 // weapons («La Dama con la Lanterna»), a beast no weapons («Il Gatto con gli Stivali», not «Le Renne
@@ -42,7 +44,7 @@ struct Seguiti {
 constexpr std::array<Seguiti, 4> seguiti = {{
     {Categorie_Di({"Umani"}), Categorie_Di({"Corpo", "Oggetti", "Armi"}), 0},
     {Categorie_Di({"Animali"}), Categorie_Di({"Corpo", "Oggetti"}), Categorie_Di({"Umani"})},
-    {Categorie_Di({"Oggetti", "Armi"}), 0, coppie},
+    {Categorie_Di({"Oggetti", "Armi"}), 0, proprietari},
     {tutte_le_categorie, 0, 0},
 }};
 

@@ -125,7 +125,7 @@ TEST(TitoloLibro, MessaggiCheFermanoLaGenerazione) {
 }
 
 // What a sign shows «con» or «senza» suits it: a person anything it can carry, a beast no weapon,
-// a thing or a tale only body parts.
+// a thing or a tale no noun at all.
 TEST(Insegna, MostraSoloCioCheLeSiAddice) {
   const std::vector<std::pair<std::string_view, char>> radici = {
       {"Re", 'u'},   {"Regin", 'u'}, {"Lup", 'a'},  {"Volp", 'a'}, {"Calic", 'o'}, {"Lantern", 'o'}, {"Scud", 'r'},
@@ -152,6 +152,21 @@ TEST(Insegna, MostraSoloCioCheLeSiAddice) {
     }
   }
   EXPECT_EQ(coppie, (std::set<std::string>{"uc", "uo", "ur", "ac", "ao"}));
+}
+
+// The pair of a sign with «e» is two beasts, never a person.
+TEST(Insegna, LaCoppiaEDiDueBestie) {
+  ProvaGeneratore prova(Carica_Nome_Locanda_Casuale, prova::Voci_Di("Accompagnamenti"));
+  int coppie = 0;
+  for (const auto& [risultato, volte] : prova.Frequenze(11, 2000, [](const std::string& r) { return r; })) {
+    const auto e = risultato.find(" e ");
+    if (e == std::string::npos) continue;
+    ++coppie;
+    for (const std::string_view persona : {" Re", " Regin"}) {
+      EXPECT_EQ(risultato.find(persona), std::string::npos) << risultato;
+    }
+  }
+  EXPECT_GT(coppie, 0);
 }
 
 // Each pattern, title, group word and family comes up about equally often.
