@@ -116,6 +116,12 @@ bool Essere_Composto(const Dato& nome) {
   return !Sola_Testa(valore.substr(0, valore.find('|')));
 }
 
+std::string Nome_Qualificato_Se_Legge(std::string_view nome, std::string_view qualificativo) {
+  std::string qualificato = Nome_Qualificato(nome, qualificativo);
+  if (!Sola_Testa(nome) && qualificato.ends_with(qualificativo)) return std::string(nome);
+  return qualificato;
+}
+
 std::string Nome_Con_Qualificativo(const Dato& nome, std::string_view qualificativo) {
   if (Essere_Composto(nome)) return nome.valore_dato;
   return Nome_Qualificato(nome.valore_dato, qualificativo);

@@ -44,6 +44,9 @@ bool Ripete(std::string_view qualificativo, std::string_view altra);
 bool Essere_Composto(const Dato& nome);
 // The noun with its qualifier after the head, or alone when it is such a kind.
 std::string Nome_Con_Qualificativo(const Dato& nome, std::string_view qualificativo);
+// The noun with its qualifier after the head; a noun of several words whose qualifier would come
+// after the whole («la Coppa d'Oro Aranciata», «la Tromba di Guerra Verde») stays alone.
+std::string Nome_Qualificato_Se_Legge(std::string_view nome, std::string_view qualificativo);
 // How many times a qualifier is drawn at most while it repeats its noun or verb.
 inline constexpr int tentativi_senza_ripetere = 3;
 // Draws the slot: when the marker asks for a participle, one that can qualify the noun drawn in

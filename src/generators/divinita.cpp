@@ -46,11 +46,18 @@ void Carica_Dio_Casuale(Stato& stato) {
         !Carica_Filtrata(contesto, 0, "luogo selvaggio", selvaggio)) {
       Carica(contesto, 0);
     }
-  } else {
+  } else if (dominio.nome_file_dato.ends_with("Umani") || dominio.nome_file_dato.ends_with("Animali")) {
     Carica_Notevole(contesto, 0);
+  } else {
+    // Of nature, rites and ideas, those fit for a legend: «Tempeste», «Vendette», not «Felci».
+    Carica_Marcata(contesto, 0, "[mag]");
   }
+  const std::string_view file = dominio.nome_file_dato;
+  const bool essere = file.ends_with("Umani") || file.ends_with("Animali");
   dominio.forma_dato += "PlurPart";
-  Carica_Qualificativo(contesto, 1, 0);
+  // People and beasts take the adjectives of a story's characters («Dio dei Lupi Feroci»), not any
+  // trait at all («Dea dei Monaci Alteri»).
+  Carica_Qualificativo(contesto, 1, 0, -1, essere ? marcatore_spunto : std::string_view{});
 
   Carica_Nome_Proprio(stato, 2);
 

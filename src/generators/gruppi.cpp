@@ -71,9 +71,9 @@ void Carica_Gruppo_Casuale(Stato& stato) {
   if (forma_lunga) {
     Carica_Notevole(contesto, 1);
     Accoda(stato[1].forma_dato, {numero, "Da"});
-    Carica_Qualificativo(contesto, 2, 1);
+    Carica_Qualificativo(contesto, 2, 1, -1, marcatore_spunto);
   } else {
-    Carica_Qualificativo(contesto, 1, 0);
+    Carica_Qualificativo(contesto, 1, 0, -1, marcatore_spunto);
   }
 
   const int ultimo = forma_lunga ? 2 : 1;
@@ -84,10 +84,7 @@ void Carica_Gruppo_Casuale(Stato& stato) {
   if (forma_lunga) {
     // A sign of more than one word is a whole picture («dalla Coppa d'Oro», not «dalla Coppa d'Oro
     // Aranciata»), unless the adjective goes before a complement: «dalla Mano Oscura del Re».
-    const std::string_view segno = stato[1].valore_dato;
-    const std::string_view tratto = stato[2].valore_dato;
-    std::string qualificato = Nome_Qualificato(segno, tratto);
-    if (!Sola_Testa(segno) && qualificato.ends_with(tratto)) qualificato = segno;
+    const std::string qualificato = Nome_Qualificato_Se_Legge(stato[1].valore_dato, stato[2].valore_dato);
     Componi(risultato, {parola, membri.valore_dato, " ", qualificato});
   } else {
     Componi(risultato, {parola, Nome_Con_Qualificativo(membri, stato[1].valore_dato)});

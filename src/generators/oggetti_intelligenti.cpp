@@ -34,7 +34,7 @@ void Carica_Oggetto_Casuale(Stato& stato) {
   Iniziale_Stringa_Minuscola(oggetto);
 
   Componi(stato.slot_nome.testo,
-          {nome.valore_dato, ", ", Nome_Qualificato(oggetto.valore_dato, qualificativo.valore_dato)});
+          {nome.valore_dato, ", ", Nome_Qualificato_Se_Legge(oggetto.valore_dato, qualificativo.valore_dato)});
 }
 
 }  // namespace talewick
