@@ -35,6 +35,20 @@ void Correlato(Contesto& contesto, int slot, std::string_view forma) {
   Controlla_Categoria_e_Carica_Sostantivo_Correlato(contesto, slot);
 }
 
+// Redraws the second person of a comparison among those of the first one's kind, tagged "[stirpe]",
+// "[mestiere]" or "[dotto]" («Profetesse e Indovini», not «Profanatrici e Geomanti»), when the
+// first carries such a tag and someone else does.
+void Stesso_Genere_Di_Persone(Contesto& contesto, int slot, const Dato& primo) {
+  if (!contesto[slot].nome_file_dato.ends_with("Umani")) return;
+  for (const std::string_view tag : {"[stirpe]", "[mestiere]", "[dotto]"}) {
+    if (!Contiene(primo.valore_dato, tag)) continue;
+    const auto compagno = [tag](std::string_view voce) {
+      return Contiene(voce, tag) && Contiene(voce, marcatore_attore);
+    };
+    if (Carica_Filtrata(contesto, slot, "compagno " + std::string(tag), compagno, primo.valore_dato)) return;
+  }
+}
+
 }  // namespace
 
 void Carica_Titolo_Libro_Casuale(Stato& stato) {
@@ -75,6 +89,7 @@ void Carica_Titolo_Libro_Casuale(Stato& stato) {
       stato[3].forma_dato = forma_cornice[static_cast<std::size_t>(cornice - 1)];
       Controlla_Categoria_e_Carica_Sostantivo_Correlato(contesto, 1);
       Correlato(contesto, 2, "PlurPart");
+      Stesso_Genere_Di_Persone(contesto, 2, stato[1]);
       ultimo = 3;
       break;
     case 3:
