@@ -48,6 +48,15 @@ constexpr std::array<Seguiti, 4> seguiti = {{
     {tutte_le_categorie, 0, 0},
 }};
 
+// Sets up slot 1 as a phrase, a noun or a place after the sign. A noun always comes with «con»: a
+// sign lacks nothing worth naming («Le Orse senza Zanna di Drago»); «senza» stays in the phrases.
+void Seguito_Con(Contesto& contesto, Categorie con) {
+  Carica_Categoria_SulNel(contesto, 1, con);
+  std::string& forma = contesto[1].forma_dato;
+  constexpr std::string_view senza = "Senza";
+  if (forma.ends_with(senza)) forma.replace(forma.size() - senza.size(), senza.size(), "Con");
+}
+
 const Seguiti& Seguiti_Di(std::string_view file_insegna) {
   const Categorie insegna = Categoria_Del_File(file_insegna);
   for (const auto& riga : seguiti) {
@@ -128,7 +137,7 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
         Imposta_Qualificativo(stato[1], 1, genere, n0);
         break;
       case 4:
-        Carica_Categoria_SulNel(contesto, 1, ammessi.con);
+        Seguito_Con(contesto, ammessi.con);
         break;
       default:
         Imposta_Qualificativo(stato[1], 2, genere, n0);
@@ -144,7 +153,7 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
   // a phrase, a noun or a place follows it instead, or the same few signs would come back bare.
   if ((forma_1 == 3 || forma_1 == 5) && Essere_Composto(stato[0])) {
     forma_1 = 4;
-    Carica_Categoria_SulNel(contesto, 1, Seguiti_Di(stato[0].nome_file_dato).con);
+    Seguito_Con(contesto, Seguiti_Di(stato[0].nome_file_dato).con);
   }
   if (forma_1 <= 2) {
     for (int volta = 0; volta < tentativi_senza_ripetere; ++volta) {
