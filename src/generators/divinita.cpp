@@ -33,7 +33,6 @@ void Carica_Dio_Casuale(Stato& stato) {
   const auto q = casuale.Estrai(2);
   Carica_Genere_Sostantivo(contesto, 0);
   Imposta_Qualificativo(qualificativo, q, Genere(dominio), plurale);
-  Ramo_Qualificativo(stato, q);
   Carica_Categoria_Sostantivo(contesto, 0, domini);
   if (dominio.nome_file_dato.ends_with("Luoghi")) {
     // A god holds sway over wild places, not over taverns and aqueducts, and over the notable ones
@@ -53,11 +52,17 @@ void Carica_Dio_Casuale(Stato& stato) {
     Carica_Marcata(contesto, 0, "[mag]");
   }
   const std::string_view file = dominio.nome_file_dato;
-  const bool essere = file.ends_with("Umani") || file.ends_with("Animali");
+  // A god of people is their patron, and takes no trait («Dea delle Cacciatrici», not «Dea delle
+  // Ciarlatane Avare»); beasts take the adjectives of a story's («Dio dei Lupi Feroci»).
+  const bool patrono = file.ends_with("Umani");
   dominio.forma_dato += "PlurPart";
-  // People and beasts take the adjectives of a story's characters («Dio dei Lupi Feroci»), not any
-  // trait at all («Dea dei Monaci Alteri»).
-  Carica_Qualificativo(contesto, 1, 0, -1, essere ? marcatore_spunto : std::string_view{});
+  if (patrono) {
+    stato.Ramo("qualificativo: nessuno, patrono di persone");
+    qualificativo.valore_dato.clear();
+  } else {
+    Ramo_Qualificativo(stato, q);
+    Carica_Qualificativo(contesto, 1, 0, -1, file.ends_with("Animali") ? marcatore_spunto : std::string_view{});
+  }
 
   Carica_Nome_Proprio(stato, 2);
 
@@ -69,7 +74,8 @@ void Carica_Dio_Casuale(Stato& stato) {
   const auto titolo = titoli_divini[d];
   stato.Ramo(rami_titolo[d]);
   Componi(stato.slot_nome.testo,
-          {stato[2].valore_dato, titolo, Nome_Con_Qualificativo(dominio, qualificativo.valore_dato)});
+          {stato[2].valore_dato, titolo,
+           patrono ? dominio.valore_dato : Nome_Con_Qualificativo(dominio, qualificativo.valore_dato)});
 }
 
 }  // namespace talewick
