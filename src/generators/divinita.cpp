@@ -34,7 +34,12 @@ void Carica_Dio_Casuale(Stato& stato) {
   Carica_Genere_Sostantivo(contesto, 0);
   Imposta_Qualificativo(qualificativo, q, Genere(dominio), plurale);
   Carica_Categoria_Sostantivo(contesto, 0, domini);
-  if (dominio.nome_file_dato.ends_with("Luoghi")) {
+  const std::string_view file = dominio.nome_file_dato;
+  // A god of people is their patron, and takes no trait («Dea delle Cacciatrici», not «Dea delle
+  // Ciarlatane Avare»); beasts take the adjectives of a story's («Dio dei Lupi Feroci»).
+  const bool patrono = file.ends_with("Umani");
+  const bool bestie = file.ends_with("Animali");
+  if (file.ends_with("Luoghi")) {
     // A god holds sway over wild places, not over taverns and aqueducts, and over the notable ones
     // among them: volcanoes rather than undergrowth.
     const auto selvaggio = [](std::string_view luogo) { return !Contiene(luogo, marcatore_costruito); };
@@ -45,23 +50,19 @@ void Carica_Dio_Casuale(Stato& stato) {
         !Carica_Filtrata(contesto, 0, "luogo selvaggio", selvaggio)) {
       Carica(contesto, 0);
     }
-  } else if (dominio.nome_file_dato.ends_with("Umani") || dominio.nome_file_dato.ends_with("Animali")) {
+  } else if (patrono || bestie) {
     Carica_Notevole(contesto, 0);
   } else {
     // Of nature, rites and ideas, those fit for a legend: «Tempeste», «Vendette», not «Felci».
     Carica_Marcata(contesto, 0, "[mag]");
   }
-  const std::string_view file = dominio.nome_file_dato;
-  // A god of people is their patron, and takes no trait («Dea delle Cacciatrici», not «Dea delle
-  // Ciarlatane Avare»); beasts take the adjectives of a story's («Dio dei Lupi Feroci»).
-  const bool patrono = file.ends_with("Umani");
   dominio.forma_dato += "PlurPart";
   if (patrono) {
     stato.Ramo("qualificativo: nessuno, patrono di persone");
     qualificativo.valore_dato.clear();
   } else {
     Ramo_Qualificativo(stato, q);
-    Carica_Qualificativo(contesto, 1, 0, -1, file.ends_with("Animali") ? marcatore_spunto : std::string_view{});
+    Carica_Qualificativo(contesto, 1, 0, -1, bestie ? marcatore_spunto : std::string_view{});
   }
 
   Carica_Nome_Proprio(stato, 2);

@@ -110,6 +110,8 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
   const auto n1 = Numero(casuale.Estrai(2));
 
   std::int64_t forma_1 = 0;
+  // What may follow the sign, once its category is known (the pair of pattern 5 takes none of these).
+  Seguiti ammessi = seguiti.back();
   if (p == 5) {
     const auto g0 = casuale.Estrai(2) == 1 ? maschile : femminile;
     const auto g1 = casuale.Estrai(2) == 1 ? maschile : femminile;
@@ -124,7 +126,7 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
     const auto genere = p == 1 || p == 4 ? femminile : maschile;
     Sostantivo(contesto, 0, genere, n0, p <= 2 ? "Det" : "Part");
     forma_1 = p <= 2 ? casuale.Estrai(5) : casuale.Estrai(3) + 2;
-    const Seguiti& ammessi = Seguiti_Di(stato[0].nome_file_dato);
+    ammessi = Seguiti_Di(stato[0].nome_file_dato);
     if (forma_1 <= 2 && ammessi.del == 0) forma_1 = 3;
     switch (forma_1) {
       case 1:
@@ -153,7 +155,7 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
   // a phrase, a noun or a place follows it instead, or the same few signs would come back bare.
   if ((forma_1 == 3 || forma_1 == 5) && Essere_Composto(stato[0])) {
     forma_1 = 4;
-    Seguito_Con(contesto, Seguiti_Di(stato[0].nome_file_dato).con);
+    Seguito_Con(contesto, ammessi.con);
   }
   if (forma_1 <= 2) {
     for (int volta = 0; volta < tentativi_senza_ripetere; ++volta) {
@@ -165,7 +167,7 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
   } else if (stato[1].nome_file_dato == "Come") {
     // A thing shows nothing «con»: «La Vela senza Pietà», not «L'Arpa con la Spada».
     const auto senza_con = [](std::string_view modo) { return !modo.starts_with("con "); };
-    if (Seguiti_Di(stato[0].nome_file_dato).con != 0 || !Carica_Filtrata(contesto, 1, "modo senza con", senza_con)) {
+    if (ammessi.con != 0 || !Carica_Filtrata(contesto, 1, "modo senza con", senza_con)) {
       Carica(contesto, 1);
     }
   } else if (!stato[1].nome_file_dato.ends_with("Luoghi") && stato[1].nome_file_dato != "Dove") {

@@ -176,16 +176,27 @@ bool Participio_Adatto(std::string_view verbo, Categorie categoria) {
   return E_Transitivo(verbo) && (Categorie_Ammesse(verbo, Lista::oggetto) & categoria) != 0;
 }
 
+namespace {
+
+constexpr std::string_view chiave_participi = "participio aggettivo";
+
+[[noreturn]] void Nessun_Participio(Contesto& contesto, int valore_posizione_dato) {
+  const auto& nome = contesto[valore_posizione_dato].nome_file_dato;
+  throw ErroreGenerazione(messaggi::Nessun_Participio_Aggettivo(contesto.archivio.Percorso(nome).string()));
+}
+
+}  // namespace
+
 bool Carica_Participio_Adatto(Contesto& contesto, int valore_posizione_dato, Categorie categoria, bool naturale) {
-  const auto& file = contesto.archivio.File(contesto[valore_posizione_dato].nome_file_dato);
-  if (file.Filtrate("participio aggettivo", Participio_Aggettivo).empty()) {
-    Carica_Participio(contesto, valore_posizione_dato);
-  }
-  const std::string chiave = "participio aggettivo " + std::to_string(categoria) + (naturale ? " naturale" : "");
+  const std::string chiave =
+      std::string(chiave_participi) + " " + std::to_string(categoria) + (naturale ? " naturale" : "");
   const auto adatto = [categoria, naturale](std::string_view verbo) {
     return Participio_Adatto(verbo, categoria) && !(naturale && Contiene(verbo, marcatore_costruito));
   };
-  return Carica_Filtrata(contesto, valore_posizione_dato, chiave, adatto);
+  if (Carica_Filtrata(contesto, valore_posizione_dato, chiave, adatto)) return true;
+  const auto& file = contesto.archivio.File(contesto[valore_posizione_dato].nome_file_dato);
+  if (file.Filtrate(chiave_participi, Participio_Aggettivo).empty()) Nessun_Participio(contesto, valore_posizione_dato);
+  return false;
 }
 
 void Carica_Participio(Contesto& contesto, int valore_posizione_dato, Categorie categoria, bool naturale) {
@@ -193,9 +204,8 @@ void Carica_Participio(Contesto& contesto, int valore_posizione_dato, Categorie 
       Carica_Participio_Adatto(contesto, valore_posizione_dato, categoria, naturale)) {
     return;
   }
-  if (!Carica_Filtrata(contesto, valore_posizione_dato, "participio aggettivo", Participio_Aggettivo)) {
-    const auto& nome = contesto[valore_posizione_dato].nome_file_dato;
-    throw ErroreGenerazione(messaggi::Nessun_Participio_Aggettivo(contesto.archivio.Percorso(nome).string()));
+  if (!Carica_Filtrata(contesto, valore_posizione_dato, chiave_participi, Participio_Aggettivo)) {
+    Nessun_Participio(contesto, valore_posizione_dato);
   }
 }
 
