@@ -29,6 +29,7 @@ struct Descrizione {
   bool attori = false;      // people and animals, where "[attore]" works
   bool umani = false;       // people, where the group members' tags work
   bool cose = false;        // objects, weapons, body parts and places, where "[notevole]" works
+  bool modi = false;        // the "Come" phrases, which may say which signs they follow
 };
 
 Descrizione Descrivi(std::string_view nome);

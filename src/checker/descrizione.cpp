@@ -26,7 +26,16 @@ Descrizione Descrivi(std::string_view nome) {
   if (nome == "Aggettivi") return {Tipo::aggettivo, {}, false, false};
   if (nome == "Libri") return {Tipo::libro, {}, false, false};
   if (nome == "FluidiSpecificazioni") return {Tipo::fluido, {}, false, false};
-  if (nome == "Dove" || nome == "Come") return {Tipo::frase, {}, false, nome == "Dove"};
+  if (nome == "Dove" || nome == "Come") {
+    return {.tipo = Tipo::frase,
+            .genere = {},
+            .luoghi = false,
+            .dove = nome == "Dove",
+            .attori = false,
+            .umani = false,
+            .cose = false,
+            .modi = nome == "Come"};
+  }
   if (nome.starts_with("Mas") || nome.starts_with("Fem")) {
     return {Tipo::sostantivo,
             nome.substr(0, 3),

@@ -156,8 +156,9 @@ void Controllore::Controlla_Tag_Di_Uso(const std::string& voce, int riga, const 
   std::set<const TipoLista*> viste;
   for (const auto& tag : liste) {
     const std::string testo = voce.substr(tag.inizio, tag.lunghezza);
-    const bool al_suo_posto = descrizione.tipo == Tipo::verbo ||
-                              (tag.tipo->lista == Lista::qualificato && descrizione.tipo == Tipo::aggettivo);
+    const bool al_suo_posto =
+        descrizione.tipo == Tipo::verbo ||
+        (tag.tipo->lista == Lista::qualificato && (descrizione.tipo == Tipo::aggettivo || descrizione.modi));
     if (!al_suo_posto) {
       Errore(riga, m::Lista_Fuori_Posto(voce, testo, tag.tipo->voci));
       continue;
@@ -189,6 +190,14 @@ void Controllore::Controlla_Tag_Di_Uso(const std::string& voce, int riga, const 
   if (Contiene(voce, marcatore_opera) && descrizione.tipo != Tipo::aggettivo) Avviso(riga, m::Opera_Fuori_Posto(voce));
   if (Contiene(voce, marcatore_spunto) && descrizione.tipo != Tipo::aggettivo) {
     Avviso(riga, m::Spunto_Fuori_Posto(voce));
+  }
+  for (const std::string_view tag : {marcatore_gruppo, marcatore_insegna}) {
+    if (Contiene(voce, tag) && descrizione.tipo != Tipo::aggettivo && descrizione.tipo != Tipo::verbo) {
+      Avviso(riga, m::Qualificativo_Fuori_Posto(voce, tag));
+    }
+  }
+  if (Contiene(voce, marcatore_nemico) && !descrizione.attori && descrizione.tipo != Tipo::verbo) {
+    Avviso(riga, m::Nemico_Fuori_Posto(voce));
   }
   if (Contiene(voce, marcatore_costruito) && !descrizione.luoghi && descrizione.tipo != Tipo::verbo) {
     Avviso(riga, m::Costruito_Fuori_Posto(voce));

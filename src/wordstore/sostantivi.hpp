@@ -58,6 +58,12 @@ inline constexpr std::string_view marcatore_notevole = "[notevole]";
 inline constexpr std::string_view marcatore_spunto = "[spunto]";
 // The tag of the adjectives that suit a written work, for a book title's comparison.
 inline constexpr std::string_view marcatore_opera = "[opera]";
+// The tag of the adjectives and participles a group names itself by: «i Mercanti Giurati».
+inline constexpr std::string_view marcatore_gruppo = "[gruppo]";
+// The tag of the adjectives and participles that suit a sign or an emblem: «Il Drago Rosso».
+inline constexpr std::string_view marcatore_insegna = "[insegna]";
+// The tag of the people and beasts worth fighting, and of the verbs whose victims are such.
+inline constexpr std::string_view marcatore_nemico = "[nemico]";
 
 // Appends a category to `nome_file_dato` ("Mas" or "Fem"), weighted by the current entry counts,
 // among the `ammesse` categories only (walked in the same order).
