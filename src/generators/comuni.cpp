@@ -93,11 +93,11 @@ void Carica_Qualificativo(Contesto& contesto, int valore_posizione_dato, int qua
     if (dato.forma_dato.starts_with(participio)) {
       if (categoria == tutte_le_categorie) {
         Carica_Participio(contesto, valore_posizione_dato);
-      } else if (!Carica_Participio_Adatto(contesto, valore_posizione_dato, categoria, naturale)) {
+      } else if (!Carica_Participio_Adatto(contesto, valore_posizione_dato, categoria, naturale, marcatore)) {
         // No participle fits the noun («Empietà Assassinate»): an adjective fit for it takes its place.
         dato.nome_file_dato = aggettivi;
         dato.forma_dato.replace(0, participio.size(), "Agg");
-        Carica_Aggettivo(contesto, valore_posizione_dato, categoria);
+        Carica_Aggettivo(contesto, valore_posizione_dato, categoria, marcatore);
       }
     } else {
       Carica_Aggettivo(contesto, valore_posizione_dato, categoria, marcatore);

@@ -51,7 +51,7 @@ std::string Nome_Qualificato_Se_Legge(std::string_view nome, std::string_view qu
 inline constexpr int tentativi_senza_ripetere = 3;
 // Draws the slot: when the marker asks for a participle, one that can qualify the noun drawn in
 // slot `qualificato` (an adjective, with its marker, when no participle fits the noun's category),
-// otherwise an adjective fit for it;
+// otherwise an adjective fit for it; among those holding `marcatore` when one is given and some do;
 // drawn again, up to `tentativi_senza_ripetere` times, while it repeats the noun or, when given,
 // the verb in slot `verbo`.
 void Carica_Qualificativo(Contesto& contesto, int valore_posizione_dato, int qualificato, int verbo = -1,

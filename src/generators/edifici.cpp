@@ -4,6 +4,7 @@
 #include "generators/generatori.hpp"
 #include "grammar/ordine.hpp"
 #include "wordstore/casuale.hpp"
+#include "wordstore/liste.hpp"
 #include "wordstore/sostantivi.hpp"
 #include "wordstore/tag.hpp"
 
@@ -55,6 +56,27 @@ void Seguito_Con(Contesto& contesto, Categorie con) {
   std::string& forma = contesto[1].forma_dato;
   constexpr std::string_view senza = "Senza";
   if (forma.ends_with(senza)) forma.replace(forma.size() - senza.size(), senza.size(), "Con");
+}
+
+// Draws the phrase after a sign among those whose "[per:…]" admits the sign's category («Il Drago
+// dal Passo Pesante», not «Il Brando dal Passo Pesante»); a sign that shows nothing «con» takes no
+// phrase starting with it («La Vela senza Pietà», not «L'Arpa con la Spada»). Each rule gives way
+// when no phrase is left.
+void Carica_Modo(Contesto& contesto, Categorie insegna, bool mostra_con) {
+  const auto adatto = [insegna](std::string_view modo) {
+    return (Categorie_Ammesse(modo, Lista::qualificato) & insegna) != 0;
+  };
+  const auto senza_con = [](std::string_view modo) { return !modo.starts_with("con "); };
+  const std::string chiave = "modo per " + std::to_string(insegna);
+  if (mostra_con) {
+    if (!Carica_Filtrata(contesto, 1, chiave, adatto)) Carica(contesto, 1);
+    return;
+  }
+  const auto adatto_senza_con = [&](std::string_view modo) { return adatto(modo) && senza_con(modo); };
+  if (!Carica_Filtrata(contesto, 1, chiave + " senza con", adatto_senza_con) &&
+      !Carica_Filtrata(contesto, 1, "modo senza con", senza_con)) {
+    Carica(contesto, 1);
+  }
 }
 
 const Seguiti& Seguiti_Di(std::string_view file_insegna) {
@@ -163,13 +185,9 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
       if (!Ripete(stato[1].valore_dato, stato[0].valore_dato)) break;
     }
   } else if (forma_1 != 4) {
-    Carica_Qualificativo(contesto, 1, 0);
+    Carica_Qualificativo(contesto, 1, 0, -1, marcatore_insegna);
   } else if (stato[1].nome_file_dato == "Come") {
-    // A thing shows nothing «con»: «La Vela senza Pietà», not «L'Arpa con la Spada».
-    const auto senza_con = [](std::string_view modo) { return !modo.starts_with("con "); };
-    if (ammessi.con != 0 || !Carica_Filtrata(contesto, 1, "modo senza con", senza_con)) {
-      Carica(contesto, 1);
-    }
+    Carica_Modo(contesto, Categoria_Del_File(stato[0].nome_file_dato), ammessi.con != 0);
   } else if (!stato[1].nome_file_dato.ends_with("Luoghi") && stato[1].nome_file_dato != "Dove") {
     // What a sign shows «con» or «senza» is worth showing: «con la Lanterna», not «con il Mestolo».
     Carica_Notevole(contesto, 1);

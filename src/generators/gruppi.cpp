@@ -71,9 +71,9 @@ void Carica_Gruppo_Casuale(Stato& stato) {
   if (forma_lunga) {
     Carica_Notevole(contesto, 1);
     Accoda(stato[1].forma_dato, {numero, "Da"});
-    Carica_Qualificativo(contesto, 2, 1, -1, marcatore_spunto);
+    Carica_Qualificativo(contesto, 2, 1, -1, marcatore_insegna);
   } else {
-    Carica_Qualificativo(contesto, 1, 0, -1, marcatore_spunto);
+    Carica_Qualificativo(contesto, 1, 0, -1, marcatore_gruppo);
   }
 
   const int ultimo = forma_lunga ? 2 : 1;

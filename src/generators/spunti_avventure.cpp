@@ -21,10 +21,15 @@ std::string_view Numero_Spunto(Casuale& casuale) { return casuale.Estrai(2) == 1
 // Draws the noun set up in the slot: a place among the notable ones («hanno espugnato una
 // cittadella», not «un frutteto») and, for a verb tagged "[costruito]", among those made by people;
 // what is at stake among the notable ones too («per salvare una principessa», not «per affrontare
-// una cinciallegra»).
-void Carica_Partner(Contesto& contesto, int slot, const Dato& verbo, bool posta_in_gioco) {
-  const bool luogo = contesto[slot].nome_file_dato.ends_with("Luoghi");
-  if (posta_in_gioco || luogo) {
+// una cinciallegra»); the person or beast a verb tagged "[nemico]" acts on among the foes («per
+// sconfiggere un negromante», not «delle avventuriere»).
+void Carica_Partner(Contesto& contesto, int slot, const Dato& verbo, bool posta_in_gioco, bool oggetto) {
+  const std::string& file = contesto[slot].nome_file_dato;
+  const bool luogo = file.ends_with("Luoghi");
+  if (oggetto && Contiene(verbo.valore_dato, marcatore_nemico) &&
+      (file.ends_with("Umani") || file.ends_with("Animali"))) {
+    Carica_Marcata(contesto, slot, marcatore_nemico);
+  } else if (posta_in_gioco || luogo) {
     Carica_Notevole(contesto, slot, luogo && Contiene(verbo.valore_dato, marcatore_costruito));
   } else {
     Carica(contesto, slot);
@@ -51,7 +56,7 @@ void Oggetto_Indeterminato(Contesto& contesto, int slot, int slot_aggettivo, con
   Accoda(dato.forma_dato, {numero, "Indet"});
   aggettivo.forma_dato += numero;
   Carica_Categoria_Sostantivo(contesto, slot, Categorie_Del_Verbo(verbo, Lista::oggetto, escluse));
-  Carica_Partner(contesto, slot, verbo, posta_in_gioco);
+  Carica_Partner(contesto, slot, verbo, posta_in_gioco, true);
 }
 
 // Likewise for a complement (categories from "[compl:…]"), whose article the verb's tags decide:
@@ -66,7 +71,7 @@ void Complemento(Contesto& contesto, int slot, int slot_aggettivo, const Dato& v
   dato.forma_dato += numero;
   aggettivo.forma_dato += numero;
   Carica_Categoria_Sostantivo(contesto, slot, Categorie_Del_Verbo(verbo, Lista::complemento, escluse));
-  Carica_Partner(contesto, slot, verbo, posta_in_gioco);
+  Carica_Partner(contesto, slot, verbo, posta_in_gioco, false);
   if (verbo.ha_spec_dato) {
     dato.forma_dato += "IndetDi";
   } else if (verbo.ha_term_dato) {

@@ -187,12 +187,19 @@ constexpr std::string_view chiave_participi = "participio aggettivo";
 
 }  // namespace
 
-bool Carica_Participio_Adatto(Contesto& contesto, int valore_posizione_dato, Categorie categoria, bool naturale) {
+bool Carica_Participio_Adatto(Contesto& contesto, int valore_posizione_dato, Categorie categoria, bool naturale,
+                              std::string_view marcatore) {
   const std::string chiave =
       std::string(chiave_participi) + " " + std::to_string(categoria) + (naturale ? " naturale" : "");
   const auto adatto = [categoria, naturale](std::string_view verbo) {
     return Participio_Adatto(verbo, categoria) && !(naturale && Contiene(verbo, marcatore_costruito));
   };
+  if (!marcatore.empty()) {
+    const auto marcato = [&adatto, marcatore](std::string_view verbo) {
+      return Contiene(verbo, marcatore) && adatto(verbo);
+    };
+    if (Carica_Filtrata(contesto, valore_posizione_dato, chiave + std::string(marcatore), marcato)) return true;
+  }
   if (Carica_Filtrata(contesto, valore_posizione_dato, chiave, adatto)) return true;
   const auto& file = contesto.archivio.File(contesto[valore_posizione_dato].nome_file_dato);
   if (file.Filtrate(chiave_participi, Participio_Aggettivo).empty()) Nessun_Participio(contesto, valore_posizione_dato);

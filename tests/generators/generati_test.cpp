@@ -58,6 +58,8 @@ const prova::Regole generatori = {
     {"ComposteEdifici", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("EsseriComposti"))},
     {"ComposteGruppi", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("EsseriComposti"))},
     {"NotevoliEdifici", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("Notevoli"))},
+    {"MarcatiEdifici", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("Marcati"))},
+    {"MarcatiGruppi", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("Marcati"))},
     {"EmblemiComposti", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("EmblemiComposti"))},
     {"Insegne", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("Insegne"))},
     {"Ripetizioni", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("Ripetizioni"))},

@@ -75,6 +75,7 @@ const prova::Regole regole = {
     {"costruiti", [](const std::vector<std::string>& c) { Grezzo("Costruiti", c); }},
     {"poste_in_gioco", [](const std::vector<std::string>& c) { Grezzo("PosteInGioco", c); }},
     {"prede", [](const std::vector<std::string>& c) { Grezzo("PredeAnimali", c); }},
+    {"nemici", [](const std::vector<std::string>& c) { Grezzo("Nemici", c); }},
 };
 
 RIGHE_DATI(SpuntiAvventure, TALEWICK_DATI, regole);
