@@ -36,7 +36,8 @@ void Carica_Dio_Casuale(Stato& stato) {
   Carica_Categoria_Sostantivo(contesto, 0, domini);
   const std::string_view file = dominio.nome_file_dato;
   // A god of people is their patron, and takes no trait («Dea delle Cacciatrici», not «Dea delle
-  // Ciarlatane Avare»); beasts take the adjectives of a story's («Dio dei Lupi Feroci»).
+  // Ciarlatane Avare»); beasts take the adjectives of a story's («Dio dei Lupi Feroci»), the rest
+  // those of a power («Dio delle Tempeste Infuriate»).
   const bool patrono = file.ends_with("Umani");
   const bool bestie = file.ends_with("Animali");
   if (file.ends_with("Luoghi")) {
@@ -54,7 +55,7 @@ void Carica_Dio_Casuale(Stato& stato) {
     Carica_Notevole(contesto, 0);
   } else {
     // Of nature, rites and ideas, those fit for a legend: «Tempeste», «Vendette», not «Felci».
-    Carica_Marcata(contesto, 0, "[mag]");
+    Carica_Marcata(contesto, 0, marcatore_magico);
   }
   dominio.forma_dato += "PlurPart";
   if (patrono) {
@@ -62,7 +63,7 @@ void Carica_Dio_Casuale(Stato& stato) {
     qualificativo.valore_dato.clear();
   } else {
     Ramo_Qualificativo(stato, q);
-    Carica_Qualificativo(contesto, 1, 0, -1, bestie ? marcatore_spunto : std::string_view{});
+    Carica_Qualificativo(contesto, 1, 0, -1, bestie ? marcatore_spunto : marcatore_magico);
   }
 
   Carica_Nome_Proprio(stato, 2);

@@ -3,6 +3,7 @@
 #include "grammar/ordine.hpp"
 #include "wordstore/archivio.hpp"
 #include "wordstore/casuale.hpp"
+#include "wordstore/sostantivi.hpp"
 #include "wordstore/tag.hpp"
 #include "wordstore/testo.hpp"
 
@@ -50,7 +51,7 @@ void Carica_Oggetto_Magico_Casuale(Stato& stato) {
   stato.Ramo(t == 1 ? "complemento: astratto" : t == 2 ? "complemento: naturale [mag]" : "complemento: altro [mag]");
   // Ideas, too, come among those tagged "[mag]" («della Vendetta», not «del Travaglio»), or among all
   // when none is.
-  complemento.tag_dato = "[mag]";
+  complemento.tag_dato = marcatore_magico;
   complemento.nome_file_dato += t == 1 ? "Astratto" : t == 2 ? "Naturale" : "Altro";
   Carica_Senza_Complemento(contesto, 1, t != 1);
 
@@ -63,7 +64,7 @@ void Carica_Oggetto_Magico_Casuale(Stato& stato) {
   oggetto.tag_dato.clear();
   Carica_Senza_Complemento(contesto, 0);
   // Nor may it repeat the object's own word: «Il Rotolo Sigillato del Ruggito Sigillato».
-  Carica_Qualificativo(contesto, 2, 1, 0);
+  Carica_Qualificativo(contesto, 2, 1, 0, marcatore_magico);
   for (Dato* dato : {&oggetto, &complemento, &qualificativo}) Pulisci_Dato(*dato);
 
   Componi(stato.slot_nome.testo,

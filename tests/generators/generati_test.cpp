@@ -60,6 +60,8 @@ const prova::Regole generatori = {
     {"NotevoliEdifici", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("Notevoli"))},
     {"MarcatiEdifici", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("Marcati"))},
     {"MarcatiGruppi", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("Marcati"))},
+    {"MarcatiMagici", Generatore(Carica_Oggetto_Magico_Casuale, prova::Voci_Di("Marcati"))},
+    {"MarcatiDivinita", Generatore(Carica_Dio_Casuale, prova::Voci_Di("Marcati"))},
     {"EmblemiComposti", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("EmblemiComposti"))},
     {"Insegne", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("Insegne"))},
     {"Ripetizioni", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("Ripetizioni"))},
