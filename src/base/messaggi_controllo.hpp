@@ -200,9 +200,9 @@ inline std::string Qualificativo_Fuori_Posto(std::string_view voce, std::string_
   return "in " + C(voce) + " " + C(tag) +
          " non ha effetto: conta solo negli aggettivi di Aggettivi.txt e nei verbi di VerbiPassatoProssimo.txt";
 }
-inline std::string Nemico_Fuori_Posto(std::string_view voce) {
-  return "in " + C(voce) +
-         " «[nemico]» non ha effetto: conta solo nei nomi di MasUmani.txt, FemUmani.txt, MasAnimali.txt e "
+inline std::string Bersaglio_Fuori_Posto(std::string_view voce, std::string_view tag) {
+  return "in " + C(voce) + " " + C(tag) +
+         " non ha effetto: conta solo nei nomi di MasUmani.txt, FemUmani.txt, MasAnimali.txt e "
          "FemAnimali.txt e nei verbi di VerbiPassatoProssimo.txt";
 }
 inline std::string Attore_Fuori_Posto(std::string_view voce) {

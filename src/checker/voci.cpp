@@ -196,8 +196,10 @@ void Controllore::Controlla_Tag_Di_Uso(const std::string& voce, int riga, const 
       Avviso(riga, m::Qualificativo_Fuori_Posto(voce, tag));
     }
   }
-  if (Contiene(voce, marcatore_nemico) && !descrizione.attori && descrizione.tipo != Tipo::verbo) {
-    Avviso(riga, m::Nemico_Fuori_Posto(voce));
+  for (const std::string_view tag : marcatori_bersaglio) {
+    if (Contiene(voce, tag) && !descrizione.attori && descrizione.tipo != Tipo::verbo) {
+      Avviso(riga, m::Bersaglio_Fuori_Posto(voce, tag));
+    }
   }
   if (Contiene(voce, marcatore_costruito) && !descrizione.luoghi && descrizione.tipo != Tipo::verbo) {
     Avviso(riga, m::Costruito_Fuori_Posto(voce));

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <array>
 
 #include "generators/comuni.hpp"
@@ -21,14 +22,18 @@ std::string_view Numero_Spunto(Casuale& casuale) { return casuale.Estrai(2) == 1
 // Draws the noun set up in the slot: a place among the notable ones («hanno espugnato una
 // cittadella», not «un frutteto») and, for a verb tagged "[costruito]", among those made by people;
 // what is at stake among the notable ones too («per salvare una principessa», not «per affrontare
-// una cinciallegra»); the person or beast a verb tagged "[nemico]" acts on among the foes («per
-// sconfiggere un negromante», not «delle avventuriere»).
+// una cinciallegra»); the person or beast a verb tagged "[nemico]" or "[vittima]" acts on among
+// those sharing the tag («per sconfiggere un negromante», «per salvare un principe», not «delle
+// avventuriere» or «un assassino»).
 void Carica_Partner(Contesto& contesto, int slot, const Dato& verbo, bool posta_in_gioco, bool oggetto) {
   const std::string& file = contesto[slot].nome_file_dato;
   const bool luogo = file.ends_with("Luoghi");
-  if (oggetto && Contiene(verbo.valore_dato, marcatore_nemico) &&
-      (file.ends_with("Umani") || file.ends_with("Animali"))) {
-    Carica_Marcata(contesto, slot, marcatore_nemico);
+  const bool essere = file.ends_with("Umani") || file.ends_with("Animali");
+  const auto* const bersaglio =
+      std::find_if(marcatori_bersaglio.begin(), marcatori_bersaglio.end(),
+                   [&verbo](std::string_view tag) { return Contiene(verbo.valore_dato, tag); });
+  if (oggetto && essere && bersaglio != marcatori_bersaglio.end()) {
+    Carica_Marcata(contesto, slot, *bersaglio);
   } else if (posta_in_gioco || luogo) {
     Carica_Notevole(contesto, slot, luogo && Contiene(verbo.valore_dato, marcatore_costruito));
   } else {

@@ -67,6 +67,11 @@ inline constexpr std::string_view marcatore_gruppo = "[gruppo]";
 inline constexpr std::string_view marcatore_insegna = "[insegna]";
 // The tag of the people and beasts worth fighting, and of the verbs whose victims are such.
 inline constexpr std::string_view marcatore_nemico = "[nemico]";
+// The tag of the people and beasts whose fate moves a story (a king, a princess, an heir, a
+// unicorn), and of the verbs that rescue, abduct, avenge or murder only such.
+inline constexpr std::string_view marcatore_vittima = "[vittima]";
+// The tags a verb shares with the people and beasts its object must be.
+inline constexpr std::array<std::string_view, 2> marcatori_bersaglio = {marcatore_nemico, marcatore_vittima};
 
 // Appends a category to `nome_file_dato` ("Mas" or "Fem"), weighted by the current entry counts,
 // among the `ammesse` categories only (walked in the same order).
