@@ -124,7 +124,7 @@ std::string Nome_Qualificato_Se_Legge(std::string_view nome, std::string_view qu
 
 std::string Nome_Con_Qualificativo(const Dato& nome, std::string_view qualificativo) {
   if (Essere_Composto(nome)) return nome.valore_dato;
-  return Nome_Qualificato(nome.valore_dato, qualificativo);
+  return Nome_Qualificato_Se_Legge(nome.valore_dato, qualificativo);
 }
 
 void Ramo_Qualificativo(const Stato& stato, std::int64_t q) {

@@ -42,7 +42,8 @@ bool Ripete(std::string_view qualificativo, std::string_view altra);
 // Whether the noun is a person or a beast named with more than its head («la Regina delle Fate», «il
 // Cacciatore di Taglie»): a kind of its own, which a qualifier would split or cling to the last word of.
 bool Essere_Composto(const Dato& nome);
-// The noun with its qualifier after the head, or alone when it is such a kind.
+// The noun with its qualifier after the head, or alone when it is such a kind or when the
+// qualifier would come after a whole of several words («Le Frecce d'Oro Nere»).
 std::string Nome_Con_Qualificativo(const Dato& nome, std::string_view qualificativo);
 // The noun with its qualifier after the head; a noun of several words whose qualifier would come
 // after the whole («la Coppa d'Oro Aranciata», «la Tromba di Guerra Verde») stays alone.

@@ -14,21 +14,26 @@ using namespace generatori;
 
 namespace {
 
+// What a group can bear as its sign («dalla Spada Nera», «dal Lupo Bianco»): not people, places,
+// food or ideas («dall'Onore Disumano», «dalla Battaglia Maledetta»), nor the sky, plants or tales
+// («dalla Canicola», «dal Lichene», «dalla Ninnananna»); weapons only for a people in arms, not for
+// a guild or a school («Falegnami dalle Lance d'Argento», «Astronome dagli Elmi Spezzati»).
+constexpr Categorie emblemi_in_armi = Categorie_Di({"Animali", "Corpo", "Oggetti", "Armi"});
+constexpr Categorie emblemi_di_pace = Categorie_Di({"Animali", "Corpo", "Oggetti"});
+
 // The group words, each with the tag of the people that can be its members («Tribù dei Barbari»,
-// «Gilda dei Fabbri», «Accademia dei Maghi», not «Tribù dei Consiglieri» or «Accademia degli Osti»).
+// «Gilda dei Fabbri», «Accademia dei Maghi», not «Tribù dei Consiglieri» or «Accademia degli Osti»)
+// and what its sign may be.
 struct ParolaGruppo {
   std::string_view parola;
   std::string_view membri;
+  Categorie emblemi;
 };
-constexpr std::array<ParolaGruppo, 5> parole_gruppo = {{{"Clan ", "[stirpe]"},
-                                                        {"Gilda ", "[mestiere]"},
-                                                        {"Accademia ", "[dotto]"},
-                                                        {"Corporazione ", "[mestiere]"},
-                                                        {"Tribù ", "[stirpe]"}}};
-// What a group can bear as its sign («dalla Spada Nera», «dal Lupo Bianco»): not people, places,
-// food or ideas («dall'Onore Disumano», «dalla Battaglia Maledetta»), nor the sky, plants or tales
-// («dalla Canicola», «dal Lichene», «dalla Ninnananna»).
-constexpr Categorie emblemi = Categorie_Di({"Animali", "Corpo", "Oggetti", "Armi"});
+constexpr std::array<ParolaGruppo, 5> parole_gruppo = {{{"Clan ", "[stirpe]", emblemi_in_armi},
+                                                        {"Gilda ", "[mestiere]", emblemi_di_pace},
+                                                        {"Accademia ", "[dotto]", emblemi_di_pace},
+                                                        {"Corporazione ", "[mestiere]", emblemi_di_pace},
+                                                        {"Tribù ", "[stirpe]", emblemi_in_armi}}};
 
 constexpr std::array<std::string_view, 5> rami_gruppo = {"gruppo: Clan", "gruppo: Gilda", "gruppo: Accademia",
                                                          "gruppo: Corporazione", "gruppo: Tribù"};
@@ -42,7 +47,7 @@ void Carica_Gruppo_Casuale(Stato& stato) {
   bool forma_lunga = casuale.Estrai(2) == 2;
   const auto numero = Numero(casuale.Estrai(2));
   const auto g = static_cast<std::size_t>(casuale.Estrai(5) - 1);
-  const auto [parola, tag_membri] = parole_gruppo[g];
+  const auto [parola, tag_membri, emblemi] = parole_gruppo[g];
   Dato& membri = stato[0];
   stato.Ramo(rami_gruppo[g]);
   Ramo_Qualificativo(stato, q);

@@ -59,6 +59,7 @@ const prova::Regole generatori = {
     {"ComposteGruppi", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("EsseriComposti"))},
     {"NotevoliEdifici", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("Notevoli"))},
     {"MarcatiEdifici", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("Marcati"))},
+    {"InsegneComposte", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("EmblemiComposti"))},
     {"MarcatiGruppi", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("Marcati"))},
     {"MarcatiMagici", Generatore(Carica_Oggetto_Magico_Casuale, prova::Voci_Di("Marcati"))},
     {"MarcatiDivinita", Generatore(Carica_Dio_Casuale, prova::Voci_Di("Marcati"))},
@@ -225,6 +226,20 @@ TEST(Frequenze, UgualiPerOgniScelta) {
       EXPECT_LT(volte, caso.massimo) << etichetta;
     }
   }
+}
+
+// A guild or a school bears no weapon as its sign; a clan or a tribe may.
+TEST(Frequenze, SegniInArmiSoloPerClanETribu) {
+  ProvaGeneratore prova(Carica_Gruppo_Casuale, prova::Voci_Di("SegniDiPace"));
+  const auto conta = prova.Frequenze(7, 2000, [](const std::string& r) {
+    const bool arma = r.find("Martell") != std::string::npos || r.find("Lanc") != std::string::npos;
+    return Prima_Parola(r) + (arma ? " in armi" : " in pace");
+  });
+  for (const std::string parola : {"Gilda", "Accademia", "Corporazione"}) {
+    EXPECT_EQ(conta.count(parola + " in armi"), 0U) << parola;
+    EXPECT_GT(conta.count(parola + " in pace"), 0U) << parola;
+  }
+  for (const std::string parola : {"Clan", "Tribù"}) EXPECT_GT(conta.count(parola + " in armi"), 0U) << parola;
 }
 
 }  // namespace
