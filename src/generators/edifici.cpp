@@ -31,12 +31,11 @@ constexpr Categorie proprietari = Categorie_Di({"Animali", "Umani"});
 constexpr Categorie coppie = Categorie_Di({"Animali"});
 
 // What may follow a sign, by what the sign is. «con» or «senza»: a person carries things and
-// weapons («La Dama con la Lanterna»), a beast no weapons («Il Gatto con gli Stivali», not «Le Renne
-// con le Barbute»), anything else no noun but a phrase («La Vela senza Pietà», not «Le Faretre senza
-// Occhi»). «del»: a beast serves a person («Il Falco della Regina», not «L'Unicorno dei
-// Pipistrelli»), a thing belongs to a person or a beast («La Corona del Drago»), and a person, a
-// plant or a star belongs to no one («Le Proscritte delle Semidee», «I Garofani dell'Uro»): these
-// take an adjective instead.
+// weapons («La Dama con la Lanterna»), a beast only its own body («Il Lupo con gli Occhi di Brace»,
+// not «I Coccodrilli con i Flauti d'Osso»), anything else no noun but a phrase («La Vela senza Pietà», not «Le Faretre
+// senza Occhi»). «del»: a beast serves a person («Il Falco della Regina», not «L'Unicorno dei Pipistrelli»), a thing
+// belongs to a person or a beast («La Corona del Drago»), and a person, a plant or a star belongs to no one («Le
+// Proscritte delle Semidee», «I Garofani dell'Uro»): these take an adjective instead.
 struct Seguiti {
   Categorie insegna;
   Categorie con;
@@ -44,7 +43,7 @@ struct Seguiti {
 };
 constexpr std::array<Seguiti, 4> seguiti = {{
     {Categorie_Di({"Umani"}), Categorie_Di({"Corpo", "Oggetti", "Armi"}), 0},
-    {Categorie_Di({"Animali"}), Categorie_Di({"Corpo", "Oggetti"}), Categorie_Di({"Umani"})},
+    {Categorie_Di({"Animali"}), Categorie_Di({"Corpo"}), Categorie_Di({"Umani"})},
     {Categorie_Di({"Oggetti", "Armi"}), 0, proprietari},
     {tutte_le_categorie, 0, 0},
 }};
@@ -170,8 +169,12 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
   }
 
   // Every noun on a sign is worth a story: «Il Martello del Re», not «Le Linfe dei Mastini» or
-  // «La Miniatrice Ghignante».
-  Carica_Notevole(contesto, 0);
+  // «La Miniatrice Ghignante»; of nature, what a legend tells of: «Il Sole Nero», not «Il Pioppo».
+  if (stato[0].nome_file_dato.ends_with("Naturale")) {
+    Carica_Marcata(contesto, 0, marcatore_magico);
+  } else {
+    Carica_Notevole(contesto, 0);
+  }
   Pulisci_Dato(stato[0]);
   // A person or a beast named with more than one word takes no adjective («La Regina delle Fate»):
   // a phrase, a noun or a place follows it instead, or the same few signs would come back bare.

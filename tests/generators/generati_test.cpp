@@ -134,13 +134,13 @@ TEST(TitoloLibro, MessaggiCheFermanoLaGenerazione) {
   EXPECT_EQ(prova.stato.slot_nome.testo, "");
 }
 
-// What a sign shows «con» or «senza» suits it: a person anything it can carry, a beast no weapon,
-// a thing or a tale no noun at all.
+// What a sign shows «con» or «senza» suits it: a person anything it can carry, a beast only its
+// own body, a thing or a tale no noun at all.
 TEST(Insegna, MostraSoloCioCheLeSiAddice) {
   const std::vector<std::pair<std::string_view, char>> radici = {
       {"Re", 'u'},   {"Regin", 'u'}, {"Lup", 'a'},  {"Volp", 'a'}, {"Calic", 'o'}, {"Lantern", 'o'}, {"Scud", 'r'},
       {"Lanc", 'r'}, {"Vent", 'x'},  {"Fiab", 'x'}, {"Sass", 'x'}, {"Querc", 'x'}, {"Tesch", 'c'},   {"Man", 'c'}};
-  const std::map<char, std::string_view> ammessi = {{'u', "cor"}, {'a', "co"}, {'o', ""}, {'r', ""}, {'x', ""}};
+  const std::map<char, std::string_view> ammessi = {{'u', "cor"}, {'a', "c"}, {'o', ""}, {'r', ""}, {'x', ""}};
   const auto tipo = [&](std::string_view parola) {
     for (const auto& [radice, t] : radici) {
       if (parola.starts_with(radice) && parola.size() <= radice.size() + 2) return t;
@@ -161,7 +161,7 @@ TEST(Insegna, MostraSoloCioCheLeSiAddice) {
       coppie.insert(std::string{testa, mostrato});
     }
   }
-  EXPECT_EQ(coppie, (std::set<std::string>{"uc", "uo", "ur", "ac", "ao"}));
+  EXPECT_EQ(coppie, (std::set<std::string>{"uc", "uo", "ur", "ac"}));
 }
 
 // The pair of a sign with «e» is two beasts, never a person.
