@@ -31,11 +31,12 @@ constexpr Categorie proprietari = Categorie_Di({"Animali", "Umani"});
 constexpr Categorie coppie = Categorie_Di({"Animali"});
 
 // What may follow a sign, by what the sign is. «con» or «senza»: a person carries things and
-// weapons («La Dama con la Lanterna»), a beast only its own body («Il Lupo con gli Occhi di Brace»,
-// not «I Coccodrilli con i Flauti d'Osso»), anything else no noun but a phrase («La Vela senza Pietà», not «Le Faretre
-// senza Occhi»). «del»: a beast serves a person («Il Falco della Regina», not «L'Unicorno dei Pipistrelli»), a thing
-// belongs to a person or a beast («La Corona del Drago»), and a person, a plant or a star belongs to no one («Le
-// Proscritte delle Semidee», «I Garofani dell'Uro»): these take an adjective instead.
+// weapons («La Dama con la Lanterna»), a beast only its own body («Il Lupo con gli Occhi di
+// Brace», not «I Coccodrilli con i Flauti d'Osso»), anything else no noun but a phrase («La Vela
+// senza Pietà», not «Le Faretre senza Occhi»). «del»: a beast serves a person («Il Falco della
+// Regina», not «L'Unicorno dei Pipistrelli»), a thing belongs to a person or a beast («La Corona
+// del Drago»), and a person, a plant or a star belongs to no one («Le Proscritte delle Semidee»,
+// «I Garofani dell'Uro»): these take an adjective instead.
 struct Seguiti {
   Categorie insegna;
   Categorie con;
