@@ -80,6 +80,27 @@ bool Ripete(std::string_view qualificativo, std::string_view altra) {
   return ripete;
 }
 
+namespace {
+
+// Draws a tagged adjective fit for the noun in place of a participle, and gives the slot the
+// adjective's file and marker; false, leaving the slot as it was, when none fits. No tagged
+// participle fits the noun, but the tag weighs more than the form: «Lo Scudo del Giuramento
+// Eterno», not a participle of all («Le Trasfigurazioni Maledette»).
+bool Carica_Aggettivo_Al_Posto(Contesto& contesto, int valore_posizione_dato, Categorie categoria,
+                               std::string_view marcatore) {
+  Dato& dato = contesto[valore_posizione_dato];
+  const std::string file = dato.nome_file_dato;
+  const std::string forma = dato.forma_dato;
+  dato.nome_file_dato = aggettivi;
+  dato.forma_dato.replace(0, std::string_view("Participio").size(), "Agg");
+  if (Carica_Aggettivo_Marcato(contesto, valore_posizione_dato, categoria, marcatore)) return true;
+  dato.nome_file_dato = file;
+  dato.forma_dato = forma;
+  return false;
+}
+
+}  // namespace
+
 void Carica_Qualificativo(Contesto& contesto, int valore_posizione_dato, int qualificato, int verbo,
                           std::string_view marcatore) {
   constexpr std::string_view participio = "Participio";
@@ -89,11 +110,17 @@ void Carica_Qualificativo(Contesto& contesto, int valore_posizione_dato, int qua
       categoria == Categorie_Di({"Luoghi"}) && !Contiene(contesto[qualificato].valore_dato, marcatore_costruito);
   Dato& dato = contesto[valore_posizione_dato];
   const std::string& tratto = dato.valore_dato;
+  // A participle holding the tag, or else an adjective holding it: the tag weighs more than the form.
+  const auto marcato = [&] {
+    return !marcatore.empty() &&
+           (Carica_Participio_Marcato(contesto, valore_posizione_dato, categoria, naturale, marcatore) ||
+            Carica_Aggettivo_Al_Posto(contesto, valore_posizione_dato, categoria, marcatore));
+  };
   for (int volta = 0; volta < tentativi_senza_ripetere; ++volta) {
     if (dato.forma_dato.starts_with(participio)) {
       if (categoria == tutte_le_categorie) {
         Carica_Participio(contesto, valore_posizione_dato);
-      } else if (!Carica_Participio_Adatto(contesto, valore_posizione_dato, categoria, naturale, marcatore)) {
+      } else if (!marcato() && !Carica_Participio_Adatto(contesto, valore_posizione_dato, categoria, naturale)) {
         // No participle fits the noun («Empietà Assassinate»): an adjective fit for it takes its place.
         dato.nome_file_dato = aggettivi;
         dato.forma_dato.replace(0, participio.size(), "Agg");

@@ -187,23 +187,27 @@ constexpr std::string_view chiave_participi = "participio aggettivo";
 
 }  // namespace
 
-bool Carica_Participio_Adatto(Contesto& contesto, int valore_posizione_dato, Categorie categoria, bool naturale,
-                              std::string_view marcatore) {
+bool Carica_Participio_Adatto(Contesto& contesto, int valore_posizione_dato, Categorie categoria, bool naturale) {
   const std::string chiave =
       std::string(chiave_participi) + " " + std::to_string(categoria) + (naturale ? " naturale" : "");
   const auto adatto = [categoria, naturale](std::string_view verbo) {
     return Participio_Adatto(verbo, categoria) && !(naturale && Contiene(verbo, marcatore_costruito));
   };
-  if (!marcatore.empty()) {
-    const auto marcato = [&adatto, marcatore](std::string_view verbo) {
-      return Contiene(verbo, marcatore) && adatto(verbo);
-    };
-    if (Carica_Filtrata(contesto, valore_posizione_dato, chiave + std::string(marcatore), marcato)) return true;
-  }
   if (Carica_Filtrata(contesto, valore_posizione_dato, chiave, adatto)) return true;
   const auto& file = contesto.archivio.File(contesto[valore_posizione_dato].nome_file_dato);
   if (file.Filtrate(chiave_participi, Participio_Aggettivo).empty()) Nessun_Participio(contesto, valore_posizione_dato);
   return false;
+}
+
+bool Carica_Participio_Marcato(Contesto& contesto, int valore_posizione_dato, Categorie categoria, bool naturale,
+                               std::string_view marcatore) {
+  const std::string chiave = std::string(chiave_participi) + " " + std::to_string(categoria) +
+                             (naturale ? " naturale" : "") + std::string(marcatore);
+  const auto marcato = [categoria, naturale, marcatore](std::string_view verbo) {
+    return Contiene(verbo, marcatore) && Participio_Aggettivo(verbo) && Participio_Adatto(verbo, categoria) &&
+           !(naturale && Contiene(verbo, marcatore_costruito));
+  };
+  return Carica_Filtrata(contesto, valore_posizione_dato, chiave, marcato);
 }
 
 void Carica_Participio(Contesto& contesto, int valore_posizione_dato, Categorie categoria, bool naturale) {
@@ -216,14 +220,17 @@ void Carica_Participio(Contesto& contesto, int valore_posizione_dato, Categorie 
   }
 }
 
+bool Carica_Aggettivo_Marcato(Contesto& contesto, int valore_posizione_dato, Categorie categoria,
+                              std::string_view marcatore) {
+  const std::string chiave = "aggettivo per " + std::to_string(categoria) + std::string(marcatore);
+  const auto adatto = [categoria, marcatore](std::string_view aggettivo) {
+    return Contiene(aggettivo, marcatore) && (Categorie_Ammesse(aggettivo, Lista::qualificato) & categoria) != 0;
+  };
+  return Carica_Filtrata(contesto, valore_posizione_dato, chiave, adatto);
+}
+
 void Carica_Aggettivo(Contesto& contesto, int valore_posizione_dato, Categorie categoria, std::string_view marcatore) {
-  if (!marcatore.empty()) {
-    const std::string chiave = "aggettivo per " + std::to_string(categoria) + std::string(marcatore);
-    const auto adatto = [categoria, marcatore](std::string_view aggettivo) {
-      return Contiene(aggettivo, marcatore) && (Categorie_Ammesse(aggettivo, Lista::qualificato) & categoria) != 0;
-    };
-    if (Carica_Filtrata(contesto, valore_posizione_dato, chiave, adatto)) return;
-  }
+  if (!marcatore.empty() && Carica_Aggettivo_Marcato(contesto, valore_posizione_dato, categoria, marcatore)) return;
   if (categoria != tutte_le_categorie) {
     const std::string chiave = "aggettivo per " + std::to_string(categoria);
     const auto adatto = [categoria](std::string_view aggettivo) {

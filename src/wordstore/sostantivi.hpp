@@ -106,16 +106,22 @@ Categorie Categoria_Del_File(std::string_view nome);
 // the other tells of; a verb without the tag fits every noun. A verb's "[per:…]" overrides both.
 bool Participio_Adatto(std::string_view verbo, Categorie categoria);
 // Draws into the slot a verb whose participle fits a noun of `categoria` (for a `naturale` place,
-// none tagged "[costruito]"), among those holding `marcatore` when one is given and some do; false,
-// drawing nothing, when none fits; throws naming the file when no verb at all has a participle
-// that qualifies nouns.
-bool Carica_Participio_Adatto(Contesto& contesto, int valore_posizione_dato, Categorie categoria, bool naturale,
-                              std::string_view marcatore = {});
+// none tagged "[costruito]"); false, drawing nothing, when none fits; throws naming the file when
+// no verb at all has a participle that qualifies nouns.
+bool Carica_Participio_Adatto(Contesto& contesto, int valore_posizione_dato, Categorie categoria, bool naturale);
+// As Carica_Participio_Adatto among the verbs holding `marcatore` only; false, drawing nothing,
+// when none of them fits.
+bool Carica_Participio_Marcato(Contesto& contesto, int valore_posizione_dato, Categorie categoria, bool naturale,
+                               std::string_view marcatore);
 // Draws into the slot a verb of `nome_file_dato` whose participle can qualify a noun, among those
 // fit for a noun of `categoria` when there are any (for a `naturale` place, none tagged
 // "[costruito]": no «Vallate Barricate»); throws naming the file when there is none.
 void Carica_Participio(Contesto& contesto, int valore_posizione_dato, Categorie categoria = tutte_le_categorie,
                        bool naturale = false);
+// Draws an adjective holding `marcatore` whose "[per:…]" admits `categoria`; false, drawing
+// nothing, when none does.
+bool Carica_Aggettivo_Marcato(Contesto& contesto, int valore_posizione_dato, Categorie categoria,
+                              std::string_view marcatore);
 // Draws an adjective among those whose "[per:…]" admits `categoria` (an adjective without the tag
 // admits every noun), and among these those holding `marcatore` when one is given and some do;
 // any adjective when none admits it.
