@@ -21,8 +21,10 @@ std::string_view Senza_Spazi_ai_Bordi(std::string_view testo) {
 }
 
 // What a sign can show («Il Drago», «La Vedova», «Il Boccale»): not food, body parts, places, ideas,
-// or the sounds, songs and rites of Altro («Il Singulto», «I Fetori»): a sign shows what one sees.
-constexpr Categorie insegne = Categorie_Di({"Animali", "Umani", "Oggetti", "Armi", "Naturale"});
+// or the sounds, songs and rites of Altro («Il Singulto», «I Fetori»): a sign shows what one sees;
+// nor nature, whose weather and plants made no sign a reader would keep («I Cicloni Perduti», «Il
+// Pioppo in Silenzio»).
+constexpr Categorie insegne = Categorie_Di({"Animali", "Umani", "Oggetti", "Armi"});
 // The owner of a thing after «del» is a beast or a person who can stand for a story («Il Martello
 // del Re»): a thing's thing reads as nonsense («Le Linfe dei Mastini», «La Foca delle Barbute»).
 constexpr Categorie proprietari = Categorie_Di({"Animali", "Umani"});
@@ -35,8 +37,8 @@ constexpr Categorie coppie = Categorie_Di({"Animali"});
 // Brace», not «I Coccodrilli con i Flauti d'Osso»), anything else no noun but a phrase («La Vela
 // senza Pietà», not «Le Faretre senza Occhi»). «del»: a beast serves a person («Il Falco della
 // Regina», not «L'Unicorno dei Pipistrelli»), a thing belongs to a person or a beast («La Corona
-// del Drago»), and a person, a plant or a star belongs to no one («Le Proscritte delle Semidee»,
-// «I Garofani dell'Uro»): these take an adjective instead.
+// del Drago»), and a person belongs to no one («Le Proscritte delle Semidee»): it takes an
+// adjective instead.
 struct Seguiti {
   Categorie insegna;
   Categorie con;
@@ -170,12 +172,8 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
   }
 
   // Every noun on a sign is worth a story: «Il Martello del Re», not «Le Linfe dei Mastini» or
-  // «La Miniatrice Ghignante»; of nature, what a legend tells of: «Il Sole Nero», not «Il Pioppo».
-  if (stato[0].nome_file_dato.ends_with("Naturale")) {
-    Carica_Marcata(contesto, 0, marcatore_magico);
-  } else {
-    Carica_Notevole(contesto, 0);
-  }
+  // «La Miniatrice Ghignante».
+  Carica_Notevole(contesto, 0);
   Pulisci_Dato(stato[0]);
   // A person or a beast named with more than one word takes no adjective («La Regina delle Fate»):
   // a phrase, a noun or a place follows it instead, or the same few signs would come back bare.
