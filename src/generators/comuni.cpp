@@ -143,15 +143,23 @@ bool Essere_Composto(const Dato& nome) {
   return !Sola_Testa(valore.substr(0, valore.find('|')));
 }
 
+bool Qualificativo_In_Coda(std::string_view nome) {
+  constexpr std::string_view segnaposto = "_";
+  return !Sola_Testa(nome) && Nome_Qualificato(nome, segnaposto).ends_with(segnaposto);
+}
+
 std::string Nome_Qualificato_Se_Legge(std::string_view nome, std::string_view qualificativo) {
-  std::string qualificato = Nome_Qualificato(nome, qualificativo);
-  if (!Sola_Testa(nome) && qualificato.ends_with(qualificativo)) return std::string(nome);
-  return qualificato;
+  if (Qualificativo_In_Coda(nome)) return std::string(nome);
+  return Nome_Qualificato(nome, qualificativo);
+}
+
+bool Regge_Qualificativo(const Dato& nome) {
+  return !Essere_Composto(nome) && !Qualificativo_In_Coda(nome.valore_dato);
 }
 
 std::string Nome_Con_Qualificativo(const Dato& nome, std::string_view qualificativo) {
-  if (Essere_Composto(nome)) return nome.valore_dato;
-  return Nome_Qualificato_Se_Legge(nome.valore_dato, qualificativo);
+  if (!Regge_Qualificativo(nome)) return nome.valore_dato;
+  return Nome_Qualificato(nome.valore_dato, qualificativo);
 }
 
 void Ramo_Qualificativo(const Stato& stato, std::int64_t q) {

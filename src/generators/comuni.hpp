@@ -42,12 +42,16 @@ bool Ripete(std::string_view qualificativo, std::string_view altra);
 // Whether the noun is a person or a beast named with more than its head («la Regina delle Fate», «il
 // Cacciatore di Taglie»): a kind of its own, which a qualifier would split or cling to the last word of.
 bool Essere_Composto(const Dato& nome);
-// The noun with its qualifier after the head, or alone when it is such a kind or when the
-// qualifier would come after a whole of several words («Le Frecce d'Oro Nere»).
-std::string Nome_Con_Qualificativo(const Dato& nome, std::string_view qualificativo);
-// The noun with its qualifier after the head; a noun of several words whose qualifier would come
-// after the whole («la Coppa d'Oro Aranciata», «la Tromba di Guerra Verde») stays alone.
+// Whether a qualifier would come after a whole of several words («la Coppa d'Oro Aranciata», «la
+// Tromba di Guerra Verde»), not after the head before a complement («la Mano Oscura del Re»).
+bool Qualificativo_In_Coda(std::string_view nome);
+// The noun with its qualifier after the head; a noun whose qualifier would come after the whole
+// stays alone.
 std::string Nome_Qualificato_Se_Legge(std::string_view nome, std::string_view qualificativo);
+// Whether the noun takes a qualifier: neither such a kind nor a whole the qualifier would trail.
+bool Regge_Qualificativo(const Dato& nome);
+// The noun with its qualifier after the head, or alone when it takes none.
+std::string Nome_Con_Qualificativo(const Dato& nome, std::string_view qualificativo);
 // How many times a qualifier is drawn at most while it repeats its noun or verb.
 inline constexpr int tentativi_senza_ripetere = 3;
 // Draws the slot: when the marker asks for a participle, one that can qualify the noun drawn in

@@ -175,9 +175,9 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
   // «La Miniatrice Ghignante».
   Carica_Notevole(contesto, 0);
   Pulisci_Dato(stato[0]);
-  // A person or a beast named with more than one word takes no adjective («La Regina delle Fate»):
-  // a phrase, a noun or a place follows it instead, or the same few signs would come back bare.
-  if ((forma_1 == 3 || forma_1 == 5) && Essere_Composto(stato[0])) {
+  // A sign that takes no adjective («La Regina delle Fate», «I Calici d'Oro») is followed by a
+  // phrase, a noun or a place instead, or the same few signs would come back bare.
+  if ((forma_1 == 3 || forma_1 == 5) && !Regge_Qualificativo(stato[0])) {
     forma_1 = 4;
     Seguito_Con(contesto, ammessi.con);
   }
