@@ -47,7 +47,7 @@ void Carica_Gruppo_Casuale(Stato& stato) {
   bool forma_lunga = casuale.Estrai(2) == 2;
   const auto numero = Numero(casuale.Estrai(2));
   const auto g = static_cast<std::size_t>(casuale.Estrai(5) - 1);
-  const auto [parola, tag_membri, emblemi] = parole_gruppo[g];
+  const ParolaGruppo& gruppo = parole_gruppo[g];
   Dato& membri = stato[0];
   stato.Ramo(rami_gruppo[g]);
   Ramo_Qualificativo(stato, q);
@@ -55,7 +55,7 @@ void Carica_Gruppo_Casuale(Stato& stato) {
   const auto prepara_segno = [&] {
     Carica_Genere_Sostantivo(contesto, 1);
     Imposta_Qualificativo(stato[2], q, Genere(stato[1]), numero);
-    Carica_Categoria_Sostantivo(contesto, 1, emblemi);
+    Carica_Categoria_Sostantivo(contesto, 1, gruppo.emblemi);
   };
   Carica_Genere_Sostantivo(contesto, 0);
   if (!forma_lunga) {
@@ -64,7 +64,7 @@ void Carica_Gruppo_Casuale(Stato& stato) {
     prepara_segno();
   }
   membri.nome_file_dato += "Umani";
-  Carica_Marcata(contesto, 0, tag_membri);
+  Carica_Marcata(contesto, 0, gruppo.membri);
   membri.forma_dato += "PlurPart";
   // Members named with more than one word («le Streghe Bianche», «le Danzatrici delle Spade») take no
   // adjective, and in the short form the same few names would come back: they get a sign instead.
@@ -90,9 +90,9 @@ void Carica_Gruppo_Casuale(Stato& stato) {
     // A sign of more than one word is a whole picture («dalla Coppa d'Oro», not «dalla Coppa d'Oro
     // Aranciata»), unless the adjective goes before a complement: «dalla Mano Oscura del Re».
     const std::string qualificato = Nome_Qualificato_Se_Legge(stato[1].valore_dato, stato[2].valore_dato);
-    Componi(risultato, {parola, membri.valore_dato, " ", qualificato});
+    Componi(risultato, {gruppo.parola, membri.valore_dato, " ", qualificato});
   } else {
-    Componi(risultato, {parola, Nome_Con_Qualificativo(membri, stato[1].valore_dato)});
+    Componi(risultato, {gruppo.parola, Nome_Con_Qualificativo(membri, stato[1].valore_dato)});
   }
 }
 
