@@ -1,6 +1,7 @@
 #include "generators/comuni.hpp"
 
 #include <algorithm>
+#include <utility>
 
 #include "core/nomi_personaggi.hpp"
 #include "grammar/correzione.hpp"
@@ -82,20 +83,26 @@ bool Ripete(std::string_view qualificativo, std::string_view altra) {
 
 namespace {
 
-// Draws a tagged adjective fit for the noun in place of a participle, and gives the slot the
-// adjective's file and marker; false, leaving the slot as it was, when none fits. No tagged
-// participle fits the noun, but the tag weighs more than the form: «Lo Scudo del Giuramento
-// Eterno», not a participle of all («Le Trasfigurazioni Maledette»).
+constexpr std::string_view participio = "Participio";
+
+// Turns a slot set up for a participle into one set up for the adjective that takes its place.
+void In_Aggettivo(Dato& dato) {
+  dato.nome_file_dato = aggettivi;
+  dato.forma_dato.replace(0, participio.size(), "Agg");
+}
+
+// Draws a tagged adjective fit for the noun in place of a participle; false, leaving the slot as
+// it was, when none fits. No tagged participle fits the noun, but the tag weighs more than the
+// form: «Lo Scudo del Giuramento Eterno», not a participle of all («Le Trasfigurazioni Maledette»).
 bool Carica_Aggettivo_Al_Posto(Contesto& contesto, int valore_posizione_dato, Categorie categoria,
                                std::string_view marcatore) {
   Dato& dato = contesto[valore_posizione_dato];
-  const std::string file = dato.nome_file_dato;
-  const std::string forma = dato.forma_dato;
-  dato.nome_file_dato = aggettivi;
-  dato.forma_dato.replace(0, std::string_view("Participio").size(), "Agg");
+  std::string file = dato.nome_file_dato;
+  std::string forma = dato.forma_dato;
+  In_Aggettivo(dato);
   if (Carica_Aggettivo_Marcato(contesto, valore_posizione_dato, categoria, marcatore)) return true;
-  dato.nome_file_dato = file;
-  dato.forma_dato = forma;
+  dato.nome_file_dato = std::move(file);
+  dato.forma_dato = std::move(forma);
   return false;
 }
 
@@ -103,7 +110,6 @@ bool Carica_Aggettivo_Al_Posto(Contesto& contesto, int valore_posizione_dato, Ca
 
 void Carica_Qualificativo(Contesto& contesto, int valore_posizione_dato, int qualificato, int verbo,
                           std::string_view marcatore) {
-  constexpr std::string_view participio = "Participio";
   const Categorie categoria = Categoria_Del_File(contesto[qualificato].nome_file_dato);
   // A place not made by people takes no participle of a verb that acts on those only.
   const bool naturale =
@@ -122,8 +128,7 @@ void Carica_Qualificativo(Contesto& contesto, int valore_posizione_dato, int qua
         Carica_Participio(contesto, valore_posizione_dato);
       } else if (!marcato() && !Carica_Participio_Adatto(contesto, valore_posizione_dato, categoria, naturale)) {
         // No participle fits the noun («Empietà Assassinate»): an adjective fit for it takes its place.
-        dato.nome_file_dato = aggettivi;
-        dato.forma_dato.replace(0, participio.size(), "Agg");
+        In_Aggettivo(dato);
         Carica_Aggettivo(contesto, valore_posizione_dato, categoria, marcatore);
       }
     } else {

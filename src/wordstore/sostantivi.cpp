@@ -185,15 +185,22 @@ constexpr std::string_view chiave_participi = "participio aggettivo";
   throw ErroreGenerazione(messaggi::Nessun_Participio_Aggettivo(contesto.archivio.Percorso(nome).string()));
 }
 
+// Whether the participle fits a noun of `categoria`; for a `naturale` place, none tagged "[costruito]".
+bool Participio_Per(std::string_view verbo, Categorie categoria, bool naturale) {
+  return Participio_Adatto(verbo, categoria) && !(naturale && Contiene(verbo, marcatore_costruito));
+}
+
+std::string Chiave_Participi(Categorie categoria, bool naturale) {
+  return std::string(chiave_participi) + " " + std::to_string(categoria) + (naturale ? " naturale" : "");
+}
+
 }  // namespace
 
 bool Carica_Participio_Adatto(Contesto& contesto, int valore_posizione_dato, Categorie categoria, bool naturale) {
-  const std::string chiave =
-      std::string(chiave_participi) + " " + std::to_string(categoria) + (naturale ? " naturale" : "");
   const auto adatto = [categoria, naturale](std::string_view verbo) {
-    return Participio_Adatto(verbo, categoria) && !(naturale && Contiene(verbo, marcatore_costruito));
+    return Participio_Per(verbo, categoria, naturale);
   };
-  if (Carica_Filtrata(contesto, valore_posizione_dato, chiave, adatto)) return true;
+  if (Carica_Filtrata(contesto, valore_posizione_dato, Chiave_Participi(categoria, naturale), adatto)) return true;
   const auto& file = contesto.archivio.File(contesto[valore_posizione_dato].nome_file_dato);
   if (file.Filtrate(chiave_participi, Participio_Aggettivo).empty()) Nessun_Participio(contesto, valore_posizione_dato);
   return false;
@@ -201,13 +208,11 @@ bool Carica_Participio_Adatto(Contesto& contesto, int valore_posizione_dato, Cat
 
 bool Carica_Participio_Marcato(Contesto& contesto, int valore_posizione_dato, Categorie categoria, bool naturale,
                                std::string_view marcatore) {
-  const std::string chiave = std::string(chiave_participi) + " " + std::to_string(categoria) +
-                             (naturale ? " naturale" : "") + std::string(marcatore);
   const auto marcato = [categoria, naturale, marcatore](std::string_view verbo) {
-    return Contiene(verbo, marcatore) && Participio_Aggettivo(verbo) && Participio_Adatto(verbo, categoria) &&
-           !(naturale && Contiene(verbo, marcatore_costruito));
+    return Contiene(verbo, marcatore) && Participio_Per(verbo, categoria, naturale);
   };
-  return Carica_Filtrata(contesto, valore_posizione_dato, chiave, marcato);
+  return Carica_Filtrata(contesto, valore_posizione_dato,
+                         Chiave_Participi(categoria, naturale) + std::string(marcatore), marcato);
 }
 
 void Carica_Participio(Contesto& contesto, int valore_posizione_dato, Categorie categoria, bool naturale) {
