@@ -88,8 +88,9 @@ void Carica_Gruppo_Casuale(Stato& stato) {
   std::string& risultato = stato.slot_nome.testo;
   if (forma_lunga) {
     // A sign of more than one word is a whole picture («dalla Coppa d'Oro», not «dalla Coppa d'Oro
-    // Aranciata»), unless the adjective goes before a complement: «dalla Mano Oscura del Re».
-    const std::string qualificato = Nome_Qualificato_Se_Legge(stato[1].valore_dato, stato[2].valore_dato);
+    // Aranciata»; «dalle Vipere delle Ombre», not «dalle Vipere Incatenate delle Ombre»), unless the
+    // adjective goes before a complement: «dalla Mano Oscura del Re».
+    const std::string qualificato = Nome_Con_Qualificativo(stato[1], stato[2].valore_dato);
     Componi(risultato, {gruppo.parola, membri.valore_dato, " ", qualificato});
   } else {
     Componi(risultato, {gruppo.parola, Nome_Con_Qualificativo(membri, stato[1].valore_dato)});
