@@ -40,6 +40,9 @@ void Carica_Dio_Casuale(Stato& stato) {
   // those of a power («Dio delle Tempeste Infuriate»).
   const bool patrono = file.ends_with("Umani");
   const bool bestie = file.ends_with("Animali");
+  // A group named only in the feminine has a goddess or a divinity for patron: «Dea delle Streghe»,
+  // not «Dio delle Apostate».
+  const bool patrona = patrono && Genere(dominio) == femminile;
   if (file.ends_with("Luoghi")) {
     // A god holds sway over wild places, not over taverns and aqueducts, and over the notable ones
     // among them: volcanoes rather than undergrowth.
@@ -72,7 +75,8 @@ void Carica_Dio_Casuale(Stato& stato) {
   Pulisci_Dato(qualificativo);
   Iniziale_Stringa_Minuscola(dominio);
 
-  const auto d = static_cast<std::size_t>(casuale.Estrai(3) - 1);
+  const auto d =
+      patrona ? static_cast<std::size_t>(casuale.Estrai(2)) : static_cast<std::size_t>(casuale.Estrai(3) - 1);
   const auto titolo = titoli_divini[d];
   stato.Ramo(rami_titolo[d]);
   Componi(stato.slot_nome.testo,

@@ -95,6 +95,7 @@ const prova::Regole generatori = {
     {"DominiSelvaggi", Generatore(Carica_Dio_Casuale, prova::Voci_Di("DominiSelvaggi"), true)},
     {"DominiNotevoli", Generatore(Carica_Dio_Casuale, prova::Voci_Di("DominiNotevoli"), true)},
     {"DominiMagici", Generatore(Carica_Dio_Casuale, prova::Voci_Di("DominiMagici"), true)},
+    {"Patroni", Generatore(Carica_Dio_Casuale, prova::Voci_Di("Patroni"), true)},
     {"ParticipiGruppi", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("Dominio"))},
     {"IntelligentiComposti", Generatore(Carica_Oggetto_Casuale, prova::Voci_Di("IntelligentiComposti"), true)},
     {"MagiciRipetuti", Generatore(Carica_Oggetto_Magico_Casuale, prova::Voci_Di("MagiciRipetuti"))},
