@@ -16,6 +16,10 @@ using namespace generatori;
 
 namespace {
 
+constexpr int slot_soggetto = 0;
+
+bool Ogni_Voce(std::string_view /*voce*/) { return true; }
+
 // Draws the number of a noun: 1 gives the plural, 2 the singular.
 std::string_view Numero_Spunto(Casuale& casuale) { return casuale.Estrai(2) == 1 ? plurale : singolare; }
 
@@ -24,7 +28,8 @@ std::string_view Numero_Spunto(Casuale& casuale) { return casuale.Estrai(2) == 1
 // what is at stake among the notable ones too («per salvare una principessa», not «per affrontare
 // una cinciallegra»); the person or beast a verb tagged "[nemico]" or "[vittima]" acts on among
 // those sharing the tag («per sconfiggere un negromante», «per salvare un principe», not «delle
-// avventuriere» or «un assassino»).
+// avventuriere» or «un assassino»). A person or a beast is never the subject again («dei
+// licantropi … per smascherare dei licantropi»).
 void Carica_Partner(Contesto& contesto, int slot, const Dato& verbo, bool posta_in_gioco, bool oggetto) {
   const std::string& file = contesto[slot].nome_file_dato;
   const bool luogo = file.ends_with("Luoghi");
@@ -32,8 +37,16 @@ void Carica_Partner(Contesto& contesto, int slot, const Dato& verbo, bool posta_
   const auto* const bersaglio =
       std::find_if(marcatori_bersaglio.begin(), marcatori_bersaglio.end(),
                    [&verbo](std::string_view tag) { return Contiene(verbo.valore_dato, tag); });
-  if (oggetto && essere && bersaglio != marcatori_bersaglio.end()) {
-    Carica_Marcata(contesto, slot, *bersaglio);
+  const Dato& soggetto = contesto[slot_soggetto];
+  if (essere) {
+    const std::string_view ripetuto = soggetto.nome_file_dato == file ? soggetto.valore_dato : std::string_view{};
+    if (oggetto && bersaglio != marcatori_bersaglio.end()) {
+      Carica_Marcata(contesto, slot, *bersaglio, ripetuto);
+    } else if (posta_in_gioco) {
+      Carica_Marcata(contesto, slot, marcatore_attore, ripetuto);
+    } else if (!Carica_Filtrata(contesto, slot, "ogni voce", Ogni_Voce, ripetuto)) {
+      Carica(contesto, slot);
+    }
   } else if (posta_in_gioco || luogo) {
     Carica_Notevole(contesto, slot, luogo && Contiene(verbo.valore_dato, marcatore_costruito));
   } else {

@@ -112,9 +112,12 @@ bool Carica_Filtrata(Contesto& contesto, int valore_posizione_dato, std::string_
   return true;
 }
 
-void Carica_Marcata(Contesto& contesto, int valore_posizione_dato, std::string_view marcatore) {
+void Carica_Marcata(Contesto& contesto, int valore_posizione_dato, std::string_view marcatore,
+                    std::string_view esclusa) {
   const auto marcata = [marcatore](std::string_view voce) { return Contiene(voce, marcatore); };
-  if (!Carica_Filtrata(contesto, valore_posizione_dato, marcatore, marcata)) Carica(contesto, valore_posizione_dato);
+  if (!Carica_Filtrata(contesto, valore_posizione_dato, marcatore, marcata, esclusa)) {
+    Carica(contesto, valore_posizione_dato);
+  }
 }
 
 void Carica_Genere_Sostantivo(Contesto& contesto, int valore_posizione_dato) {

@@ -28,8 +28,10 @@ void Carica_Tag(Contesto& contesto, int valore_posizione_dato, std::initializer_
 // no other is accepted.
 bool Carica_Filtrata(Contesto& contesto, int valore_posizione_dato, std::string_view chiave,
                      const std::function<bool(std::string_view)>& filtro, std::string_view esclusa = {});
-// Draws among the entries holding `marcatore` ("[attore]"); among all of them when none does.
-void Carica_Marcata(Contesto& contesto, int valore_posizione_dato, std::string_view marcatore);
+// Draws among the entries holding `marcatore` ("[attore]"), leaving out one equal to `esclusa`;
+// among all of them when no other does.
+void Carica_Marcata(Contesto& contesto, int valore_posizione_dato, std::string_view marcatore,
+                    std::string_view esclusa = {});
 // Sets `nome_file_dato` and `forma_dato` of the slot both to "Mas" or "Fem".
 void Carica_Genere_Sostantivo(Contesto& contesto, int valore_posizione_dato);
 
