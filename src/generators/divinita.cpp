@@ -46,14 +46,7 @@ void Carica_Dio_Casuale(Stato& stato) {
   if (file.ends_with("Luoghi")) {
     // A god holds sway over wild places, not over taverns and aqueducts, and over the notable ones
     // among them: volcanoes rather than undergrowth.
-    const auto selvaggio = [](std::string_view luogo) { return !Contiene(luogo, marcatore_costruito); };
-    const auto notevole = [&selvaggio](std::string_view luogo) {
-      return selvaggio(luogo) && Contiene(luogo, marcatore_notevole);
-    };
-    if (!Carica_Filtrata(contesto, 0, "luogo selvaggio notevole", notevole) &&
-        !Carica_Filtrata(contesto, 0, "luogo selvaggio", selvaggio)) {
-      Carica(contesto, 0);
-    }
+    Carica_Notevole(contesto, 0, Luogo::selvaggio);
   } else if (patrono || bestie) {
     Carica_Notevole(contesto, 0);
   } else {

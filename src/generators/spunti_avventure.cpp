@@ -18,6 +18,11 @@ namespace {
 
 constexpr int slot_soggetto = 0;
 
+// A verb tagged "[costruito]" acts only on places made by people («ha espugnato un castello»).
+Luogo Luogo_Del_Verbo(const Dato& verbo) {
+  return Contiene(verbo.valore_dato, marcatore_costruito) ? Luogo::costruito : Luogo::qualsiasi;
+}
+
 bool Ogni_Voce(std::string_view /*voce*/) { return true; }
 
 // Draws the number of a noun: 1 gives the plural, 2 the singular.
@@ -48,7 +53,7 @@ void Carica_Partner(Contesto& contesto, int slot, const Dato& verbo, bool posta_
       Carica(contesto, slot);
     }
   } else if (posta_in_gioco || luogo) {
-    Carica_Notevole(contesto, slot, luogo && Contiene(verbo.valore_dato, marcatore_costruito));
+    Carica_Notevole(contesto, slot, Luogo_Del_Verbo(verbo));
   } else {
     Carica(contesto, slot);
   }
@@ -186,7 +191,7 @@ void Carica_Spunto_Avventura_Casuale(Stato& stato) {
   Aggettivo_Di(contesto, 13, 5, 1, !verbo.transitivo_dato);
   Aggettivo_Di(contesto, 3, 0, 1);
   Aggettivo_Di(contesto, 4, 2, 1);
-  Carica_Luogo(contesto, 6, Contiene(verbo.valore_dato, marcatore_costruito));
+  Carica_Luogo(contesto, 6, Luogo_Del_Verbo(verbo));
 
   // Set up the purpose clause.
   stato[7].forma_dato = "Infinito";
@@ -196,7 +201,7 @@ void Carica_Spunto_Avventura_Casuale(Stato& stato) {
   Aggettivo_Di(contesto, 9, 8, 7, false);
   Complemento(contesto, 11, 12, scopo, true, escluse);
   Aggettivo_Di(contesto, 12, 11, 7, false);
-  Carica_Luogo(contesto, 10, Contiene(scopo.valore_dato, marcatore_costruito));
+  Carica_Luogo(contesto, 10, Luogo_Del_Verbo(scopo));
 
   const std::string_view ramo_luogo = stato[6].nome_file_dato == "Dove"         ? "luogo: frase di Dove"
                                       : stato[6].forma_dato.ends_with("SingSu") ? "luogo: nome con «su»"

@@ -52,7 +52,7 @@ void Carica_Categoria_Sostantivo(Contesto& contesto, int valore_posizione_dato, 
   }
 }
 
-void Carica_Luogo(Contesto& contesto, int valore_posizione_dato, bool costruito) {
+void Carica_Luogo(Contesto& contesto, int valore_posizione_dato, Luogo luogo) {
   Dato& dato = contesto[valore_posizione_dato];
   if (contesto.casuale.Estrai(2) == 1) {
     dato.nome_file_dato = "Dove";
@@ -62,7 +62,7 @@ void Carica_Luogo(Contesto& contesto, int valore_posizione_dato, bool costruito)
     Carica_Genere_Sostantivo(contesto, valore_posizione_dato);
     dato.nome_file_dato += "Luoghi";
     dato.forma_dato += "SingIn";
-    Carica_Notevole(contesto, valore_posizione_dato, costruito);
+    Carica_Notevole(contesto, valore_posizione_dato, luogo);
   }
   Scegli_In_o_Su(dato);
 }
@@ -95,21 +95,28 @@ void Carica_Categoria_SulNel(Contesto& contesto, int valore_posizione_dato, Cate
       break;
     }
     default:
-      Carica_Luogo(contesto, valore_posizione_dato);
+      // A sign stands in the wild: «Il Drago sulla Vetta», not «La Spada nella Locanda».
+      Carica_Luogo(contesto, valore_posizione_dato, Luogo::selvaggio);
       break;
   }
 }
 
-void Carica_Notevole(Contesto& contesto, int valore_posizione_dato, bool costruito) {
+void Carica_Notevole(Contesto& contesto, int valore_posizione_dato, Luogo luogo) {
   const std::string& file = contesto[valore_posizione_dato].nome_file_dato;
+  const bool selvaggio = luogo == Luogo::selvaggio;
   if (file.ends_with("Animali") || file.ends_with("Umani")) {
     Carica_Marcata(contesto, valore_posizione_dato, marcatore_attore);
-  } else if (file.ends_with("Luoghi") && costruito) {
-    const auto entrambi = [](std::string_view luogo) {
-      return Contiene(luogo, marcatore_costruito) && Contiene(luogo, marcatore_notevole);
+  } else if (file.ends_with("Luoghi") && luogo != Luogo::qualsiasi) {
+    const auto del_tipo = [selvaggio](std::string_view voce) {
+      return Contiene(voce, marcatore_costruito) != selvaggio;
     };
-    if (!Carica_Filtrata(contesto, valore_posizione_dato, "luogo costruito notevole", entrambi)) {
-      Carica_Marcata(contesto, valore_posizione_dato, marcatore_costruito);
+    const auto notevole = [&del_tipo](std::string_view voce) {
+      return del_tipo(voce) && Contiene(voce, marcatore_notevole);
+    };
+    const std::string tipo = selvaggio ? "luogo selvaggio" : "luogo costruito";
+    if (!Carica_Filtrata(contesto, valore_posizione_dato, tipo + " notevole", notevole) &&
+        !Carica_Filtrata(contesto, valore_posizione_dato, tipo, del_tipo)) {
+      Carica(contesto, valore_posizione_dato);
     }
   } else if (file.ends_with("Oggetti") || file.ends_with("Armi") || file.ends_with("Corpo") ||
              file.ends_with("Luoghi")) {

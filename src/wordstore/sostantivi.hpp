@@ -3,6 +3,7 @@
 // category tag, place and manner phrases, and the complement flags of a verb entry.
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <initializer_list>
 #include <string_view>
 
@@ -76,19 +77,22 @@ inline constexpr std::array<std::string_view, 2> marcatori_bersaglio = {marcator
 // Appends a category to `nome_file_dato` ("Mas" or "Fem"), weighted by the current entry counts,
 // among the `ammesse` categories only (walked in the same order).
 void Carica_Categoria_Sostantivo(Contesto& contesto, int valore_posizione_dato, Categorie ammesse = tutte_le_categorie);
+// Which places a draw admits: any, those made by people ("[costruito]") or the wild ones (without it).
+enum class Luogo : std::uint8_t { qualsiasi, costruito, selvaggio };
+
 // Draws a "Dove" phrase (marker "No") or a singular place noun with "in" ("su" for one tagged "[su]");
-// with `costruito`, the noun among the places tagged "[costruito]", when there are any.
-void Carica_Luogo(Contesto& contesto, int valore_posizione_dato, bool costruito = false);
+// the noun among the notable places of the `luogo` kind, as Carica_Notevole.
+void Carica_Luogo(Contesto& contesto, int valore_posizione_dato, Luogo luogo = Luogo::qualsiasi);
 // For a place noun with "in" or "su" (marker ending in "SingIn" or "SingSu"): makes the marker
 // agree with the "[su]" tag of the entry now in the slot.
 void Scegli_In_o_Su(Dato& dato);
 // Sets up a "Come" phrase, a noun with "con"/"senza" (among the `ammesse` categories; with none, a
-// "Come" phrase in its place), or draws a place; the caller draws next.
+// "Come" phrase in its place), or draws a wild place; the caller draws next.
 void Carica_Categoria_SulNel(Contesto& contesto, int valore_posizione_dato, Categorie ammesse = tutte_le_categorie);
 // Draws the slot's noun; a person or a beast among those tagged "[attore]", an object, a weapon, a
-// body part or a place among those tagged "[notevole]", when there are any; with `costruito`, a
-// place among those also tagged "[costruito]", or among these alone when none is both.
-void Carica_Notevole(Contesto& contesto, int valore_posizione_dato, bool costruito = false);
+// body part or a place among those tagged "[notevole]", when there are any; a place of the `luogo`
+// kind only, among all of that kind when none is notable (any place when none is of that kind).
+void Carica_Notevole(Contesto& contesto, int valore_posizione_dato, Luogo luogo = Luogo::qualsiasi);
 // Draws a noun of random gender of the category tagged in slot 0 (a person, a beast or a place
 // among the notable, as Carica_Notevole; a thing among all) and puts the gender in front of the
 // slot's marker; without a category tag in slot 0 nothing changes.

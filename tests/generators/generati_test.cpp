@@ -65,6 +65,7 @@ const prova::Regole generatori = {
     {"MarcatiDivinita", Generatore(Carica_Dio_Casuale, prova::Voci_Di("Marcati"))},
     {"EmblemiComposti", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("EmblemiComposti"))},
     {"Insegne", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("Insegne"))},
+    {"LuoghiEdifici", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("LuoghiInsegne"))},
     {"Ripetizioni", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("Ripetizioni"))},
     {"ComplementiDivinita", Generatore(Carica_Dio_Casuale, prova::Voci_Di("Complementi"), true)},
     {"ComplementiGruppi", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("Complementi"))},
