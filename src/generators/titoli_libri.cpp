@@ -36,11 +36,11 @@ void Correlato(Contesto& contesto, int slot, std::string_view forma) {
 }
 
 // Redraws the second person of a comparison among those of the first one's kind, tagged "[stirpe]",
-// "[mestiere]" or "[dotto]" («Profetesse e Indovini», not «Profanatrici e Geomanti»), when the
-// first carries such a tag and someone else does.
+// "[mestiere]", "[dotto]", "[nemico]" or "[vittima]" («Profetesse e Indovini», «Re e Principesse»,
+// not «Profanatrici e Geomanti»), when the first carries such a tag and someone else does.
 void Stesso_Genere_Di_Persone(Contesto& contesto, int slot, const Dato& primo) {
   if (!contesto[slot].nome_file_dato.ends_with("Umani")) return;
-  for (const std::string_view tag : {"[stirpe]", "[mestiere]", "[dotto]"}) {
+  for (const std::string_view tag : {"[stirpe]", "[mestiere]", "[dotto]", "[nemico]", "[vittima]"}) {
     if (!Contiene(primo.valore_dato, tag)) continue;
     const auto compagno = [tag](std::string_view voce) {
       return Contiene(voce, tag) && Contiene(voce, marcatore_attore);
@@ -155,7 +155,9 @@ void Carica_Titolo_Libro_Casuale(Stato& stato) {
       break;
     case 5:
       if (forma_5 == 1) {
-        Componi(titolo, {t, " ", Nome_Qualificato(s1, s2)});
+        // A person named with more than the head is a kind of its own: «della Cacciatrice di Draghi»,
+        // not «della Cacciatrice di Draghi Torva».
+        Componi(titolo, {t, " ", Nome_Con_Qualificativo(stato[1], s2)});
       } else {
         // Quote the nickname the Italian way; two apostrophes read as a typing slip.
         Componi(titolo, {t, " ", s1, " «", s2, "» ", s3});
