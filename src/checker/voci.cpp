@@ -157,8 +157,10 @@ void Controllore::Controlla_Tag_Di_Uso(const std::string& voce, int riga, const 
   for (const auto& tag : liste) {
     const std::string testo = voce.substr(tag.inizio, tag.lunghezza);
     const bool al_suo_posto =
-        descrizione.tipo == Tipo::verbo ||
-        (tag.tipo->lista == Lista::qualificato && (descrizione.tipo == Tipo::aggettivo || descrizione.modi));
+        tag.tipo->lista == Lista::ruolo
+            ? descrizione.attori
+            : descrizione.tipo == Tipo::verbo ||
+                  (tag.tipo->lista == Lista::qualificato && (descrizione.tipo == Tipo::aggettivo || descrizione.modi));
     if (!al_suo_posto) {
       Errore(riga, m::Lista_Fuori_Posto(voce, testo, tag.tipo->voci));
       continue;

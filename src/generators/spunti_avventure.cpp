@@ -126,24 +126,46 @@ bool Ammette_Animali(std::string_view verbo) {
   return (Categorie_Ammesse(verbo, Lista::soggetto) & categoria_animali) != 0;
 }
 
+// Draws the subject among the people and beasts tagged "[attore]"; for a verb with "[chi:…]", among
+// those holding one of its roles («un re ha proscritto», not «un fabbro»), or as before when none does.
+void Carica_Soggetto(Contesto& contesto, const Dato& verbo) {
+  if (!Contiene(verbo.valore_dato, Tipo_Lista(Lista::chi).apertura)) {
+    Carica_Notevole(contesto, slot_soggetto);
+    return;
+  }
+  const Categorie chi = Categorie_Ammesse(verbo.valore_dato, Lista::chi);
+  const auto adatto = [chi](std::string_view voce) {
+    return Contiene(voce, marcatore_attore) && (Ruoli_Di(voce) & chi) != 0;
+  };
+  if (!Carica_Filtrata(contesto, slot_soggetto, "attore per ruoli " + std::to_string(chi), adatto)) {
+    Carica_Notevole(contesto, slot_soggetto);
+  }
+}
+
 bool E_Meta(std::string_view verbo) { return Contiene(verbo, "[meta]") || Contiene(verbo, "[meta:"); }
 
 // The purpose verb: a goal ("[meta]") other than the main verb whose "[sogg:…]" admits the subject's
-// file and whose families ("[meta:…]") share one with those the main verb serves ("[fine:…]"); any
-// goal that admits the subject when none shares one; any verb that admits it when no goal does.
+// file, whose "[chi:…]" one of the subject's roles, and whose families ("[meta:…]") share one with
+// those the main verb serves ("[fine:…]"); any goal that admits the subject when none shares one;
+// any verb that admits it when no goal does.
 void Verbo_Scopo(Contesto& contesto, int slot, bool soggetto_umano, const std::string& principale) {
   contesto[slot].nome_file_dato = verbi;
-  const auto ammette = soggetto_umano ? Ammette_Umani : Ammette_Animali;
+  const Categorie ruoli_soggetto = Ruoli_Di(contesto[slot_soggetto].valore_dato);
+  const auto ammette_file = soggetto_umano ? Ammette_Umani : Ammette_Animali;
+  const auto ammette = [ammette_file, ruoli_soggetto](std::string_view verbo) {
+    return ammette_file(verbo) && Ruolo_Adatto(verbo, ruoli_soggetto);
+  };
   const Categorie serve = Categorie_Ammesse(principale, Lista::fine);
   const auto affine = [ammette, serve](std::string_view verbo) {
     return E_Meta(verbo) && ammette(verbo) && (Categorie_Ammesse(verbo, Lista::meta) & serve) != 0;
   };
   const auto meta = [ammette](std::string_view verbo) { return E_Meta(verbo) && ammette(verbo); };
-  const std::string soggetto = soggetto_umano ? "umana" : "animale";
+  const std::string soggetto =
+      (soggetto_umano ? "umana" : "animale") + (" con ruoli " + std::to_string(ruoli_soggetto));
   const bool trovato =
       Carica_Filtrata(contesto, slot, "meta " + soggetto + " per " + std::to_string(serve), affine, principale) ||
       Carica_Filtrata(contesto, slot, "meta " + soggetto, meta, principale) ||
-      Carica_Filtrata(contesto, slot, soggetto_umano ? "soggetto umano" : "soggetto animale", ammette);
+      Carica_Filtrata(contesto, slot, "soggetto " + soggetto, ammette);
   // The main verb admits the subject, so some verb always does; draw any should the file change.
   if (!trovato) Carica(contesto, slot);
   Controlla_Complemento(contesto, slot);
@@ -181,7 +203,7 @@ void Carica_Spunto_Avventura_Casuale(Stato& stato) {
   Accoda(stato[0].forma_dato, {numero_0, "Indet"});
   Componi(stato[1].forma_dato, {"Verbi", numero_0, genere_0});
   stato[3].forma_dato += numero_0;
-  Carica_Notevole(contesto, 0);
+  Carica_Soggetto(contesto, verbo);
 
   // A beast's prey or victim is notable, and a person or a thing when the verb allows: beasts
   // preying on beasts tell no story.

@@ -31,7 +31,7 @@ const TipoLista* Tag_A(std::string_view voce, std::size_t inizio, std::size_t& f
 
 constexpr std::string_view verbi = "i verbi di VerbiPassatoProssimo.txt";
 
-const std::array<TipoLista, 6> tipi_lista = {{
+const std::array<TipoLista, 8> tipi_lista = {{
     {Lista::oggetto, "[ogg:", "[ogg:…]", tutte_le_categorie, verbi, codici_categorie},
     {Lista::complemento, "[compl:", "[compl:…]", tutte_le_categorie, verbi, codici_categorie},
     {Lista::soggetto, "[sogg:", "[sogg:…]", static_cast<Categorie>(categoria_umani | categoria_animali), verbi,
@@ -40,6 +40,9 @@ const std::array<TipoLista, 6> tipi_lista = {{
      "gli aggettivi di Aggettivi.txt, i verbi di VerbiPassatoProssimo.txt e le frasi di Come.txt", codici_categorie},
     {Lista::meta, "[meta:", "[meta:…]", tutte_le_famiglie, verbi, famiglie_mete},
     {Lista::fine, "[fine:", "[fine:…]", tutte_le_famiglie, verbi, famiglie_mete},
+    {Lista::ruolo, "[ruolo:", "[ruolo:…]", tutti_i_ruoli,
+     "le persone e gli animali di MasUmani.txt, FemUmani.txt, MasAnimali.txt e FemAnimali.txt", ruoli},
+    {Lista::chi, "[chi:", "[chi:…]", tutti_i_ruoli, verbi, ruoli},
 }};
 
 const TipoLista& Tipo_Lista(Lista lista) { return tipi_lista[static_cast<std::size_t>(lista)]; }
@@ -95,6 +98,16 @@ Categorie Categorie_Ammesse(std::string_view voce, Lista lista) {
     return tag.categorie != 0 ? tag.categorie : tipo.ammesse;
   }
   return tipo.ammesse;
+}
+
+Categorie Ruoli_Di(std::string_view persona) {
+  if (persona.find(Tipo_Lista(Lista::ruolo).apertura) == std::string_view::npos) return 0;
+  return Categorie_Ammesse(persona, Lista::ruolo);
+}
+
+bool Ruolo_Adatto(std::string_view verbo, Categorie ruoli_soggetto) {
+  if (verbo.find(Tipo_Lista(Lista::chi).apertura) == std::string_view::npos) return true;
+  return (Categorie_Ammesse(verbo, Lista::chi) & ruoli_soggetto) != 0;
 }
 
 void Cancella_Tag_Lista(std::string& testo) {

@@ -4,7 +4,9 @@
 // "[sogg:um/an]" its subject; an adjective, or a verb's participle, names with "[per:um/an]" the
 // nouns it may qualify, and a verb with "[per:-]" that its participle qualifies none. Two more
 // name goal families instead of categories: "[meta:bottino]" the families of an adventure goal,
-// "[fine:lotta/intrigo]" those the action before a purpose clause can serve.
+// "[fine:lotta/intrigo]" those the action before a purpose clause can serve. A person names its
+// roles with "[ruolo:armi/potere]" (a beast too), and a verb with "[chi:potere]" the roles of
+// whoever can do it.
 // This is the one parser of them; drawing, stripping and the checker all read entries through it.
 #include <array>
 #include <cstddef>
@@ -28,7 +30,12 @@ inline constexpr std::array<std::string_view, 7> famiglie_mete = {"bottino",  "l
                                                                   "soccorso", "arcano", "intrigo"};
 inline constexpr Categorie tutte_le_famiglie = (1U << famiglie_mete.size()) - 1U;
 
-enum class Lista { oggetto, complemento, soggetto, qualificato, meta, fine };
+// The roles of people and beasts, one bit per index; kept in a `Categorie` like the categories.
+inline constexpr std::array<std::string_view, 9> ruoli = {"arcano", "sacro", "armi", "potere", "ombra",
+                                                          "selva",  "mare",  "arte", "sapere"};
+inline constexpr Categorie tutti_i_ruoli = (1U << ruoli.size()) - 1U;
+
+enum class Lista { oggetto, complemento, soggetto, qualificato, meta, fine, ruolo, chi };
 
 // The code of "[per:-]", alone in its tag.
 inline constexpr std::string_view nessuna_categoria = "-";
@@ -42,7 +49,7 @@ struct TipoLista {
   std::span<const std::string_view> codici;  // the code of every bit, in order
 };
 
-extern const std::array<TipoLista, 6> tipi_lista;
+extern const std::array<TipoLista, 8> tipi_lista;
 const TipoLista& Tipo_Lista(Lista lista);
 
 // The bit of `codice` among the codes of this kind, 0 for an unknown code.
@@ -69,6 +76,12 @@ std::vector<TagLista> Leggi_Tag_Lista(std::string_view voce);
 // The categories the first tag of this kind allows; without one, or when it holds no valid code,
 // everything the kind accepts; none for "[per:-]".
 Categorie Categorie_Ammesse(std::string_view voce, Lista lista);
+
+// The roles a person's or a beast's "[ruolo:…]" names; none without the tag.
+Categorie Ruoli_Di(std::string_view persona);
+
+// Whether whoever has `ruoli_soggetto` can do the verb: it has no "[chi:…]", or the two share a role.
+bool Ruolo_Adatto(std::string_view verbo, Categorie ruoli_soggetto);
 
 // Removes every list tag.
 void Cancella_Tag_Lista(std::string& testo);

@@ -76,6 +76,7 @@ const prova::Regole regole = {
     {"poste_in_gioco", [](const std::vector<std::string>& c) { Grezzo("PosteInGioco", c); }},
     {"prede", [](const std::vector<std::string>& c) { Grezzo("PredeAnimali", c); }},
     {"nemici", [](const std::vector<std::string>& c) { Grezzo("Nemici", c); }},
+    {"ruoli", [](const std::vector<std::string>& c) { Grezzo("Ruoli", c); }},
 };
 
 RIGHE_DATI(SpuntiAvventure, TALEWICK_DATI, regole);

@@ -71,6 +71,7 @@ const prova::Regole regole = {
        ASSERT_NE(tipo, tipi_lista.end()) << c[1];
        EXPECT_EQ(Categorie_Ammesse(c.at(0), tipo->lista), Codici(c.at(2), tipo->lista));
      }},
+    {"ruoli", [](const Colonne& c) { EXPECT_EQ(Ruoli_Di(c.at(0)), Codici(c.at(1), Lista::ruolo)); }},
     {"complemento",
      [](const Colonne& c) {
        Archivio archivio("/nessuna/cartella");
