@@ -28,16 +28,15 @@ bool Ogni_Voce(std::string_view /*voce*/) { return true; }
 // Draws the number of a noun: 1 gives the plural, 2 the singular.
 std::string_view Numero_Spunto(Casuale& casuale) { return casuale.Estrai(2) == 1 ? plurale : singolare; }
 
-// Draws the noun set up in the slot: a place among the notable ones («hanno espugnato una
-// cittadella», not «un frutteto») and, for a verb tagged "[costruito]", among those made by people;
-// what is at stake among the notable ones too («per salvare una principessa», not «per affrontare
-// una cinciallegra»); the person or beast a verb tagged "[nemico]" or "[vittima]" acts on among
-// those sharing the tag («per sconfiggere un negromante», «per salvare un principe», not «delle
-// avventuriere» or «un assassino»). A person or a beast is never the subject again («dei
+// Draws the noun set up in the slot: a thing or a place among the notable ones («hanno rubato un
+// calice», not «un telaio»; «hanno espugnato una cittadella», not «un frutteto») and, for a verb
+// tagged "[costruito]", a place among those made by people; a person or a beast at stake among the
+// notable ones too («per salvare una principessa», not «per affrontare una cinciallegra»); the person or beast a verb
+// tagged "[nemico]" or "[vittima]" acts on among those sharing the tag («per sconfiggere un negromante», «per salvare
+// un principe», not «delle avventuriere» or «un assassino»). A person or a beast is never the subject again («dei
 // licantropi … per smascherare dei licantropi»).
 void Carica_Partner(Contesto& contesto, int slot, const Dato& verbo, bool posta_in_gioco, bool oggetto) {
   const std::string& file = contesto[slot].nome_file_dato;
-  const bool luogo = file.ends_with("Luoghi");
   const bool essere = file.ends_with("Umani") || file.ends_with("Animali");
   const auto* const bersaglio =
       std::find_if(marcatori_bersaglio.begin(), marcatori_bersaglio.end(),
@@ -52,10 +51,8 @@ void Carica_Partner(Contesto& contesto, int slot, const Dato& verbo, bool posta_
     } else if (!Carica_Filtrata(contesto, slot, "ogni voce", Ogni_Voce, ripetuto)) {
       Carica(contesto, slot);
     }
-  } else if (posta_in_gioco || luogo) {
-    Carica_Notevole(contesto, slot, Luogo_Del_Verbo(verbo));
   } else {
-    Carica(contesto, slot);
+    Carica_Notevole(contesto, slot, Luogo_Del_Verbo(verbo));
   }
 }
 

@@ -77,6 +77,7 @@ const prova::Regole regole = {
     {"prede", [](const std::vector<std::string>& c) { Grezzo("PredeAnimali", c); }},
     {"nemici", [](const std::vector<std::string>& c) { Grezzo("Nemici", c); }},
     {"ruoli", [](const std::vector<std::string>& c) { Grezzo("Ruoli", c); }},
+    {"cose_notevoli", [](const std::vector<std::string>& c) { Grezzo("CoseNotevoli", c); }},
 };
 
 RIGHE_DATI(SpuntiAvventure, TALEWICK_DATI, regole);
