@@ -25,15 +25,31 @@ Luogo Luogo_Del_Verbo(const Dato& verbo) {
 
 bool Ogni_Voce(std::string_view /*voce*/) { return true; }
 
+// Draws the person or beast a verb with "[contro:…]" acts on among those holding one of its roles
+// and, when `bersaglio` names the verb's tag, that tag too; false, drawing nothing, when none does.
+bool Carica_Per_Ruolo(Contesto& contesto, int slot, const Dato& verbo, const std::string_view* bersaglio,
+                      std::string_view ripetuto) {
+  if (!Contiene(verbo.valore_dato, Tipo_Lista(Lista::contro).apertura)) return false;
+  const Categorie contro = Categorie_Ammesse(verbo.valore_dato, Lista::contro);
+  const std::string_view tag = bersaglio != marcatori_bersaglio.end() ? *bersaglio : std::string_view{};
+  const auto adatto = [contro, tag](std::string_view voce) {
+    return (Ruoli_Di(voce) & contro) != 0 && (tag.empty() || Contiene(voce, tag));
+  };
+  return Carica_Filtrata(contesto, slot, "bersaglio per ruoli " + std::string(tag) + std::to_string(contro), adatto,
+                         ripetuto);
+}
+
 // Draws the number of a noun: 1 gives the plural, 2 the singular.
 std::string_view Numero_Spunto(Casuale& casuale) { return casuale.Estrai(2) == 1 ? plurale : singolare; }
 
 // Draws the noun set up in the slot: a thing or a place among the notable ones («hanno rubato un
 // calice», not «un telaio»; «hanno espugnato una cittadella», not «un frutteto») and, for a verb
-// tagged "[costruito]", a place among those made by people; a person or a beast at stake among the
-// notable ones too («per salvare una principessa», not «per affrontare una cinciallegra»); the person or beast a verb
-// tagged "[nemico]" or "[vittima]" acts on among those sharing the tag («per sconfiggere un negromante», «per salvare
-// un principe», not «delle avventuriere» or «un assassino»). A person or a beast is never the subject again («dei
+// tagged "[costruito]", a place among those made by people; a person or a beast at stake among
+// the notable ones too («per salvare una principessa», not «per affrontare una cinciallegra»);
+// the person or beast a verb tagged "[nemico]" or "[vittima]" acts on among those sharing the tag
+// («per sconfiggere un negromante», «per salvare un principe», not «delle avventuriere» or «un
+// assassino»), and for a verb with "[contro:…]" among those also holding one of its roles («per
+// smascherare una spia», not «un gigante»). A person or a beast is never the subject again («dei
 // licantropi … per smascherare dei licantropi»).
 void Carica_Partner(Contesto& contesto, int slot, const Dato& verbo, bool posta_in_gioco, bool oggetto) {
   const std::string& file = contesto[slot].nome_file_dato;
@@ -44,6 +60,7 @@ void Carica_Partner(Contesto& contesto, int slot, const Dato& verbo, bool posta_
   const Dato& soggetto = contesto[slot_soggetto];
   if (essere) {
     const std::string_view ripetuto = soggetto.nome_file_dato == file ? soggetto.valore_dato : std::string_view{};
+    if (oggetto && Carica_Per_Ruolo(contesto, slot, verbo, bersaglio, ripetuto)) return;
     if (oggetto && bersaglio != marcatori_bersaglio.end()) {
       Carica_Marcata(contesto, slot, *bersaglio, ripetuto);
     } else if (posta_in_gioco) {

@@ -31,7 +31,7 @@ const TipoLista* Tag_A(std::string_view voce, std::size_t inizio, std::size_t& f
 
 constexpr std::string_view verbi = "i verbi di VerbiPassatoProssimo.txt";
 
-const std::array<TipoLista, 8> tipi_lista = {{
+const std::array<TipoLista, 9> tipi_lista = {{
     {Lista::oggetto, "[ogg:", "[ogg:…]", tutte_le_categorie, verbi, codici_categorie},
     {Lista::complemento, "[compl:", "[compl:…]", tutte_le_categorie, verbi, codici_categorie},
     {Lista::soggetto, "[sogg:", "[sogg:…]", static_cast<Categorie>(categoria_umani | categoria_animali), verbi,
@@ -43,6 +43,7 @@ const std::array<TipoLista, 8> tipi_lista = {{
     {Lista::ruolo, "[ruolo:", "[ruolo:…]", tutti_i_ruoli,
      "le persone e gli animali di MasUmani.txt, FemUmani.txt, MasAnimali.txt e FemAnimali.txt", ruoli},
     {Lista::chi, "[chi:", "[chi:…]", tutti_i_ruoli, verbi, ruoli},
+    {Lista::contro, "[contro:", "[contro:…]", tutti_i_ruoli, verbi, ruoli},
 }};
 
 const TipoLista& Tipo_Lista(Lista lista) { return tipi_lista[static_cast<std::size_t>(lista)]; }

@@ -5,8 +5,8 @@
 // nouns it may qualify, and a verb with "[per:-]" that its participle qualifies none. Two more
 // name goal families instead of categories: "[meta:bottino]" the families of an adventure goal,
 // "[fine:lotta/intrigo]" those the action before a purpose clause can serve. A person names its
-// roles with "[ruolo:armi/potere]" (a beast too), and a verb with "[chi:potere]" the roles of
-// whoever can do it.
+// roles with "[ruolo:armi/potere]" (a beast too), a verb with "[chi:potere]" the roles of whoever
+// can do it and with "[contro:ombra]" those of the person or beast it acts on.
 // This is the one parser of them; drawing, stripping and the checker all read entries through it.
 #include <array>
 #include <cstddef>
@@ -35,7 +35,7 @@ inline constexpr std::array<std::string_view, 9> ruoli = {"arcano", "sacro", "ar
                                                           "selva",  "mare",  "arte", "sapere"};
 inline constexpr Categorie tutti_i_ruoli = (1U << ruoli.size()) - 1U;
 
-enum class Lista { oggetto, complemento, soggetto, qualificato, meta, fine, ruolo, chi };
+enum class Lista { oggetto, complemento, soggetto, qualificato, meta, fine, ruolo, chi, contro };
 
 // The code of "[per:-]", alone in its tag.
 inline constexpr std::string_view nessuna_categoria = "-";
@@ -49,7 +49,7 @@ struct TipoLista {
   std::span<const std::string_view> codici;  // the code of every bit, in order
 };
 
-extern const std::array<TipoLista, 8> tipi_lista;
+extern const std::array<TipoLista, 9> tipi_lista;
 const TipoLista& Tipo_Lista(Lista lista);
 
 // The bit of `codice` among the codes of this kind, 0 for an unknown code.
