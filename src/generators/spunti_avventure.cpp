@@ -17,6 +17,7 @@ using namespace generatori;
 namespace {
 
 constexpr int slot_soggetto = 0;
+constexpr auto esseri = static_cast<Categorie>(categoria_umani | categoria_animali);
 
 // A verb tagged "[costruito]" acts only on places made by people («ha espugnato un castello»).
 Luogo Luogo_Del_Verbo(const Dato& verbo) {
@@ -48,9 +49,9 @@ std::string_view Numero_Spunto(Casuale& casuale) { return casuale.Estrai(2) == 1
 // the notable ones too («per salvare una principessa», not «per affrontare una cinciallegra»);
 // the person or beast a verb tagged "[nemico]" or "[vittima]" acts on among those sharing the tag
 // («per sconfiggere un negromante», «per salvare un principe», not «delle avventuriere» or «un
-// assassino»), and for a verb with "[contro:…]" among those also holding one of its roles («per
-// smascherare una spia», not «un gigante»). A person or a beast is never the subject again («dei
-// licantropi … per smascherare dei licantropi»).
+// assassino»), and for a verb with "[contro:…]" the one the action falls on among those also
+// holding one of its roles («per smascherare una spia», not «un gigante»). A person or a beast is never the subject
+// again («dei licantropi … per smascherare dei licantropi»).
 void Carica_Partner(Contesto& contesto, int slot, const Dato& verbo, bool posta_in_gioco, bool oggetto) {
   const std::string& file = contesto[slot].nome_file_dato;
   const bool essere = file.ends_with("Umani") || file.ends_with("Animali");
@@ -60,7 +61,13 @@ void Carica_Partner(Contesto& contesto, int slot, const Dato& verbo, bool posta_
   const Dato& soggetto = contesto[slot_soggetto];
   if (essere) {
     const std::string_view ripetuto = soggetto.nome_file_dato == file ? soggetto.valore_dato : std::string_view{};
-    if (oggetto && Carica_Per_Ruolo(contesto, slot, verbo, bersaglio, ripetuto)) return;
+    // The action falls on the object when it can be a person or a beast, else on the complement
+    // («ha rubato una spada di un re»).
+    const bool colpito =
+        oggetto || !verbo.transitivo_dato || (Categorie_Ammesse(verbo.valore_dato, Lista::oggetto) & esseri) == 0;
+    if (colpito && Carica_Per_Ruolo(contesto, slot, verbo, oggetto ? bersaglio : marcatori_bersaglio.end(), ripetuto)) {
+      return;
+    }
     if (oggetto && bersaglio != marcatori_bersaglio.end()) {
       Carica_Marcata(contesto, slot, *bersaglio, ripetuto);
     } else if (posta_in_gioco) {
