@@ -200,6 +200,12 @@ inline std::string Qualificativo_Fuori_Posto(std::string_view voce, std::string_
   return "in " + C(voce) + " " + C(tag) +
          " non ha effetto: conta solo negli aggettivi di Aggettivi.txt e nei verbi di VerbiPassatoProssimo.txt";
 }
+inline std::string Insegna_Fuori_Posto(std::string_view voce) {
+  return "in " + C(voce) +
+         " «[insegna]» non ha effetto: conta solo negli aggettivi di Aggettivi.txt, nei verbi di "
+         "VerbiPassatoProssimo.txt e nei nomi di MasUmani.txt, FemUmani.txt, MasAnimali.txt, FemAnimali.txt, "
+         "MasOggetti.txt, FemOggetti.txt, MasArmi.txt, FemArmi.txt, MasCorpo.txt e FemCorpo.txt";
+}
 inline std::string Bersaglio_Fuori_Posto(std::string_view voce, std::string_view tag) {
   return "in " + C(voce) + " " + C(tag) +
          " non ha effetto: conta solo nei nomi di MasUmani.txt, FemUmani.txt, MasAnimali.txt e "

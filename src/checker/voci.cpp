@@ -193,10 +193,13 @@ void Controllore::Controlla_Tag_Di_Uso(const std::string& voce, int riga, const 
   if (Contiene(voce, marcatore_spunto) && descrizione.tipo != Tipo::aggettivo) {
     Avviso(riga, m::Spunto_Fuori_Posto(voce));
   }
-  for (const std::string_view tag : {marcatore_gruppo, marcatore_insegna}) {
-    if (Contiene(voce, tag) && descrizione.tipo != Tipo::aggettivo && descrizione.tipo != Tipo::verbo) {
-      Avviso(riga, m::Qualificativo_Fuori_Posto(voce, tag));
-    }
+  const bool qualificativo = descrizione.tipo == Tipo::aggettivo || descrizione.tipo == Tipo::verbo;
+  if (Contiene(voce, marcatore_gruppo) && !qualificativo) {
+    Avviso(riga, m::Qualificativo_Fuori_Posto(voce, marcatore_gruppo));
+  }
+  const bool in_insegna = descrizione.attori || (descrizione.cose && !descrizione.luoghi);
+  if (Contiene(voce, marcatore_insegna) && !qualificativo && !in_insegna) {
+    Avviso(riga, m::Insegna_Fuori_Posto(voce));
   }
   for (const std::string_view tag : marcatori_bersaglio) {
     if (Contiene(voce, tag) && !descrizione.attori && descrizione.tipo != Tipo::verbo) {

@@ -171,9 +171,9 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
     }
   }
 
-  // Every noun on a sign is worth a story: «Il Martello del Re», not «Le Linfe dei Mastini» or
-  // «La Miniatrice Ghignante».
-  Carica_Notevole(contesto, 0);
+  // Every noun on a sign is one that makes a sign: «Il Martello del Re», not «Le Linfe dei Mastini»
+  // or «La Miniatrice Ghignante».
+  Carica_Insegna(contesto, 0);
   Pulisci_Dato(stato[0]);
   // A sign that takes no adjective («La Regina delle Fate», «I Calici d'Oro») is followed by a
   // phrase, a noun or a place instead, or the same few signs would come back bare.
@@ -183,7 +183,7 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
   }
   if (forma_1 <= 2) {
     for (int volta = 0; volta < tentativi_senza_ripetere; ++volta) {
-      Carica_Notevole(contesto, 1);
+      Carica_Insegna(contesto, 1);
       if (!Ripete(stato[1].valore_dato, stato[0].valore_dato)) break;
     }
   } else if (forma_1 != 4) {
@@ -192,7 +192,7 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
     Carica_Modo(contesto, Categoria_Del_File(stato[0].nome_file_dato), ammessi.con != 0);
   } else if (!stato[1].nome_file_dato.ends_with("Luoghi") && stato[1].nome_file_dato != "Dove") {
     // What a sign shows «con» or «senza» is worth showing: «con la Lanterna», not «con il Mestolo».
-    Carica_Notevole(contesto, 1);
+    Carica_Insegna(contesto, 1);
   }
   Scegli_In_o_Su(stato[1]);
   if (forma_1 != 0) stato.Ramo(Ramo_Seguito(stato[1], forma_1));

@@ -74,7 +74,7 @@ void Carica_Gruppo_Casuale(Stato& stato) {
   }
   stato.Ramo(forma_lunga ? "forma lunga" : "forma breve");
   if (forma_lunga) {
-    Carica_Notevole(contesto, 1);
+    Carica_Insegna(contesto, 1);
     Accoda(stato[1].forma_dato, {numero, "Da"});
     Carica_Qualificativo(contesto, 2, 1, -1, marcatore_insegna);
   } else {

@@ -126,6 +126,13 @@ void Carica_Notevole(Contesto& contesto, int valore_posizione_dato, Luogo luogo)
   }
 }
 
+void Carica_Insegna(Contesto& contesto, int valore_posizione_dato) {
+  const auto insegna = [](std::string_view voce) { return Contiene(voce, marcatore_insegna); };
+  if (!Carica_Filtrata(contesto, valore_posizione_dato, marcatore_insegna, insegna)) {
+    Carica_Notevole(contesto, valore_posizione_dato);
+  }
+}
+
 void Controlla_Categoria_e_Carica_Sostantivo_Correlato(Contesto& contesto, int valore_posizione_dato) {
   const auto genere = contesto.casuale.Estrai(2) == 1 ? maschile : femminile;
   const CategoriaSostantivo* categoria = Categoria_da_Tag(contesto[0].valore_dato);

@@ -64,7 +64,8 @@ inline constexpr std::string_view marcatore_opera = "[opera]";
 inline constexpr std::string_view marcatore_magico = "[mag]";
 // The tag of the adjectives and participles a group names itself by: «i Mercanti Giurati».
 inline constexpr std::string_view marcatore_gruppo = "[gruppo]";
-// The tag of the adjectives and participles that suit a sign or an emblem: «Il Drago Rosso».
+// The tag of the adjectives and participles that suit a sign or an emblem («Il Drago Rosso»), and of
+// the people, beasts and things that make one: «il Drago», «la Corona», not «il Centauro Alato».
 inline constexpr std::string_view marcatore_insegna = "[insegna]";
 // The tag of the people and beasts worth fighting, and of the verbs whose victims are such.
 inline constexpr std::string_view marcatore_nemico = "[nemico]";
@@ -93,6 +94,9 @@ void Carica_Categoria_SulNel(Contesto& contesto, int valore_posizione_dato, Cate
 // body part or a place among those tagged "[notevole]", when there are any; a place of the `luogo`
 // kind only, among all of that kind when none is notable (any place when none is of that kind).
 void Carica_Notevole(Contesto& contesto, int valore_posizione_dato, Luogo luogo = Luogo::qualsiasi);
+// Draws the slot's noun for a sign or an emblem: among the entries tagged "[insegna]" when the file
+// has some, else as Carica_Notevole.
+void Carica_Insegna(Contesto& contesto, int valore_posizione_dato);
 // Draws a noun of random gender of the category tagged in slot 0 (a person, a beast or a place
 // among the notable, as Carica_Notevole; a thing among all) and puts the gender in front of the
 // slot's marker; without a category tag in slot 0 nothing changes.

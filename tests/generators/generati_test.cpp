@@ -65,6 +65,8 @@ const prova::Regole generatori = {
     {"MarcatiDivinita", Generatore(Carica_Dio_Casuale, prova::Voci_Di("Marcati"))},
     {"EmblemiComposti", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("EmblemiComposti"))},
     {"Insegne", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("Insegne"))},
+    {"InsegneGruppi", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("EmblemiInsegne"))},
+    {"InsegneEdifici", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("EmblemiInsegne"))},
     {"LuoghiEdifici", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("LuoghiInsegne"))},
     {"Ripetizioni", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("Ripetizioni"))},
     {"ComplementiDivinita", Generatore(Carica_Dio_Casuale, prova::Voci_Di("Complementi"), true)},
