@@ -111,7 +111,8 @@ void Complemento(Contesto& contesto, int slot, int slot_aggettivo, const Dato& v
   Dato& dato = contesto[slot];
   Dato& aggettivo = contesto[slot_aggettivo];
   Componi(aggettivo.forma_dato, {"Agg", Genere(dato)});
-  const auto numero = Numero_Spunto(contesto.casuale);
+  // An owner is one: «una spada di un drago», not «di alcuni draghi».
+  const auto numero = verbo.ha_spec_dato ? singolare : Numero_Spunto(contesto.casuale);
   dato.forma_dato += numero;
   aggettivo.forma_dato += numero;
   Carica_Categoria_Sostantivo(contesto, slot, Categorie_Del_Verbo(verbo, Lista::complemento, escluse));
