@@ -62,21 +62,20 @@ void Seguito_Con(Contesto& contesto, Categorie con) {
 
 // Draws the phrase after a sign among those whose "[per:…]" admits the sign's category («Il Drago
 // dal Passo Pesante», not «Il Brando dal Passo Pesante»); a sign that shows nothing «con» takes no
-// phrase starting with it («La Vela senza Pietà», not «L'Arpa con la Spada»). Each rule gives way
-// when no phrase is left.
-void Carica_Modo(Contesto& contesto, Categorie insegna, bool mostra_con) {
-  const auto adatto = [insegna](std::string_view modo) {
-    return (Categorie_Ammesse(modo, Lista::qualificato) & insegna) != 0;
+// phrase starting with it («La Vela senza Pietà», not «L'Arpa con la Spada»), and one with a «di» of
+// its own none starting with «di» («La Rosa d'Oro», not «La Rosa d'Oro di Luce e Ombra»). The
+// category gives way when no phrase is left, then the rest.
+void Carica_Modo(Contesto& contesto, Categorie insegna, bool mostra_con, bool ha_di) {
+  const auto forma_ammessa = [mostra_con, ha_di](std::string_view modo) {
+    return (mostra_con || !modo.starts_with("con ")) &&
+           (!ha_di || (!modo.starts_with("di ") && !modo.starts_with("d'")));
   };
-  const auto senza_con = [](std::string_view modo) { return !modo.starts_with("con "); };
-  const std::string chiave = "modo per " + std::to_string(insegna);
-  if (mostra_con) {
-    if (!Carica_Filtrata(contesto, 1, chiave, adatto)) Carica(contesto, 1);
-    return;
-  }
-  const auto adatto_senza_con = [&](std::string_view modo) { return adatto(modo) && senza_con(modo); };
-  if (!Carica_Filtrata(contesto, 1, chiave + " senza con", adatto_senza_con) &&
-      !Carica_Filtrata(contesto, 1, "modo senza con", senza_con)) {
+  const auto adatto = [insegna, &forma_ammessa](std::string_view modo) {
+    return forma_ammessa(modo) && (Categorie_Ammesse(modo, Lista::qualificato) & insegna) != 0;
+  };
+  const std::string forma = std::string(mostra_con ? "" : " senza con") + (ha_di ? " senza di" : "");
+  if (!Carica_Filtrata(contesto, 1, "modo per " + std::to_string(insegna) + forma, adatto) &&
+      !Carica_Filtrata(contesto, 1, "modo" + forma, forma_ammessa)) {
     Carica(contesto, 1);
   }
 }
@@ -189,7 +188,8 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
   } else if (forma_1 != 4) {
     Carica_Qualificativo(contesto, 1, 0, -1, marcatore_insegna);
   } else if (stato[1].nome_file_dato == "Come") {
-    Carica_Modo(contesto, Categoria_Del_File(stato[0].nome_file_dato), ammessi.con != 0);
+    Carica_Modo(contesto, Categoria_Del_File(stato[0].nome_file_dato), ammessi.con != 0,
+                Con_Complemento(stato[0].valore_dato));
   } else if (!stato[1].nome_file_dato.ends_with("Luoghi") && stato[1].nome_file_dato != "Dove") {
     // What a sign shows «con» or «senza» is worth showing: «con la Lanterna», not «con il Mestolo».
     Carica_Insegna(contesto, 1);
