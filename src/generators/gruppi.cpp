@@ -52,10 +52,15 @@ void Carica_Gruppo_Casuale(Stato& stato) {
   stato.Ramo(rami_gruppo[g]);
   Ramo_Qualificativo(stato, q);
 
+  // A beast on a sign is one («dal Lupo Nero»); several read as a herd the members own («dai Centauri
+  // Alati»).
   const auto prepara_segno = [&] {
     Carica_Genere_Sostantivo(contesto, 1);
-    Imposta_Qualificativo(stato[2], q, Genere(stato[1]), numero);
+    const std::string genere(Genere(stato[1]));
     Carica_Categoria_Sostantivo(contesto, 1, gruppo.emblemi);
+    const auto numero_segno = stato[1].nome_file_dato.ends_with("Animali") ? singolare : numero;
+    Imposta_Qualificativo(stato[2], q, genere, numero_segno);
+    Accoda(stato[1].forma_dato, {numero_segno, "Da"});
   };
   Carica_Genere_Sostantivo(contesto, 0);
   if (!forma_lunga) {
@@ -75,7 +80,6 @@ void Carica_Gruppo_Casuale(Stato& stato) {
   stato.Ramo(forma_lunga ? "forma lunga" : "forma breve");
   if (forma_lunga) {
     Carica_Insegna(contesto, 1);
-    Accoda(stato[1].forma_dato, {numero, "Da"});
     Carica_Qualificativo(contesto, 2, 1, -1, marcatore_insegna);
   } else {
     Carica_Qualificativo(contesto, 1, 0, -1, marcatore_gruppo);
