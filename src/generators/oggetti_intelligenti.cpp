@@ -3,11 +3,30 @@
 #include "grammar/correzione.hpp"
 #include "grammar/ordine.hpp"
 #include "wordstore/casuale.hpp"
+#include "wordstore/sostantivi.hpp"
 #include "wordstore/tag.hpp"
+#include "wordstore/testo.hpp"
 
 namespace talewick {
 
 using namespace generatori;
+
+namespace {
+
+// Draws a thing worth a story that can take its epithet: «la Campana Sommersa», not «il Ferro di
+// Cavallo» or «la Spada a Due Mani», which would stay bare; among the notable ones, then as
+// Carica_Notevole when none of them takes one.
+void Carica_Oggetto_Parlante(Contesto& contesto, int slot) {
+  const auto adatto = [](std::string_view voce) {
+    if (!Contiene(voce, marcatore_notevole)) return false;
+    std::string nome(voce.substr(0, voce.find('|')));
+    Cancella_Tag(nome, tag_vocabolario);
+    return !Qualificativo_In_Coda(nome);
+  };
+  if (!Carica_Filtrata(contesto, slot, "notevole con epiteto", adatto)) Carica_Notevole(contesto, slot);
+}
+
+}  // namespace
 
 void Carica_Oggetto_Casuale(Stato& stato) {
   Contesto& contesto = stato.contesto;
@@ -23,7 +42,7 @@ void Carica_Oggetto_Casuale(Stato& stato) {
   const auto w = casuale.Estrai(2);
   oggetto.nome_file_dato += Famiglia_Oggetto(stato.opzioni, w);
   stato.Ramo(oggetto.nome_file_dato.ends_with("Armi") ? "oggetto: arma" : "oggetto: oggetto");
-  Carica(contesto, 0);
+  Carica_Oggetto_Parlante(contesto, 0);
   oggetto.forma_dato += "SingDet";
   Carica_Qualificativo(contesto, 1, 0);
 
