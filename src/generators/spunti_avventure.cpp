@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <array>
+#include <initializer_list>
 
 #include "generators/comuni.hpp"
 #include "generators/generatori.hpp"
@@ -42,6 +43,17 @@ bool Carica_Per_Ruolo(Contesto& contesto, int slot, const Dato& verbo, const std
 
 // Draws the number of a noun: 1 gives the plural, 2 the singular.
 std::string_view Numero_Spunto(Casuale& casuale) { return casuale.Estrai(2) == 1 ? plurale : singolare; }
+
+// Turns a plural noun that rules to the singular, with the words that agree with it: one alone holds
+// a throne («un re ha bandito», «per vendicare un'imperatrice», not «dei re», «delle imperatrici»).
+void Uno_Se_Governa(const Dato& nome, std::initializer_list<Dato*> concordati) {
+  if ((Ruoli_Di(nome.valore_dato) & ruolo_potere) == 0) return;
+  for (Dato* dato : concordati) {
+    std::string& forma = dato->forma_dato;
+    const auto pos = forma.find(plurale);
+    if (pos != std::string::npos) forma.replace(pos, plurale.size(), singolare);
+  }
+}
 
 // Draws the noun set up in the slot: a thing or a place among the notable ones («hanno rubato un
 // calice», not «un telaio»; «hanno espugnato una cittadella», not «un frutteto») and, for a verb
@@ -101,6 +113,7 @@ void Oggetto_Indeterminato(Contesto& contesto, int slot, int slot_aggettivo, con
   aggettivo.forma_dato += numero;
   Carica_Categoria_Sostantivo(contesto, slot, Categorie_Del_Verbo(verbo, Lista::oggetto, escluse));
   Carica_Partner(contesto, slot, verbo, posta_in_gioco, true);
+  Uno_Se_Governa(dato, {&dato, &aggettivo});
 }
 
 // Likewise for a complement (categories from "[compl:…]"), whose article the verb's tags decide:
@@ -117,6 +130,7 @@ void Complemento(Contesto& contesto, int slot, int slot_aggettivo, const Dato& v
   aggettivo.forma_dato += numero;
   Carica_Categoria_Sostantivo(contesto, slot, Categorie_Del_Verbo(verbo, Lista::complemento, escluse));
   Carica_Partner(contesto, slot, verbo, posta_in_gioco, false);
+  Uno_Se_Governa(dato, {&dato, &aggettivo});
   if (verbo.ha_spec_dato) {
     dato.forma_dato += "IndetDi";
   } else if (verbo.ha_term_dato) {
@@ -226,6 +240,7 @@ void Carica_Spunto_Avventura_Casuale(Stato& stato) {
   Componi(stato[1].forma_dato, {"Verbi", numero_0, genere_0});
   stato[3].forma_dato += numero_0;
   Carica_Soggetto(contesto, verbo);
+  Uno_Se_Governa(stato[0], {&stato[0], &stato[1], &stato[3]});
 
   // A beast's prey or victim is notable, and a person or a thing when the verb allows: beasts
   // preying on beasts tell no story.

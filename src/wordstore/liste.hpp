@@ -34,6 +34,7 @@ inline constexpr Categorie tutte_le_famiglie = (1U << famiglie_mete.size()) - 1U
 inline constexpr std::array<std::string_view, 9> ruoli = {"arcano", "sacro", "armi", "potere", "ombra",
                                                           "selva",  "mare",  "arte", "sapere"};
 inline constexpr Categorie tutti_i_ruoli = (1U << ruoli.size()) - 1U;
+inline constexpr Categorie ruolo_potere = 1U << 3U;  // "potere" in `ruoli`
 
 enum class Lista { oggetto, complemento, soggetto, qualificato, meta, fine, ruolo, chi, contro };
 
