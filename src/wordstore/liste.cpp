@@ -91,14 +91,22 @@ std::vector<TagLista> Leggi_Tag_Lista(std::string_view voce) {
 }
 
 Categorie Categorie_Ammesse(std::string_view voce, Lista lista) {
+  // Reads the first tag of the kind in place: the draws ask this of every entry they filter.
   const TipoLista& tipo = Tipo_Lista(lista);
-  if (voce.find(tipo.apertura) == std::string_view::npos) return tipo.ammesse;
-  for (const auto& tag : Leggi_Tag_Lista(voce)) {
-    if (tag.tipo != &tipo) continue;
-    if (tag.nessuna) return 0;
-    return tag.categorie != 0 ? tag.categorie : tipo.ammesse;
+  const auto inizio = voce.find(tipo.apertura);
+  if (inizio == std::string_view::npos) return tipo.ammesse;
+  const auto chiusa = voce.find(']', inizio);
+  if (chiusa == std::string_view::npos) return tipo.ammesse;
+  std::string_view codici = voce.substr(inizio + tipo.apertura.size(), chiusa - inizio - tipo.apertura.size());
+  if (lista == Lista::qualificato && codici == nessuna_categoria) return 0;
+  Categorie categorie = 0;
+  while (!codici.empty()) {
+    const auto barra = codici.find('/');
+    categorie |= static_cast<Categorie>(Bit_Del_Codice(tipo, codici.substr(0, barra)) & tipo.ammesse);
+    if (barra == std::string_view::npos) break;
+    codici.remove_prefix(barra + 1);
   }
-  return tipo.ammesse;
+  return categorie != 0 ? categorie : tipo.ammesse;
 }
 
 Categorie Ruoli_Di(std::string_view persona) {
