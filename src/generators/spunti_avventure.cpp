@@ -81,7 +81,15 @@ void Carica_Partner(Contesto& contesto, int slot, const Dato& verbo, bool posta_
       return;
     }
     if (oggetto && bersaglio != marcatori_bersaglio.end()) {
-      Carica_Marcata(contesto, slot, *bersaglio, ripetuto);
+      // At stake, a foe or a victim is one worth a story too: «per affrontare un drago», not «una iena».
+      const std::string_view tag = *bersaglio;
+      const auto notevole = [tag](std::string_view voce) {
+        return Contiene(voce, tag) && Contiene(voce, marcatore_attore);
+      };
+      if (!posta_in_gioco ||
+          !Carica_Filtrata(contesto, slot, std::string(tag) + std::string(marcatore_attore), notevole, ripetuto)) {
+        Carica_Marcata(contesto, slot, tag, ripetuto);
+      }
     } else if (posta_in_gioco) {
       Carica_Marcata(contesto, slot, marcatore_attore, ripetuto);
     } else if (!Carica_Filtrata(contesto, slot, "ogni voce", Ogni_Voce, ripetuto)) {
