@@ -193,6 +193,14 @@ inline std::string Notevole_Fuori_Posto(std::string_view voce) {
          " «[notevole]» non ha effetto: conta solo nei nomi di MasOggetti.txt, FemOggetti.txt, MasArmi.txt, "
          "FemArmi.txt, MasCorpo.txt, FemCorpo.txt, MasLuoghi.txt e FemLuoghi.txt";
 }
+inline std::string Participio_Fuori_Posto(std::string_view voce) {
+  return "in " + C(voce) + " «[participio]» non ha effetto: conta solo nei verbi di VerbiPassatoProssimo.txt";
+}
+inline std::string Participio_Senza_Participio(std::string_view voce) {
+  return C(voce) +
+         " ha «[participio]» ma il suo participio non accompagna nessun nome (è intransitivo con «ha», o ha "
+         "«[per:-]»): non esce mai; togli «[participio]» o la voce";
+}
 inline std::string Spunto_Fuori_Posto(std::string_view voce) {
   return "in " + C(voce) + " «[spunto]» non ha effetto: conta solo negli aggettivi di Aggettivi.txt";
 }

@@ -190,6 +190,13 @@ void Controllore::Controlla_Tag_Di_Uso(const std::string& voce, int riga, const 
     if (Contiene(voce, tag) && !descrizione.umani) Avviso(riga, m::Membri_Fuori_Posto(voce, tag));
   }
   if (Contiene(voce, marcatore_opera) && descrizione.tipo != Tipo::aggettivo) Avviso(riga, m::Opera_Fuori_Posto(voce));
+  if (Contiene(voce, marcatore_participio)) {
+    if (descrizione.tipo != Tipo::verbo) {
+      Avviso(riga, m::Participio_Fuori_Posto(voce));
+    } else if (!Participio_Aggettivo(voce)) {
+      Avviso(riga, m::Participio_Senza_Participio(voce));
+    }
+  }
   if (Contiene(voce, marcatore_spunto) && descrizione.tipo != Tipo::aggettivo) {
     Avviso(riga, m::Spunto_Fuori_Posto(voce));
   }

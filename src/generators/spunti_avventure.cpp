@@ -157,9 +157,12 @@ void Aggettivo_Di(Contesto& contesto, int slot, int sostantivo, int verbo, bool 
   }
 }
 
+bool Agisce(std::string_view verbo) { return !Contiene(verbo, marcatore_participio); }
+
+// Draws the main verb among those that act in a hook.
 void Verbo(Contesto& contesto, int slot) {
   contesto[slot].nome_file_dato = verbi;
-  Carica(contesto, slot);
+  if (!Carica_Filtrata(contesto, slot, "azione", Agisce)) Carica(contesto, slot);
   Controlla_Complemento(contesto, slot);
 }
 
@@ -197,7 +200,7 @@ void Verbo_Scopo(Contesto& contesto, int slot, bool soggetto_umano, const std::s
   const Categorie ruoli_soggetto = Ruoli_Di(contesto[slot_soggetto].valore_dato);
   const auto ammette_file = soggetto_umano ? Ammette_Umani : Ammette_Animali;
   const auto ammette = [ammette_file, ruoli_soggetto](std::string_view verbo) {
-    return ammette_file(verbo) && Ruolo_Adatto(verbo, ruoli_soggetto);
+    return ammette_file(verbo) && Ruolo_Adatto(verbo, ruoli_soggetto) && Agisce(verbo);
   };
   const Categorie serve = Categorie_Ammesse(principale, Lista::fine);
   const auto affine = [ammette, serve](std::string_view verbo) {

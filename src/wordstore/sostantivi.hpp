@@ -72,6 +72,9 @@ inline constexpr std::string_view marcatore_nemico = "[nemico]";
 // The tag of the people and beasts whose fate moves a story (a king, a princess, an heir, a
 // unicorn), and of the verbs that rescue, abduct, avenge or murder only such.
 inline constexpr std::string_view marcatore_vittima = "[vittima]";
+// The tag of the verbs that only lend their participle to names and never act in a hook: «la Spada
+// Restaurata», not «un alchimista ha restaurato una spada».
+inline constexpr std::string_view marcatore_participio = "[participio]";
 // The tags a verb shares with the people and beasts its object must be.
 inline constexpr std::array<std::string_view, 2> marcatori_bersaglio = {marcatore_nemico, marcatore_vittima};
 

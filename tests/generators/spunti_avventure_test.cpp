@@ -78,6 +78,7 @@ const prova::Regole regole = {
     {"nemici", [](const std::vector<std::string>& c) { Grezzo("Nemici", c); }},
     {"ruoli", [](const std::vector<std::string>& c) { Grezzo("Ruoli", c); }},
     {"cose_notevoli", [](const std::vector<std::string>& c) { Grezzo("CoseNotevoli", c); }},
+    {"solo_participi", [](const std::vector<std::string>& c) { Grezzo("SoloParticipi", c); }},
 };
 
 RIGHE_DATI(SpuntiAvventure, TALEWICK_DATI, regole);
