@@ -58,14 +58,23 @@ void Per_Ogni_Radice(std::string_view voce, const Fai& fai) {
   if (!nel_tag) radice(inizio, voce.size());
 }
 
+// Whether `lunga` is `corta` with the suffix of a shade: «ner», «nerastr».
+bool Sfumatura_Di(std::string_view corta, std::string_view lunga) {
+  constexpr std::string_view suffisso = "astr";
+  return lunga.size() > corta.size() && Uguali_Senza_Maiuscole(lunga.substr(0, corta.size()), corta) &&
+         lunga.substr(corta.size()).starts_with(suffisso);
+}
+
 // Whether two roots are one word's: equal, one the start of the other («ross», «rossastr»), or
 // sharing their first six letters («nauseant», «nauseabond»). A root of three letters or fewer
-// only matches itself («ros» of «rosa» is not «ross»).
+// only matches itself («ros» of «rosa» is not «ross») or its shade («ner», «nerastr»).
 bool Stessa_Radice(std::string_view a, std::string_view b) {
   constexpr std::size_t corta = 4;
   constexpr std::size_t lunga = 6;
   const std::size_t comune = std::min(a.size(), b.size());
-  if (comune < corta) return a.size() == b.size() && Uguali_Senza_Maiuscole(a, b);
+  if (comune < corta) {
+    return (a.size() == b.size() && Uguali_Senza_Maiuscole(a, b)) || Sfumatura_Di(a, b) || Sfumatura_Di(b, a);
+  }
   if (Uguali_Senza_Maiuscole(a.substr(0, comune), b.substr(0, comune))) return true;
   return comune >= lunga && Uguali_Senza_Maiuscole(a.substr(0, lunga), b.substr(0, lunga));
 }
