@@ -230,6 +230,12 @@ inline std::string Membri_Fuori_Posto(std::string_view voce, std::string_view ta
 inline std::string Opera_Fuori_Posto(std::string_view voce) {
   return "in " + C(voce) + " «[opera]» non ha effetto: conta solo negli aggettivi di Aggettivi.txt";
 }
+inline std::string Aperto_Fuori_Posto(std::string_view voce) {
+  return "in " + C(voce) + " «[aperto]» non ha effetto: conta solo nei verbi di VerbiPassatoProssimo.txt";
+}
+inline std::string Aperto_E_Costruito(std::string_view voce) {
+  return "in " + C(voce) + " «[aperto]» e «[costruito]» insieme: conta solo «[costruito]»; tienine uno";
+}
 inline std::string Costruito_Fuori_Posto(std::string_view voce) {
   return "in " + C(voce) +
          " «[costruito]» non ha effetto: conta solo nei nomi di MasLuoghi.txt e FemLuoghi.txt e nei verbi di "

@@ -213,6 +213,13 @@ void Controllore::Controlla_Tag_Di_Uso(const std::string& voce, int riga, const 
       Avviso(riga, m::Bersaglio_Fuori_Posto(voce, tag));
     }
   }
+  if (Contiene(voce, marcatore_aperto)) {
+    if (descrizione.tipo != Tipo::verbo) {
+      Avviso(riga, m::Aperto_Fuori_Posto(voce));
+    } else if (Contiene(voce, marcatore_costruito)) {
+      Avviso(riga, m::Aperto_E_Costruito(voce));
+    }
+  }
   if (Contiene(voce, marcatore_costruito) && !descrizione.luoghi && descrizione.tipo != Tipo::verbo) {
     Avviso(riga, m::Costruito_Fuori_Posto(voce));
   }

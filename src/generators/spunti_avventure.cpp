@@ -20,9 +20,11 @@ namespace {
 constexpr int slot_soggetto = 0;
 constexpr auto esseri = static_cast<Categorie>(categoria_umani | categoria_animali);
 
-// A verb tagged "[costruito]" acts only on places made by people («ha espugnato un castello»).
+// A verb tagged "[costruito]" acts only on places made by people («ha espugnato un castello»), one
+// tagged "[aperto]" only in the wild («ha vagato nella brughiera»).
 Luogo Luogo_Del_Verbo(const Dato& verbo) {
-  return Contiene(verbo.valore_dato, marcatore_costruito) ? Luogo::costruito : Luogo::qualsiasi;
+  if (Contiene(verbo.valore_dato, marcatore_costruito)) return Luogo::costruito;
+  return Contiene(verbo.valore_dato, marcatore_aperto) ? Luogo::selvaggio : Luogo::qualsiasi;
 }
 
 bool Ogni_Voce(std::string_view /*voce*/) { return true; }

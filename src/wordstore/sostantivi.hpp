@@ -50,6 +50,9 @@ const CategoriaSostantivo* Categoria_da_Tag(std::string_view valore);
 
 // The tag of a place made by people, and of a verb whose places must be such.
 inline constexpr std::string_view marcatore_costruito = "[costruito]";
+// The tag of a verb whose places are wild ones, without "[costruito]": «ha vagato nella brughiera»,
+// not «nell'armeria».
+inline constexpr std::string_view marcatore_aperto = "[aperto]";
 // The tag of the people and beasts who can drive a story.
 inline constexpr std::string_view marcatore_attore = "[attore]";
 // The tag of the objects, weapons, body parts and places worth a story: a sign, an emblem, a

@@ -79,6 +79,7 @@ const prova::Regole regole = {
     {"ruoli", [](const std::vector<std::string>& c) { Grezzo("Ruoli", c); }},
     {"cose_notevoli", [](const std::vector<std::string>& c) { Grezzo("CoseNotevoli", c); }},
     {"solo_participi", [](const std::vector<std::string>& c) { Grezzo("SoloParticipi", c); }},
+    {"luoghi_aperti", [](const std::vector<std::string>& c) { Grezzo("LuoghiAperti", c); }},
 };
 
 RIGHE_DATI(SpuntiAvventure, TALEWICK_DATI, regole);
