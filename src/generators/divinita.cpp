@@ -72,9 +72,12 @@ void Carica_Dio_Casuale(Stato& stato) {
       patrona ? static_cast<std::size_t>(casuale.Estrai(2)) : static_cast<std::size_t>(casuale.Estrai(3) - 1);
   const auto titolo = titoli_divini[d];
   stato.Ramo(rami_titolo[d]);
+  // A realm with a complement of its own takes no epithet: «Dio dei Valichi dei Lupi», not «dei
+  // Valichi Oscuri dei Lupi».
+  const bool nudo = patrono || Con_Complemento(dominio.valore_dato);
   Componi(stato.slot_nome.testo,
           {stato[2].valore_dato, titolo,
-           patrono ? dominio.valore_dato : Nome_Con_Qualificativo(dominio, qualificativo.valore_dato)});
+           nudo ? dominio.valore_dato : Nome_Con_Qualificativo(dominio, qualificativo.valore_dato)});
 }
 
 }  // namespace talewick
