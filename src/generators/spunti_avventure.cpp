@@ -191,20 +191,48 @@ void Carica_Soggetto(Contesto& contesto, const Dato& verbo) {
   }
 }
 
+// What a thing of each kind can be the means of: a weapon a fight, a hunt, a war or a rescue; a
+// treasure loot, a ransom, a rite or an intrigue («ha rubato una spada per uccidere un drago», «un
+// calice per riscattare un principe», not «un calice per attaccare un drago»).
+struct Mezzo {
+  Categorie cosa;
+  Categorie famiglie;
+};
+constexpr std::array<Mezzo, 6> mezzi = {{
+    {Categorie_Di({"Armi"}), Famiglie_Di({"lotta", "caccia", "guerra", "soccorso"})},
+    {Categorie_Di({"Oggetti"}), Famiglie_Di({"bottino", "soccorso", "arcano", "intrigo"})},
+    {Categorie_Di({"Corpo"}), Famiglie_Di({"arcano", "intrigo", "caccia"})},
+    {Categorie_Di({"Luoghi"}), Famiglie_Di({"guerra", "bottino", "soccorso", "arcano"})},
+    {Categorie_Di({"Cibi"}), Famiglie_Di({"intrigo", "soccorso"})},
+    {Categorie_Di({"Naturale"}), Famiglie_Di({"arcano", "caccia"})},
+}};
+
+// The goal families a main verb's object can be the means of; all for a person, a beast, an idea or
+// a verb without an object.
+Categorie Famiglie_Del_Mezzo(const Dato& verbo, const Dato& oggetto) {
+  if (!verbo.transitivo_dato) return tutte_le_famiglie;
+  const Categorie cosa = Categoria_Del_File(oggetto.nome_file_dato);
+  const auto* const riga =
+      std::find_if(mezzi.begin(), mezzi.end(), [cosa](const Mezzo& mezzo) { return mezzo.cosa == cosa; });
+  return riga != mezzi.end() ? riga->famiglie : tutte_le_famiglie;
+}
+
 bool E_Meta(std::string_view verbo) { return Contiene(verbo, "[meta]") || Contiene(verbo, "[meta:"); }
 
 // The purpose verb: a goal ("[meta]") other than the main verb whose "[sogg:…]" admits the subject's
 // file, whose "[chi:…]" one of the subject's roles, and whose families ("[meta:…]") share one with
-// those the main verb serves ("[fine:…]"); any goal that admits the subject when none shares one;
-// any verb that admits it when no goal does.
-void Verbo_Scopo(Contesto& contesto, int slot, bool soggetto_umano, const std::string& principale) {
+// those the main verb serves ("[fine:…]") and its object can be the means of (`mezzo`, when they
+// share any); any goal that admits the subject when none shares one; any verb that admits it when no
+// goal does.
+void Verbo_Scopo(Contesto& contesto, int slot, bool soggetto_umano, const std::string& principale, Categorie mezzo) {
   contesto[slot].nome_file_dato = verbi;
   const Categorie ruoli_soggetto = Ruoli_Di(contesto[slot_soggetto].valore_dato);
   const auto ammette_file = soggetto_umano ? Ammette_Umani : Ammette_Animali;
   const auto ammette = [ammette_file, ruoli_soggetto](std::string_view verbo) {
     return ammette_file(verbo) && Ruolo_Adatto(verbo, ruoli_soggetto) && Agisce(verbo);
   };
-  const Categorie serve = Categorie_Ammesse(principale, Lista::fine);
+  const Categorie fine = Categorie_Ammesse(principale, Lista::fine);
+  const Categorie serve = (fine & mezzo) != 0 ? static_cast<Categorie>(fine & mezzo) : fine;
   const auto affine = [ammette, serve](std::string_view verbo) {
     return E_Meta(verbo) && ammette(verbo) && (Categorie_Ammesse(verbo, Lista::meta) & serve) != 0;
   };
@@ -267,7 +295,7 @@ void Carica_Spunto_Avventura_Casuale(Stato& stato) {
 
   // Set up the purpose clause.
   stato[7].forma_dato = "Infinito";
-  Verbo_Scopo(contesto, 7, umano, verbo.valore_dato);
+  Verbo_Scopo(contesto, 7, umano, verbo.valore_dato, Famiglie_Del_Mezzo(verbo, stato[2]));
   const Dato& scopo = stato[7];
   Oggetto_Indeterminato(contesto, 8, 9, scopo, true, escluse);
   Aggettivo_Di(contesto, 9, 8, 7, false);

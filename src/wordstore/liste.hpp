@@ -11,6 +11,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <span>
 #include <string>
 #include <string_view>
@@ -29,6 +30,17 @@ inline constexpr Categorie categoria_astratto = 1U << 9U;  // "Astratto"
 inline constexpr std::array<std::string_view, 7> famiglie_mete = {"bottino",  "lotta",  "caccia", "guerra",
                                                                   "soccorso", "arcano", "intrigo"};
 inline constexpr Categorie tutte_le_famiglie = (1U << famiglie_mete.size()) - 1U;
+
+// The set of the goal families with these names; an unknown name stops the build.
+consteval Categorie Famiglie_Di(std::initializer_list<std::string_view> nomi) {
+  Categorie insieme = 0;
+  for (const auto nome : nomi) {
+    std::size_t i = 0;
+    while (famiglie_mete.at(i) != nome) ++i;
+    insieme |= static_cast<Categorie>(1U << i);
+  }
+  return insieme;
+}
 
 // The roles of people and beasts, one bit per index; kept in a `Categorie` like the categories.
 inline constexpr std::array<std::string_view, 9> ruoli = {"arcano", "sacro", "armi", "potere", "ombra",

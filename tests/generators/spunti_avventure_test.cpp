@@ -80,6 +80,7 @@ const prova::Regole regole = {
     {"cose_notevoli", [](const std::vector<std::string>& c) { Grezzo("CoseNotevoli", c); }},
     {"solo_participi", [](const std::vector<std::string>& c) { Grezzo("SoloParticipi", c); }},
     {"luoghi_aperti", [](const std::vector<std::string>& c) { Grezzo("LuoghiAperti", c); }},
+    {"mezzi", [](const std::vector<std::string>& c) { Grezzo("Mezzi", c); }},
 };
 
 RIGHE_DATI(SpuntiAvventure, TALEWICK_DATI, regole);
