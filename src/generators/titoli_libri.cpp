@@ -7,6 +7,7 @@
 #include "grammar/ordine.hpp"
 #include "wordstore/archivio.hpp"
 #include "wordstore/casuale.hpp"
+#include "wordstore/liste.hpp"
 #include "wordstore/sostantivi.hpp"
 #include "wordstore/tag.hpp"
 #include "wordstore/testo.hpp"
@@ -37,16 +38,24 @@ void Correlato(Contesto& contesto, int slot, std::string_view forma) {
 
 // Redraws the second person of a comparison among those of the first one's kind, tagged "[stirpe]",
 // "[mestiere]", "[dotto]", "[nemico]" or "[vittima]" («Profetesse e Indovini», «Re e Principesse»,
-// not «Profanatrici e Geomanti»), when the first carries such a tag and someone else does.
+// not «Profanatrici e Geomanti»), when the first carries such a tag and someone else does; else, and
+// for beasts, among those sharing one of its roles («Squali e Kraken», not «Squali e Aquile Reali»).
 void Stesso_Genere_Di_Persone(Contesto& contesto, int slot, const Dato& primo) {
-  if (!contesto[slot].nome_file_dato.ends_with("Umani")) return;
+  const std::string& file = contesto[slot].nome_file_dato;
+  if (!file.ends_with("Umani") && !file.ends_with("Animali")) return;
   for (const std::string_view tag : {"[stirpe]", "[mestiere]", "[dotto]", "[nemico]", "[vittima]"}) {
-    if (!Contiene(primo.valore_dato, tag)) continue;
+    if (!file.ends_with("Umani") || !Contiene(primo.valore_dato, tag)) continue;
     const auto compagno = [tag](std::string_view voce) {
       return Contiene(voce, tag) && Contiene(voce, marcatore_attore);
     };
     if (Carica_Filtrata(contesto, slot, "compagno " + std::string(tag), compagno, primo.valore_dato)) return;
   }
+  const Categorie ruoli = Ruoli_Di(primo.valore_dato);
+  if (ruoli == 0) return;
+  const auto compagno = [ruoli](std::string_view voce) {
+    return (Ruoli_Di(voce) & ruoli) != 0 && Contiene(voce, marcatore_attore);
+  };
+  Carica_Filtrata(contesto, slot, "compagno per ruoli " + std::to_string(ruoli), compagno, primo.valore_dato);
 }
 
 }  // namespace
