@@ -64,8 +64,8 @@ void Uno_Se_Governa(const Dato& nome, std::initializer_list<Dato*> concordati) {
 // the person or beast a verb tagged "[nemico]" or "[vittima]" acts on among those sharing the tag
 // («per sconfiggere un negromante», «per salvare un principe», not «delle avventuriere» or «un
 // assassino»), and for a verb with "[contro:…]" the one the action falls on among those also
-// holding one of its roles («per smascherare una spia», not «un gigante»). A person or a beast is never the subject
-// again («dei licantropi … per smascherare dei licantropi»).
+// holding one of its roles («per smascherare una spia», not «un gigante»). A person or a beast is
+// never the subject again («dei licantropi … per smascherare dei licantropi»).
 void Carica_Partner(Contesto& contesto, int slot, const Dato& verbo, bool posta_in_gioco, bool oggetto) {
   const std::string& file = contesto[slot].nome_file_dato;
   const bool essere = file.ends_with("Umani") || file.ends_with("Animali");
