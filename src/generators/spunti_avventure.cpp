@@ -220,16 +220,20 @@ Categorie Famiglie_Del_Mezzo(const Dato& verbo, const Dato& oggetto) {
 bool E_Meta(std::string_view verbo) { return Contiene(verbo, "[meta]") || Contiene(verbo, "[meta:"); }
 
 // The purpose verb: a goal ("[meta]") other than the main verb whose "[sogg:…]" admits the subject's
-// file, whose "[chi:…]" one of the subject's roles, and whose families ("[meta:…]") share one with
-// those the main verb serves ("[fine:…]") and its object can be the means of (`mezzo`, when they
-// share any); any goal that admits the subject when none shares one; any verb that admits it when no
-// goal does.
+// file, whose "[chi:…]" one of the subject's roles, which is no rescue for a subject tagged
+// "[nemico]", and whose families ("[meta:…]") share one with those the main verb serves ("[fine:…]")
+// and its object can be the means of (`mezzo`, when they share any); any goal that admits the
+// subject when none shares one; any verb that admits it when no goal does.
 void Verbo_Scopo(Contesto& contesto, int slot, bool soggetto_umano, const std::string& principale, Categorie mezzo) {
   contesto[slot].nome_file_dato = verbi;
-  const Categorie ruoli_soggetto = Ruoli_Di(contesto[slot_soggetto].valore_dato);
+  const std::string& soggetto_voce = contesto[slot_soggetto].valore_dato;
+  const Categorie ruoli_soggetto = Ruoli_Di(soggetto_voce);
+  // A foe rescues no one: «delle negromanti … per rapire delle eroine», not «per salvare».
+  const Categorie vietate = Contiene(soggetto_voce, marcatore_nemico) ? Famiglie_Di({"soccorso"}) : Categorie{0};
   const auto ammette_file = soggetto_umano ? Ammette_Umani : Ammette_Animali;
-  const auto ammette = [ammette_file, ruoli_soggetto](std::string_view verbo) {
-    return ammette_file(verbo) && Ruolo_Adatto(verbo, ruoli_soggetto) && Agisce(verbo);
+  const auto ammette = [ammette_file, ruoli_soggetto, vietate](std::string_view verbo) {
+    return ammette_file(verbo) && Ruolo_Adatto(verbo, ruoli_soggetto) && Agisce(verbo) &&
+           (Categorie_Ammesse(verbo, Lista::meta) & ~vietate) != 0;
   };
   const Categorie fine = Categorie_Ammesse(principale, Lista::fine);
   const Categorie serve = (fine & mezzo) != 0 ? static_cast<Categorie>(fine & mezzo) : fine;
@@ -237,8 +241,8 @@ void Verbo_Scopo(Contesto& contesto, int slot, bool soggetto_umano, const std::s
     return E_Meta(verbo) && ammette(verbo) && (Categorie_Ammesse(verbo, Lista::meta) & serve) != 0;
   };
   const auto meta = [ammette](std::string_view verbo) { return E_Meta(verbo) && ammette(verbo); };
-  const std::string soggetto =
-      (soggetto_umano ? "umana" : "animale") + (" con ruoli " + std::to_string(ruoli_soggetto));
+  const std::string soggetto = (soggetto_umano ? "umana" : "animale") +
+                               (" con ruoli " + std::to_string(ruoli_soggetto)) + (vietate != 0 ? " nemica" : "");
   const bool trovato =
       Carica_Filtrata(contesto, slot, "meta " + soggetto + " per " + std::to_string(serve), affine, principale) ||
       Carica_Filtrata(contesto, slot, "meta " + soggetto, meta, principale) ||

@@ -81,6 +81,7 @@ const prova::Regole regole = {
     {"solo_participi", [](const std::vector<std::string>& c) { Grezzo("SoloParticipi", c); }},
     {"luoghi_aperti", [](const std::vector<std::string>& c) { Grezzo("LuoghiAperti", c); }},
     {"mezzi", [](const std::vector<std::string>& c) { Grezzo("Mezzi", c); }},
+    {"nemici_senza_soccorso", [](const std::vector<std::string>& c) { Grezzo("NemiciSenzaSoccorso", c); }},
 };
 
 RIGHE_DATI(SpuntiAvventure, TALEWICK_DATI, regole);
