@@ -193,8 +193,8 @@ inline std::string Notevole_Fuori_Posto(std::string_view voce) {
          " «[notevole]» non ha effetto: conta solo nei nomi di MasOggetti.txt, FemOggetti.txt, MasArmi.txt, "
          "FemArmi.txt, MasCorpo.txt, FemCorpo.txt, MasLuoghi.txt e FemLuoghi.txt";
 }
-inline std::string Participio_Fuori_Posto(std::string_view voce) {
-  return "in " + C(voce) + " «[participio]» non ha effetto: conta solo nei verbi di VerbiPassatoProssimo.txt";
+inline std::string Solo_Nei_Verbi(std::string_view voce, std::string_view tag) {
+  return "in " + C(voce) + " " + C(tag) + " non ha effetto: conta solo nei verbi di VerbiPassatoProssimo.txt";
 }
 inline std::string Participio_Senza_Participio(std::string_view voce) {
   return C(voce) +
@@ -229,9 +229,6 @@ inline std::string Membri_Fuori_Posto(std::string_view voce, std::string_view ta
 }
 inline std::string Opera_Fuori_Posto(std::string_view voce) {
   return "in " + C(voce) + " «[opera]» non ha effetto: conta solo negli aggettivi di Aggettivi.txt";
-}
-inline std::string Aperto_Fuori_Posto(std::string_view voce) {
-  return "in " + C(voce) + " «[aperto]» non ha effetto: conta solo nei verbi di VerbiPassatoProssimo.txt";
 }
 inline std::string Aperto_E_Costruito(std::string_view voce) {
   return "in " + C(voce) + " «[aperto]» e «[costruito]» insieme: conta solo «[costruito]»; tienine uno";

@@ -190,12 +190,11 @@ void Controllore::Controlla_Tag_Di_Uso(const std::string& voce, int riga, const 
     if (Contiene(voce, tag) && !descrizione.umani) Avviso(riga, m::Membri_Fuori_Posto(voce, tag));
   }
   if (Contiene(voce, marcatore_opera) && descrizione.tipo != Tipo::aggettivo) Avviso(riga, m::Opera_Fuori_Posto(voce));
-  if (Contiene(voce, marcatore_participio)) {
-    if (descrizione.tipo != Tipo::verbo) {
-      Avviso(riga, m::Participio_Fuori_Posto(voce));
-    } else if (!Participio_Aggettivo(voce)) {
-      Avviso(riga, m::Participio_Senza_Participio(voce));
-    }
+  for (const std::string_view tag : {marcatore_participio, marcatore_aperto}) {
+    if (Contiene(voce, tag) && descrizione.tipo != Tipo::verbo) Avviso(riga, m::Solo_Nei_Verbi(voce, tag));
+  }
+  if (descrizione.tipo == Tipo::verbo && Contiene(voce, marcatore_participio) && !Participio_Aggettivo(voce)) {
+    Avviso(riga, m::Participio_Senza_Participio(voce));
   }
   if (Contiene(voce, marcatore_spunto) && descrizione.tipo != Tipo::aggettivo) {
     Avviso(riga, m::Spunto_Fuori_Posto(voce));
@@ -213,12 +212,8 @@ void Controllore::Controlla_Tag_Di_Uso(const std::string& voce, int riga, const 
       Avviso(riga, m::Bersaglio_Fuori_Posto(voce, tag));
     }
   }
-  if (Contiene(voce, marcatore_aperto)) {
-    if (descrizione.tipo != Tipo::verbo) {
-      Avviso(riga, m::Aperto_Fuori_Posto(voce));
-    } else if (Contiene(voce, marcatore_costruito)) {
-      Avviso(riga, m::Aperto_E_Costruito(voce));
-    }
+  if (descrizione.tipo == Tipo::verbo && Contiene(voce, marcatore_aperto) && Contiene(voce, marcatore_costruito)) {
+    Avviso(riga, m::Aperto_E_Costruito(voce));
   }
   if (Contiene(voce, marcatore_costruito) && !descrizione.luoghi && descrizione.tipo != Tipo::verbo) {
     Avviso(riga, m::Costruito_Fuori_Posto(voce));

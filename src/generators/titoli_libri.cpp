@@ -42,9 +42,10 @@ void Correlato(Contesto& contesto, int slot, std::string_view forma) {
 // for beasts, among those sharing one of its roles («Squali e Kraken», not «Squali e Aquile Reali»).
 void Stesso_Genere_Di_Persone(Contesto& contesto, int slot, const Dato& primo) {
   const std::string& file = contesto[slot].nome_file_dato;
-  if (!file.ends_with("Umani") && !file.ends_with("Animali")) return;
+  const bool persone = file.ends_with("Umani");
+  if (!persone && !file.ends_with("Animali")) return;
   for (const std::string_view tag : {"[stirpe]", "[mestiere]", "[dotto]", "[nemico]", "[vittima]"}) {
-    if (!file.ends_with("Umani") || !Contiene(primo.valore_dato, tag)) continue;
+    if (!persone || !Contiene(primo.valore_dato, tag)) continue;
     const auto compagno = [tag](std::string_view voce) {
       return Contiene(voce, tag) && Contiene(voce, marcatore_attore);
     };

@@ -31,22 +31,27 @@ inline constexpr std::array<std::string_view, 7> famiglie_mete = {"bottino",  "l
                                                                   "soccorso", "arcano", "intrigo"};
 inline constexpr Categorie tutte_le_famiglie = (1U << famiglie_mete.size()) - 1U;
 
-// The set of the goal families with these names; an unknown name stops the build.
-consteval Categorie Famiglie_Di(std::initializer_list<std::string_view> nomi) {
-  Categorie insieme = 0;
-  for (const auto nome : nomi) {
-    std::size_t i = 0;
-    while (famiglie_mete.at(i) != nome) ++i;
-    insieme |= static_cast<Categorie>(1U << i);
-  }
-  return insieme;
-}
-
 // The roles of people and beasts, one bit per index; kept in a `Categorie` like the categories.
 inline constexpr std::array<std::string_view, 9> ruoli = {"arcano", "sacro", "armi", "potere", "ombra",
                                                           "selva",  "mare",  "arte", "sapere"};
 inline constexpr Categorie tutti_i_ruoli = (1U << ruoli.size()) - 1U;
-inline constexpr Categorie ruolo_potere = 1U << 3U;  // "potere" in `ruoli`
+
+// The set of the codes of `codici` with these names, a bit per index; an unknown name stops the build.
+template <std::size_t N>
+consteval Categorie Insieme_Di(const std::array<std::string_view, N>& codici,
+                               std::initializer_list<std::string_view> nomi) {
+  Categorie insieme = 0;
+  for (const auto nome : nomi) {
+    std::size_t i = 0;
+    while (codici.at(i) != nome) ++i;
+    insieme |= static_cast<Categorie>(1U << i);
+  }
+  return insieme;
+}
+consteval Categorie Famiglie_Di(std::initializer_list<std::string_view> nomi) {
+  return Insieme_Di(famiglie_mete, nomi);
+}
+inline constexpr Categorie ruolo_potere = Insieme_Di(ruoli, {"potere"});
 
 enum class Lista { oggetto, complemento, soggetto, qualificato, meta, fine, ruolo, chi, contro };
 
