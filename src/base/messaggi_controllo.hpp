@@ -233,15 +233,14 @@ inline std::string Opera_Fuori_Posto(std::string_view voce) {
 inline std::string Aperto_E_Costruito(std::string_view voce) {
   return "in " + C(voce) + " «[aperto]» e «[costruito]» insieme: conta solo «[costruito]»; tienine uno";
 }
-inline std::string Costruito_Fuori_Posto(std::string_view voce) {
-  return "in " + C(voce) +
-         " «[costruito]» non ha effetto: conta solo nei nomi di MasLuoghi.txt e FemLuoghi.txt e nei verbi di "
+inline std::string Luogo_Fuori_Posto(std::string_view voce, std::string_view tag) {
+  return "in " + C(voce) + " " + C(tag) +
+         " non ha effetto: conta solo nei nomi di MasLuoghi.txt e FemLuoghi.txt e nei verbi di "
          "VerbiPassatoProssimo.txt";
 }
-inline std::string Costruito_Senza_Luoghi(std::string_view voce) {
-  return "in " + C(voce) +
-         " «[costruito]» non ha effetto: il verbo ha un oggetto e né «[ogg:…]» né «[compl:…]» comprende i luoghi "
-         "(«lu»)";
+inline std::string Luogo_Senza_Luoghi(std::string_view voce, std::string_view tag) {
+  return "in " + C(voce) + " " + C(tag) +
+         " non ha effetto: il verbo ha un oggetto e né «[ogg:…]» né «[compl:…]» comprende i luoghi («lu»)";
 }
 inline std::string Fine_Senza_Scopo(std::string_view voce) {
   return "in " + C(voce) + " «[fine:…]» non ha effetto: il verbo non ha «[scopo]», e dopo di lui non viene uno scopo";

@@ -190,7 +190,7 @@ void Controllore::Controlla_Tag_Di_Uso(const std::string& voce, int riga, const 
     if (Contiene(voce, tag) && !descrizione.umani) Avviso(riga, m::Membri_Fuori_Posto(voce, tag));
   }
   if (Contiene(voce, marcatore_opera) && descrizione.tipo != Tipo::aggettivo) Avviso(riga, m::Opera_Fuori_Posto(voce));
-  for (const std::string_view tag : {marcatore_participio, marcatore_aperto}) {
+  for (const std::string_view tag : {marcatore_participio, marcatore_aperto, marcatore_alleato}) {
     if (Contiene(voce, tag) && descrizione.tipo != Tipo::verbo) Avviso(riga, m::Solo_Nei_Verbi(voce, tag));
   }
   if (descrizione.tipo == Tipo::verbo && Contiene(voce, marcatore_participio) && !Participio_Aggettivo(voce)) {
@@ -215,8 +215,10 @@ void Controllore::Controlla_Tag_Di_Uso(const std::string& voce, int riga, const 
   if (descrizione.tipo == Tipo::verbo && Contiene(voce, marcatore_aperto) && Contiene(voce, marcatore_costruito)) {
     Avviso(riga, m::Aperto_E_Costruito(voce));
   }
-  if (Contiene(voce, marcatore_costruito) && !descrizione.luoghi && descrizione.tipo != Tipo::verbo) {
-    Avviso(riga, m::Costruito_Fuori_Posto(voce));
+  for (const std::string_view tag : {marcatore_costruito, marcatore_fortezza}) {
+    if (Contiene(voce, tag) && !descrizione.luoghi && descrizione.tipo != Tipo::verbo) {
+      Avviso(riga, m::Luogo_Fuori_Posto(voce, tag));
+    }
   }
   if (descrizione.tipo == Tipo::verbo) {
     const auto ha = [&](Lista lista) {
@@ -224,10 +226,10 @@ void Controllore::Controlla_Tag_Di_Uso(const std::string& voce, int riga, const 
     };
     const auto luoghi = Categorie_Di({"Luoghi"});
     const bool con_complemento = Contiene(voce, "[spec]") || Contiene(voce, "[term]");
-    if (Contiene(voce, marcatore_costruito) && E_Transitivo(voce) &&
-        (Categorie_Ammesse(voce, Lista::oggetto) & luoghi) == 0 &&
-        (!con_complemento || (Categorie_Ammesse(voce, Lista::complemento) & luoghi) == 0)) {
-      Avviso(riga, m::Costruito_Senza_Luoghi(voce));
+    const bool senza_luoghi = E_Transitivo(voce) && (Categorie_Ammesse(voce, Lista::oggetto) & luoghi) == 0 &&
+                              (!con_complemento || (Categorie_Ammesse(voce, Lista::complemento) & luoghi) == 0);
+    for (const std::string_view tag : {marcatore_costruito, marcatore_fortezza}) {
+      if (senza_luoghi && Contiene(voce, tag)) Avviso(riga, m::Luogo_Senza_Luoghi(voce, tag));
     }
     if (E_Transitivo(voce) && !ha(Lista::oggetto)) Avviso(riga, m::Transitivo_Senza_Oggetto(voce));
     if ((Contiene(voce, "[spec]") || Contiene(voce, "[term]")) && !ha(Lista::complemento)) {

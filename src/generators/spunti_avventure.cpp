@@ -20,9 +20,11 @@ namespace {
 constexpr int slot_soggetto = 0;
 constexpr auto esseri = static_cast<Categorie>(categoria_umani | categoria_animali);
 
-// A verb tagged "[costruito]" acts only on places made by people («ha espugnato un castello»), one
-// tagged "[aperto]" only in the wild («ha vagato nella brughiera»).
+// A verb tagged "[fortezza]" acts only on strongholds («ha espugnato una rocca»), one tagged
+// "[costruito]" on places made by people («ha svaligiato una cripta»), one tagged "[aperto]" only in
+// the wild («ha vagato nella brughiera»).
 Luogo Luogo_Del_Verbo(const Dato& verbo) {
+  if (Contiene(verbo.valore_dato, marcatore_fortezza)) return Luogo::fortezza;
   if (Contiene(verbo.valore_dato, marcatore_costruito)) return Luogo::costruito;
   return Contiene(verbo.valore_dato, marcatore_aperto) ? Luogo::selvaggio : Luogo::qualsiasi;
 }
@@ -46,10 +48,14 @@ bool Carica_Per_Ruolo(Contesto& contesto, int slot, const Dato& verbo, const std
 // Draws the number of a noun: 1 gives the plural, 2 the singular.
 std::string_view Numero_Spunto(Casuale& casuale) { return casuale.Estrai(2) == 1 ? plurale : singolare; }
 
-// Turns a plural noun that rules to the singular, with the words that agree with it: one alone holds
-// a throne («un re ha bandito», «per vendicare un'imperatrice», not «dei re», «delle imperatrici»).
-void Uno_Se_Governa(const Dato& nome, std::initializer_list<Dato*> concordati) {
-  if ((Ruoli_Di(nome.valore_dato) & ruolo_potere) == 0) return;
+// Turns a plural noun that stands alone to the singular, with the words that agree with it: one
+// alone holds a throne («un re ha bandito», «per vendicare un'imperatrice», not «dei re», «delle
+// imperatrici»), and a thing or a place at stake is one («per espugnare una rocca», «per trafugare
+// un calice di un re», not «delle rocche», «dei calici»).
+void Uno_Solo(const Dato& nome, bool posta_in_gioco, std::initializer_list<Dato*> concordati) {
+  const std::string& file = nome.nome_file_dato;
+  const bool cosa = posta_in_gioco && !file.ends_with("Umani") && !file.ends_with("Animali");
+  if (!cosa && (Ruoli_Di(nome.valore_dato) & ruolo_potere) == 0) return;
   for (Dato* dato : concordati) {
     std::string& forma = dato->forma_dato;
     const auto pos = forma.find(plurale);
@@ -123,7 +129,7 @@ void Oggetto_Indeterminato(Contesto& contesto, int slot, int slot_aggettivo, con
   aggettivo.forma_dato += numero;
   Carica_Categoria_Sostantivo(contesto, slot, Categorie_Del_Verbo(verbo, Lista::oggetto, escluse));
   Carica_Partner(contesto, slot, verbo, posta_in_gioco, true);
-  Uno_Se_Governa(dato, {&dato, &aggettivo});
+  Uno_Solo(dato, posta_in_gioco, {&dato, &aggettivo});
 }
 
 // Likewise for a complement (categories from "[compl:…]"), whose article the verb's tags decide:
@@ -140,7 +146,7 @@ void Complemento(Contesto& contesto, int slot, int slot_aggettivo, const Dato& v
   aggettivo.forma_dato += numero;
   Carica_Categoria_Sostantivo(contesto, slot, Categorie_Del_Verbo(verbo, Lista::complemento, escluse));
   Carica_Partner(contesto, slot, verbo, posta_in_gioco, false);
-  Uno_Se_Governa(dato, {&dato, &aggettivo});
+  Uno_Solo(dato, posta_in_gioco, {&dato, &aggettivo});
   if (verbo.ha_spec_dato) {
     dato.forma_dato += "IndetDi";
   } else if (verbo.ha_term_dato) {
@@ -207,10 +213,40 @@ constexpr std::array<Mezzo, 6> mezzi = {{
     {Categorie_Di({"Naturale"}), Famiglie_Di({"arcano", "caccia"})},
 }};
 
-// The goal families a main verb's object can be the means of; all for a person, a beast, an idea or
-// a verb without an object.
+// What an ally of each role is sent to do: a soldier to fight, war, hunt or rescue; a thief to
+// intrigue or loot («ha assoldato dei mercenari per espugnare una rocca», «ha istruito una spia per
+// smascherare un traditore», not «una spia per sconfiggere dei lupi»).
+struct Servizio {
+  Categorie ruolo;
+  Categorie famiglie;
+};
+constexpr std::array<Servizio, ruoli.size()> servizi = {{
+    {Insieme_Di(ruoli, {"arcano"}), Famiglie_Di({"arcano", "intrigo"})},
+    {Insieme_Di(ruoli, {"sacro"}), Famiglie_Di({"arcano", "soccorso"})},
+    {Insieme_Di(ruoli, {"armi"}), Famiglie_Di({"lotta", "guerra", "caccia", "soccorso"})},
+    {Insieme_Di(ruoli, {"potere"}), Famiglie_Di({"guerra", "intrigo"})},
+    {Insieme_Di(ruoli, {"ombra"}), Famiglie_Di({"intrigo", "bottino"})},
+    {Insieme_Di(ruoli, {"selva"}), Famiglie_Di({"caccia", "soccorso"})},
+    {Insieme_Di(ruoli, {"mare"}), Famiglie_Di({"bottino", "guerra"})},
+    {Insieme_Di(ruoli, {"arte"}), Famiglie_Di({"intrigo", "soccorso"})},
+    {Insieme_Di(ruoli, {"sapere"}), Famiglie_Di({"arcano", "bottino"})},
+}};
+
+// Whether the verb's object carries out the purpose: one hired, sent, tamed or raised.
+bool Ha_Alleato(const Dato& verbo) { return Contiene(verbo.valore_dato, marcatore_alleato); }
+
+// The goal families a main verb's object can be the means of: for a thing by its kind, for an ally
+// by its roles; all for another person or beast, an idea or a verb without an object.
 Categorie Famiglie_Del_Mezzo(const Dato& verbo, const Dato& oggetto) {
   if (!verbo.transitivo_dato) return tutte_le_famiglie;
+  if (Ha_Alleato(verbo)) {
+    const Categorie ruoli_alleato = Ruoli_Di(oggetto.valore_dato);
+    Categorie famiglie = 0;
+    for (const Servizio& servizio : servizi) {
+      if ((servizio.ruolo & ruoli_alleato) != 0) famiglie |= servizio.famiglie;
+    }
+    return famiglie != 0 ? famiglie : tutte_le_famiglie;
+  }
   const Categorie cosa = Categoria_Del_File(oggetto.nome_file_dato);
   const auto* const riga =
       std::find_if(mezzi.begin(), mezzi.end(), [cosa](const Mezzo& mezzo) { return mezzo.cosa == cosa; });
@@ -220,14 +256,16 @@ Categorie Famiglie_Del_Mezzo(const Dato& verbo, const Dato& oggetto) {
 bool E_Meta(std::string_view verbo) { return Contiene(verbo, "[meta]") || Contiene(verbo, "[meta:"); }
 
 // The purpose verb: a goal ("[meta]") other than the main verb whose "[sogg:…]" admits the subject's
-// file, whose "[chi:…]" one of the subject's roles, which is no rescue for a subject tagged
-// "[nemico]", and whose families ("[meta:…]") share one with those the main verb serves ("[fine:…]")
-// and its object can be the means of (`mezzo`, when they share any); any goal that admits the
-// subject when none shares one; any verb that admits it when no goal does.
-void Verbo_Scopo(Contesto& contesto, int slot, bool soggetto_umano, const std::string& principale, Categorie mezzo) {
+// file, whose "[chi:…]" one of the roles of the subject or of its ally (`ruoli_alleato`), which is
+// no rescue for a subject tagged "[nemico]", and whose families ("[meta:…]") share one with those
+// the main verb's object can be the means of (`mezzo`) and, when any is among them, the main verb
+// serves ("[fine:…]"); any goal that admits the subject when none shares one; any verb that admits
+// it when no goal does.
+void Verbo_Scopo(Contesto& contesto, int slot, bool soggetto_umano, const std::string& principale, Categorie mezzo,
+                 Categorie ruoli_alleato) {
   contesto[slot].nome_file_dato = verbi;
   const std::string& soggetto_voce = contesto[slot_soggetto].valore_dato;
-  const Categorie ruoli_soggetto = Ruoli_Di(soggetto_voce);
+  const auto ruoli_soggetto = static_cast<Categorie>(Ruoli_Di(soggetto_voce) | ruoli_alleato);
   // A foe rescues no one: «delle negromanti … per rapire delle eroine», not «per salvare».
   const Categorie vietate = Contiene(soggetto_voce, marcatore_nemico) ? Famiglie_Di({"soccorso"}) : Categorie{0};
   const auto ammette_file = soggetto_umano ? Ammette_Umani : Ammette_Animali;
@@ -236,7 +274,8 @@ void Verbo_Scopo(Contesto& contesto, int slot, bool soggetto_umano, const std::s
            (Categorie_Ammesse(verbo, Lista::meta) & ~vietate) != 0;
   };
   const Categorie fine = Categorie_Ammesse(principale, Lista::fine);
-  const Categorie serve = (fine & mezzo) != 0 ? static_cast<Categorie>(fine & mezzo) : fine;
+  // The means outweighs the verb: a keep cleared serves a war, not a fight with giants.
+  const Categorie serve = (fine & mezzo) != 0 ? static_cast<Categorie>(fine & mezzo) : mezzo;
   const auto affine = [ammette, serve](std::string_view verbo) {
     return E_Meta(verbo) && ammette(verbo) && (Categorie_Ammesse(verbo, Lista::meta) & serve) != 0;
   };
@@ -285,7 +324,7 @@ void Carica_Spunto_Avventura_Casuale(Stato& stato) {
   Componi(stato[1].forma_dato, {"Verbi", numero_0, genere_0});
   stato[3].forma_dato += numero_0;
   Carica_Soggetto(contesto, verbo);
-  Uno_Se_Governa(stato[0], {&stato[0], &stato[1], &stato[3]});
+  Uno_Solo(stato[0], false, {&stato[0], &stato[1], &stato[3]});
 
   // A beast's prey or victim is notable, and a person or a thing when the verb allows: beasts
   // preying on beasts tell no story.
@@ -299,7 +338,8 @@ void Carica_Spunto_Avventura_Casuale(Stato& stato) {
 
   // Set up the purpose clause.
   stato[7].forma_dato = "Infinito";
-  Verbo_Scopo(contesto, 7, umano, verbo.valore_dato, Famiglie_Del_Mezzo(verbo, stato[2]));
+  const Categorie ruoli_alleato = Ha_Alleato(verbo) ? Ruoli_Di(stato[2].valore_dato) : Categorie{0};
+  Verbo_Scopo(contesto, 7, umano, verbo.valore_dato, Famiglie_Del_Mezzo(verbo, stato[2]), ruoli_alleato);
   const Dato& scopo = stato[7];
   Oggetto_Indeterminato(contesto, 8, 9, scopo, true, escluse);
   Aggettivo_Di(contesto, 9, 8, 7, false);

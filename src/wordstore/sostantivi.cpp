@@ -106,6 +106,11 @@ void Carica_Notevole(Contesto& contesto, int valore_posizione_dato, Luogo luogo)
   const bool selvaggio = luogo == Luogo::selvaggio;
   if (file.ends_with("Animali") || file.ends_with("Umani")) {
     Carica_Marcata(contesto, valore_posizione_dato, marcatore_attore);
+  } else if (file.ends_with("Luoghi") && luogo == Luogo::fortezza) {
+    const auto fortezza = [](std::string_view voce) { return Contiene(voce, marcatore_fortezza); };
+    if (!Carica_Filtrata(contesto, valore_posizione_dato, "fortezza", fortezza)) {
+      Carica_Notevole(contesto, valore_posizione_dato, Luogo::costruito);
+    }
   } else if (file.ends_with("Luoghi") && luogo != Luogo::qualsiasi) {
     const auto del_tipo = [selvaggio](std::string_view voce) {
       return Contiene(voce, marcatore_costruito) != selvaggio;

@@ -53,6 +53,9 @@ inline constexpr std::string_view marcatore_costruito = "[costruito]";
 // The tag of a verb whose places are wild ones, without "[costruito]": «ha vagato nella brughiera»,
 // not «nell'armeria».
 inline constexpr std::string_view marcatore_aperto = "[aperto]";
+// The tag of a place an army besieges, storms or holds (a castle, a walled city), and of a verb
+// whose places must be such: «per espugnare una rocca», not «una locanda» or «un labirinto».
+inline constexpr std::string_view marcatore_fortezza = "[fortezza]";
 // The tag of the people and beasts who can drive a story.
 inline constexpr std::string_view marcatore_attore = "[attore]";
 // The tag of the objects, weapons, body parts and places worth a story: a sign, an emblem, a
@@ -78,14 +81,17 @@ inline constexpr std::string_view marcatore_vittima = "[vittima]";
 // The tag of the verbs that only lend their participle to names and never act in a hook: «la Spada
 // Restaurata», not «un alchimista ha restaurato una spada».
 inline constexpr std::string_view marcatore_participio = "[participio]";
+// The tag of a verb whose object, one hired, sent, tamed or raised, carries out the purpose.
+inline constexpr std::string_view marcatore_alleato = "[alleato]";
 // The tags a verb shares with the people and beasts its object must be.
 inline constexpr std::array<std::string_view, 2> marcatori_bersaglio = {marcatore_nemico, marcatore_vittima};
 
 // Appends a category to `nome_file_dato` ("Mas" or "Fem"), weighted by the current entry counts,
 // among the `ammesse` categories only (walked in the same order).
 void Carica_Categoria_Sostantivo(Contesto& contesto, int valore_posizione_dato, Categorie ammesse = tutte_le_categorie);
-// Which places a draw admits: any, those made by people ("[costruito]") or the wild ones (without it).
-enum class Luogo : std::uint8_t { qualsiasi, costruito, selvaggio };
+// Which places a draw admits: any, those made by people ("[costruito]"), the wild ones (without it)
+// or the strongholds ("[fortezza]").
+enum class Luogo : std::uint8_t { qualsiasi, costruito, selvaggio, fortezza };
 
 // Draws a "Dove" phrase (marker "No") or a singular place noun with "in" ("su" for one tagged "[su]");
 // the noun among the notable places of the `luogo` kind, as Carica_Notevole.
@@ -98,7 +104,8 @@ void Scegli_In_o_Su(Dato& dato);
 void Carica_Categoria_SulNel(Contesto& contesto, int valore_posizione_dato, Categorie ammesse = tutte_le_categorie);
 // Draws the slot's noun; a person or a beast among those tagged "[attore]", an object, a weapon, a
 // body part or a place among those tagged "[notevole]", when there are any; a place of the `luogo`
-// kind only, among all of that kind when none is notable (any place when none is of that kind).
+// kind only, among all of that kind when none is notable (any place when none is of that kind; a
+// built one when no place is a stronghold).
 void Carica_Notevole(Contesto& contesto, int valore_posizione_dato, Luogo luogo = Luogo::qualsiasi);
 // Draws the slot's noun for a sign or an emblem: among the entries tagged "[insegna]" when the file
 // has some, else as Carica_Notevole.

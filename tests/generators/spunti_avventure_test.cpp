@@ -80,6 +80,8 @@ const prova::Regole regole = {
     {"cose_notevoli", [](const std::vector<std::string>& c) { Grezzo("CoseNotevoli", c); }},
     {"solo_participi", [](const std::vector<std::string>& c) { Grezzo("SoloParticipi", c); }},
     {"luoghi_aperti", [](const std::vector<std::string>& c) { Grezzo("LuoghiAperti", c); }},
+    {"fortezze", [](const std::vector<std::string>& c) { Grezzo("Fortezze", c); }},
+    {"alleati", [](const std::vector<std::string>& c) { Grezzo("Alleati", c); }},
     {"mezzi", [](const std::vector<std::string>& c) { Grezzo("Mezzi", c); }},
     {"nemici_senza_soccorso", [](const std::vector<std::string>& c) { Grezzo("NemiciSenzaSoccorso", c); }},
 };
