@@ -48,6 +48,10 @@ bool Carica_Per_Ruolo(Contesto& contesto, int slot, const Dato& verbo, const std
 // Draws the number of a noun: 1 gives the plural, 2 the singular.
 std::string_view Numero_Spunto(Casuale& casuale) { return casuale.Estrai(2) == 1 ? plurale : singolare; }
 
+// Whether the verb falls on many: its object, or its subject when it has none («ha sgominato dei
+// briganti», «sono insorti», not «ha sgominato uno stregone»).
+bool Su_Molti(const Dato& verbo) { return Contiene(verbo.valore_dato, marcatore_folla); }
+
 // Turns a plural noun that stands alone to the singular, with the words that agree with it: one
 // alone holds a throne («un re ha bandito», «per vendicare un'imperatrice», not «dei re», «delle
 // imperatrici»), and a thing or a place at stake is one («per espugnare una rocca», «per trafugare
@@ -124,12 +128,13 @@ void Oggetto_Indeterminato(Contesto& contesto, int slot, int slot_aggettivo, con
   Dato& dato = contesto[slot];
   Dato& aggettivo = contesto[slot_aggettivo];
   Componi(aggettivo.forma_dato, {"Agg", Genere(dato)});
+  const bool molti = Su_Molti(verbo);
   const auto numero = Numero_Spunto(contesto.casuale);
-  Accoda(dato.forma_dato, {numero, "Indet"});
-  aggettivo.forma_dato += numero;
+  Accoda(dato.forma_dato, {molti ? plurale : numero, "Indet"});
+  aggettivo.forma_dato += molti ? plurale : numero;
   Carica_Categoria_Sostantivo(contesto, slot, Categorie_Del_Verbo(verbo, Lista::oggetto, escluse));
   Carica_Partner(contesto, slot, verbo, posta_in_gioco, true);
-  Uno_Solo(dato, posta_in_gioco, {&dato, &aggettivo});
+  if (!molti) Uno_Solo(dato, posta_in_gioco, {&dato, &aggettivo});
 }
 
 // Likewise for a complement (categories from "[compl:…]"), whose article the verb's tags decide:
@@ -319,12 +324,14 @@ void Carica_Spunto_Avventura_Casuale(Stato& stato) {
   const bool animali_ammessi = Ammette_Animali(verbo.valore_dato);
   const bool umano = umani_ammessi && (!animali_ammessi || casuale.Estrai(2) == 1);
   stato[0].nome_file_dato += umano ? "Umani" : "Animali";
-  const auto numero_0 = Numero_Spunto(casuale);
+  const bool folla = Su_Molti(verbo) && !verbo.transitivo_dato;
+  const auto estratto = Numero_Spunto(casuale);
+  const auto numero_0 = folla ? plurale : estratto;
   Accoda(stato[0].forma_dato, {numero_0, "Indet"});
   Componi(stato[1].forma_dato, {"Verbi", numero_0, genere_0});
   stato[3].forma_dato += numero_0;
   Carica_Soggetto(contesto, verbo);
-  Uno_Solo(stato[0], false, {&stato[0], &stato[1], &stato[3]});
+  if (!folla) Uno_Solo(stato[0], false, {&stato[0], &stato[1], &stato[3]});
 
   // A beast's prey or victim is notable, and a person or a thing when the verb allows: beasts
   // preying on beasts tell no story.
@@ -352,10 +359,15 @@ void Carica_Spunto_Avventura_Casuale(Stato& stato) {
                                                                                 : "luogo: nome con «in»";
   // Write every piece the sentence uses in lower case; it gets its capital at the end.
   const bool complemento_principale = verbo.ha_spec_dato || verbo.ha_term_dato;
+  // A deed without a purpose says where it happened, unless it falls on a place: «hanno murato una
+  // prigioniera nella cripta», not «hanno espugnato una rocca nel bosco».
+  const bool luogo_dopo_oggetto = verbo.transitivo_dato && !complemento_principale && !verbo.ha_scopo_dato &&
+                                  !stato[2].nome_file_dato.ends_with("Luoghi");
   std::array<bool, 14> usati{};
   usati[0] = usati[1] = usati[3] = true;
   if (verbo.transitivo_dato) {
     usati[2] = usati[4] = true;
+    usati[6] = luogo_dopo_oggetto;
   } else {
     usati[6] = true;
   }
@@ -383,10 +395,11 @@ void Carica_Spunto_Avventura_Casuale(Stato& stato) {
   };
   constexpr int senza_aggettivo = -1;
   Componi(spunto, {nome(0, 3), " ", s(1)});
-  // The place is written once: after an intransitive verb, or between commas after the
-  // complement of a transitive one.
+  // The place is written once: after an intransitive verb, after the object of a transitive one
+  // with neither complement nor purpose, or between commas after the complement of a transitive one.
   if (verbo.transitivo_dato) {
     Accoda(spunto, {" ", nome(2, 4)});
+    if (luogo_dopo_oggetto) Accoda(spunto, {" ", s(6)});
   } else {
     Accoda(spunto, {" ", s(6)});
   }

@@ -83,6 +83,8 @@ inline constexpr std::string_view marcatore_vittima = "[vittima]";
 inline constexpr std::string_view marcatore_participio = "[participio]";
 // The tag of a verb whose object, one hired, sent, tamed or raised, carries out the purpose.
 inline constexpr std::string_view marcatore_alleato = "[alleato]";
+// The tag of a verb that falls on many: its object, or its subject when it has none, is plural.
+inline constexpr std::string_view marcatore_folla = "[folla]";
 // The tags a verb shares with the people and beasts its object must be.
 inline constexpr std::array<std::string_view, 2> marcatori_bersaglio = {marcatore_nemico, marcatore_vittima};
 

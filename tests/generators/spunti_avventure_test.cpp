@@ -82,6 +82,7 @@ const prova::Regole regole = {
     {"luoghi_aperti", [](const std::vector<std::string>& c) { Grezzo("LuoghiAperti", c); }},
     {"fortezze", [](const std::vector<std::string>& c) { Grezzo("Fortezze", c); }},
     {"alleati", [](const std::vector<std::string>& c) { Grezzo("Alleati", c); }},
+    {"folle", [](const std::vector<std::string>& c) { Grezzo("Folle", c); }},
     {"mezzi", [](const std::vector<std::string>& c) { Grezzo("Mezzi", c); }},
     {"nemici_senza_soccorso", [](const std::vector<std::string>& c) { Grezzo("NemiciSenzaSoccorso", c); }},
 };
