@@ -54,11 +54,12 @@ bool Su_Molti(const Dato& verbo) { return Contiene(verbo.valore_dato, marcatore_
 
 // Turns a plural noun that stands alone to the singular, with the words that agree with it: one
 // alone holds a throne («un re ha bandito», «per vendicare un'imperatrice», not «dei re», «delle
-// imperatrici»), and a thing or a place at stake is one («per espugnare una rocca», «per trafugare
-// un calice di un re», not «delle rocche», «dei calici»).
+// imperatrici»), a place is one («ha espugnato una rocca», not «delle guglie») and so is a thing at
+// stake («per trafugare un calice di un re», not «dei calici»).
 void Uno_Solo(const Dato& nome, bool posta_in_gioco, std::initializer_list<Dato*> concordati) {
   const std::string& file = nome.nome_file_dato;
-  const bool cosa = posta_in_gioco && !file.ends_with("Umani") && !file.ends_with("Animali");
+  const bool cosa =
+      file.ends_with("Luoghi") || (posta_in_gioco && !file.ends_with("Umani") && !file.ends_with("Animali"));
   if (!cosa && (Ruoli_Di(nome.valore_dato) & ruolo_potere) == 0) return;
   for (Dato* dato : concordati) {
     std::string& forma = dato->forma_dato;
@@ -204,7 +205,9 @@ void Carica_Soggetto(Contesto& contesto, const Dato& verbo) {
 
 // What a thing of each kind can be the means of: a weapon a fight, a hunt, a war or a rescue; a
 // treasure loot, a ransom, a rite or an intrigue («ha rubato una spada per uccidere un drago», «un
-// calice per riscattare un principe», not «un calice per attaccare un drago»).
+// calice per riscattare un principe», not «un calice per attaccare un drago»); a place what it
+// holds, not another place («ha espugnato una rocca per liberare un principe», not «per assediare
+// un'acropoli»).
 struct Mezzo {
   Categorie cosa;
   Categorie famiglie;
@@ -213,7 +216,7 @@ constexpr std::array<Mezzo, 6> mezzi = {{
     {Categorie_Di({"Armi"}), Famiglie_Di({"lotta", "caccia", "guerra", "soccorso"})},
     {Categorie_Di({"Oggetti"}), Famiglie_Di({"bottino", "soccorso", "arcano", "intrigo"})},
     {Categorie_Di({"Corpo"}), Famiglie_Di({"arcano", "intrigo", "caccia"})},
-    {Categorie_Di({"Luoghi"}), Famiglie_Di({"guerra", "bottino", "soccorso", "arcano"})},
+    {Categorie_Di({"Luoghi"}), Famiglie_Di({"bottino", "soccorso", "arcano"})},
     {Categorie_Di({"Cibi"}), Famiglie_Di({"intrigo", "soccorso"})},
     {Categorie_Di({"Naturale"}), Famiglie_Di({"arcano", "caccia"})},
 }};

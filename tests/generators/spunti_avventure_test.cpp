@@ -83,6 +83,7 @@ const prova::Regole regole = {
     {"fortezze", [](const std::vector<std::string>& c) { Grezzo("Fortezze", c); }},
     {"alleati", [](const std::vector<std::string>& c) { Grezzo("Alleati", c); }},
     {"folle", [](const std::vector<std::string>& c) { Grezzo("Folle", c); }},
+    {"mezzi_luoghi", [](const std::vector<std::string>& c) { Grezzo("MezziLuoghi", c); }},
     {"mezzi", [](const std::vector<std::string>& c) { Grezzo("Mezzi", c); }},
     {"nemici_senza_soccorso", [](const std::vector<std::string>& c) { Grezzo("NemiciSenzaSoccorso", c); }},
 };
