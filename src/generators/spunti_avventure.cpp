@@ -5,6 +5,7 @@
 #include "generators/comuni.hpp"
 #include "generators/generatori.hpp"
 #include "grammar/ordine.hpp"
+#include "grammar/verbi.hpp"
 #include "wordstore/casuale.hpp"
 #include "wordstore/liste.hpp"
 #include "wordstore/sostantivi.hpp"
@@ -47,6 +48,13 @@ bool Carica_Per_Ruolo(Contesto& contesto, int slot, const Dato& verbo, const std
 
 // Draws the number of a noun: 1 gives the plural, 2 the singular.
 std::string_view Numero_Spunto(Casuale& casuale) { return casuale.Estrai(2) == 1 ? plurale : singolare; }
+
+// The object pronoun that stands for the noun in the slot: «lo», «la», «li», «le».
+std::string_view Pronome_Di(const Dato& dato) {
+  const bool molti = dato.forma_dato.find(plurale) != std::string::npos;
+  if (Genere(dato) == maschile) return molti ? "li" : "lo";
+  return molti ? "le" : "la";
+}
 
 // Whether the verb falls on many: its object, or its subject when it has none («ha sgominato dei
 // briganti», «sono insorti», not «ha sgominato uno stregone»).
@@ -263,24 +271,38 @@ Categorie Famiglie_Del_Mezzo(const Dato& verbo, const Dato& oggetto) {
 
 bool E_Meta(std::string_view verbo) { return Contiene(verbo, "[meta]") || Contiene(verbo, "[meta:"); }
 
-// The purpose verb: a goal ("[meta]") other than the main verb whose "[sogg:…]" admits the subject's
-// file, whose "[chi:…]" one of the roles of the subject or of its ally (`ruoli_alleato`), which is
-// no rescue for a subject tagged "[nemico]", and whose families ("[meta:…]") share one with those
-// the main verb's object can be the means of (`mezzo`) and, when any is among them, the main verb
-// serves ("[fine:…]"); any goal that admits the subject when none shares one; any verb that admits
-// it when no goal does.
-void Verbo_Scopo(Contesto& contesto, int slot, bool soggetto_umano, const std::string& principale, Categorie mezzo,
-                 Categorie ruoli_alleato) {
-  contesto[slot].nome_file_dato = verbi;
-  const std::string& soggetto_voce = contesto[slot_soggetto].valore_dato;
-  const auto ruoli_soggetto = static_cast<Categorie>(Ruoli_Di(soggetto_voce) | ruoli_alleato);
-  // A foe rescues no one: «delle negromanti … per rapire delle eroine», not «per salvare».
-  const Categorie vietate = Contiene(soggetto_voce, marcatore_nemico) ? Famiglie_Di({"soccorso"}) : Categorie{0};
-  const auto ammette_file = soggetto_umano ? Ammette_Umani : Ammette_Animali;
-  const auto ammette = [ammette_file, ruoli_soggetto, vietate](std::string_view verbo) {
-    return ammette_file(verbo) && Ruolo_Adatto(verbo, ruoli_soggetto) && Agisce(verbo) &&
+// Who pursues the purpose: the subject's file, its roles and its ally's (`ruoli_alleato`), and
+// whether it is a foe, who rescues no one («delle negromanti … per rapire delle eroine», not «per
+// salvare»).
+struct Chi_Persegue {
+  bool umano;
+  Categorie ruoli;
+  Categorie vietate;
+
+  Chi_Persegue(const Dato& soggetto, bool soggetto_umano, Categorie ruoli_alleato)
+      : umano(soggetto_umano),
+        ruoli(static_cast<Categorie>(Ruoli_Di(soggetto.valore_dato) | ruoli_alleato)),
+        vietate(Contiene(soggetto.valore_dato, marcatore_nemico) ? Famiglie_Di({"soccorso"}) : Categorie{0}) {}
+
+  // Whether the verb's "[sogg:…]" admits the subject's file, its "[chi:…]" one of the roles, and it
+  // acts in a hook and is not only a rescue for a foe.
+  [[nodiscard]] bool Puo(std::string_view verbo) const {
+    return (umano ? Ammette_Umani(verbo) : Ammette_Animali(verbo)) && Ruolo_Adatto(verbo, ruoli) && Agisce(verbo) &&
            (Categorie_Ammesse(verbo, Lista::meta) & ~vietate) != 0;
-  };
+  }
+  [[nodiscard]] std::string Chiave() const {
+    return (umano ? "umana" : "animale") + (" con ruoli " + std::to_string(ruoli)) + (vietate != 0 ? " nemica" : "");
+  }
+};
+
+// The purpose verb: a goal ("[meta]") other than the main verb that `chi` can pursue, and whose
+// families ("[meta:…]") share one with those the main verb's object can be the means of (`mezzo`)
+// and, when any is among them, the main verb serves ("[fine:…]"); any goal `chi` can pursue when
+// none shares one; any verb it can do when no goal does.
+void Verbo_Scopo(Contesto& contesto, int slot, const Chi_Persegue& chi, const std::string& principale,
+                 Categorie mezzo) {
+  contesto[slot].nome_file_dato = verbi;
+  const auto ammette = [&chi](std::string_view verbo) { return chi.Puo(verbo); };
   const Categorie fine = Categorie_Ammesse(principale, Lista::fine);
   // The means outweighs the verb: a keep cleared serves a war, not a fight with giants.
   const Categorie serve = (fine & mezzo) != 0 ? static_cast<Categorie>(fine & mezzo) : mezzo;
@@ -288,8 +310,7 @@ void Verbo_Scopo(Contesto& contesto, int slot, bool soggetto_umano, const std::s
     return E_Meta(verbo) && ammette(verbo) && (Categorie_Ammesse(verbo, Lista::meta) & serve) != 0;
   };
   const auto meta = [ammette](std::string_view verbo) { return E_Meta(verbo) && ammette(verbo); };
-  const std::string soggetto = (soggetto_umano ? "umana" : "animale") +
-                               (" con ruoli " + std::to_string(ruoli_soggetto)) + (vietate != 0 ? " nemica" : "");
+  const std::string soggetto = chi.Chiave();
   const bool trovato =
       Carica_Filtrata(contesto, slot, "meta " + soggetto + " per " + std::to_string(serve), affine, principale) ||
       Carica_Filtrata(contesto, slot, "meta " + soggetto, meta, principale) ||
@@ -297,6 +318,37 @@ void Verbo_Scopo(Contesto& contesto, int slot, bool soggetto_umano, const std::s
   // The main verb admits the subject, so some verb always does; draw any should the file change.
   if (!trovato) Carica(contesto, slot);
   Controlla_Complemento(contesto, slot);
+}
+
+// After a verb tagged "[stesso]", draws a goal that falls on the person or beast the verb acted on
+// («ha stordito un mercante per derubarlo di un calice», «ha braccato un negromante per
+// catturarlo»): a fight, a hunt, a theft or an intrigue other than the main verb that `chi` can
+// pursue, whose "[ogg:…]" admits that one's file and which has no "[term]" (the one is its
+// object), whose "[nemico]" or "[vittima]" that one shares and whose "[contro:…]" names one of
+// its roles. No rescue or rite («ha ingannato una regina per salvarla»), no goal that only
+// prepares another («ha scovato dei ladri per rintracciarli») and none that needs many. False,
+// drawing nothing, when none fits.
+bool Scopo_Sullo_Stesso(Contesto& contesto, int slot, const Chi_Persegue& chi, const Dato& verbo, const Dato& oggetto) {
+  const std::string& voce = oggetto.valore_dato;
+  const Categorie categoria = Categoria_Del_File(oggetto.nome_file_dato);
+  const Categorie ruoli = Ruoli_Di(voce);
+  const bool nemico = Contiene(voce, marcatore_nemico);
+  const bool vittima = Contiene(voce, marcatore_vittima);
+  constexpr Categorie su_di_lui = Famiglie_Di({"lotta", "caccia", "bottino", "intrigo"});
+  const auto adatto = [&chi, categoria, ruoli, nemico, vittima](std::string_view meta) {
+    return E_Meta(meta) && chi.Puo(meta) && (Categorie_Ammesse(meta, Lista::meta) & su_di_lui) != 0 &&
+           E_Transitivo(meta) && !Contiene(meta, "[term]") && !Contiene(meta, marcatore_stesso) &&
+           !Contiene(meta, marcatore_folla) && (Categorie_Ammesse(meta, Lista::oggetto) & categoria) != 0 &&
+           (!Contiene(meta, marcatore_nemico) || nemico) && (!Contiene(meta, marcatore_vittima) || vittima) &&
+           (!Contiene(meta, Tipo_Lista(Lista::contro).apertura) ||
+            (Categorie_Ammesse(meta, Lista::contro) & ruoli) != 0);
+  };
+  const std::string chiave = "stesso " + chi.Chiave() + " su " + std::to_string(categoria) + " con ruoli " +
+                             std::to_string(ruoli) + (nemico ? " nemico" : "") + (vittima ? " vittima" : "");
+  contesto[slot].nome_file_dato = verbi;
+  if (!Carica_Filtrata(contesto, slot, chiave, adatto, verbo.valore_dato)) return false;
+  Controlla_Complemento(contesto, slot);
+  return true;
 }
 
 // The hook's words in lower case; in a phrase used unchanged, a word tagged "[np]" keeps its capitals.
@@ -349,7 +401,12 @@ void Carica_Spunto_Avventura_Casuale(Stato& stato) {
   // Set up the purpose clause.
   stato[7].forma_dato = "Infinito";
   const Categorie ruoli_alleato = Ha_Alleato(verbo) ? Ruoli_Di(stato[2].valore_dato) : Categorie{0};
-  Verbo_Scopo(contesto, 7, umano, verbo.valore_dato, Famiglie_Del_Mezzo(verbo, stato[2]), ruoli_alleato);
+  const Chi_Persegue chi(stato[slot_soggetto], umano, ruoli_alleato);
+  const std::string& file_oggetto = stato[2].nome_file_dato;
+  const bool sullo_stesso = verbo.transitivo_dato && Contiene(verbo.valore_dato, marcatore_stesso) &&
+                            (file_oggetto.ends_with("Umani") || file_oggetto.ends_with("Animali")) &&
+                            Scopo_Sullo_Stesso(contesto, 7, chi, verbo, stato[2]);
+  if (!sullo_stesso) Verbo_Scopo(contesto, 7, chi, verbo.valore_dato, Famiglie_Del_Mezzo(verbo, stato[2]));
   const Dato& scopo = stato[7];
   Oggetto_Indeterminato(contesto, 8, 9, scopo, true, escluse);
   Aggettivo_Di(contesto, 9, 8, 7, false);
@@ -378,9 +435,11 @@ void Carica_Spunto_Avventura_Casuale(Stato& stato) {
     usati[5] = true;
     usati[verbo.transitivo_dato ? 6 : 13] = true;
   }
+  // A purpose on the one the deed fell on names it by a pronoun: «per derubarlo di un calice».
+  const std::string_view pronome = Pronome_Di(stato[2]);
   if (verbo.ha_scopo_dato) {
     usati[7] = true;
-    usati[scopo.transitivo_dato ? 8 : 10] = true;
+    usati[scopo.transitivo_dato ? 8 : 10] = !sullo_stesso;
     usati[11] = scopo.ha_spec_dato || scopo.ha_term_dato;
   }
   for (int slot = 0; slot <= 13; ++slot) {
@@ -412,11 +471,12 @@ void Carica_Spunto_Avventura_Casuale(Stato& stato) {
   }
   // The purpose verb's complement belongs to its clause: without the clause it is not written.
   if (verbo.ha_scopo_dato) {
-    Accoda(spunto, {" per ", s(7)});
-    if (scopo.transitivo_dato) {
-      Accoda(spunto, {" ", nome(8, senza_aggettivo)});
+    if (sullo_stesso) {
+      Accoda(spunto, {" per ", Infinito_Con_Pronome(s(7), pronome)});
+    } else if (scopo.transitivo_dato) {
+      Accoda(spunto, {" per ", s(7), " ", nome(8, senza_aggettivo)});
     } else {
-      Accoda(spunto, {" ", s(10)});
+      Accoda(spunto, {" per ", s(7), " ", s(10)});
     }
     if (scopo.ha_spec_dato || scopo.ha_term_dato) {
       Accoda(spunto, {" ", nome(11, senza_aggettivo)});

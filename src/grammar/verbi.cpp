@@ -1,5 +1,6 @@
 #include "grammar/verbi.hpp"
 
+#include <algorithm>
 #include <array>
 #include <span>
 
@@ -84,6 +85,20 @@ void Correggi_Passato_Prossimo_in_Infinito(Dato& dato) {
   if (dato.forma_dato != chiave::infinito) return;
   Applica_Desinenze_Di_Parola(dato.valore_dato, infiniti);
   Applica_Sostituzioni(dato.valore_dato, ausiliari_tolti);
+}
+
+std::string Infinito_Con_Pronome(std::string_view infinito, std::string_view pronome) {
+  const std::size_t fine = std::min(infinito.find(' '), infinito.size());
+  std::string_view verbo = infinito.substr(0, fine);
+  if (verbo.ends_with("rre")) {
+    verbo.remove_suffix(2);
+  } else if (verbo.ends_with('e')) {
+    verbo.remove_suffix(1);
+  }
+  std::string risultato(verbo);
+  risultato += pronome;
+  risultato += infinito.substr(fine);
+  return risultato;
 }
 
 }  // namespace talewick

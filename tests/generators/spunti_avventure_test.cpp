@@ -84,6 +84,7 @@ const prova::Regole regole = {
     {"alleati", [](const std::vector<std::string>& c) { Grezzo("Alleati", c); }},
     {"folle", [](const std::vector<std::string>& c) { Grezzo("Folle", c); }},
     {"mezzi_luoghi", [](const std::vector<std::string>& c) { Grezzo("MezziLuoghi", c); }},
+    {"stessi", [](const std::vector<std::string>& c) { Grezzo("Stessi", c); }},
     {"mezzi", [](const std::vector<std::string>& c) { Grezzo("Mezzi", c); }},
     {"nemici_senza_soccorso", [](const std::vector<std::string>& c) { Grezzo("NemiciSenzaSoccorso", c); }},
 };

@@ -44,6 +44,9 @@ const prova::Regole riscritture = {
     {"PassatoProssimo", Riscrittura(Correggi_Verbi_Passato_Prossimo)},
     {"ParticipioPassato", Riscrittura(Correggi_Verbi_Participio_Passato)},
     {"Infinito", Riscrittura(Correggi_Passato_Prossimo_in_Infinito)},
+    // Columns: pronoun, infinitive, the two joined.
+    {"ConPronome",
+     [](const std::vector<std::string>& c) { EXPECT_EQ(Infinito_Con_Pronome(c.at(1), c.at(0)), c.at(2)); }},
     {"Correzione", Riscrittura(Correzione_Sostantivi_Aggettivi_Verbi)},
     {"MarcatoreNonRiconosciuto", Riscrittura(Correzione_Sostantivi_Aggettivi_Verbi)},
     // Columns: noun, qualifier, the two together.
