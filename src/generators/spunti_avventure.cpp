@@ -19,6 +19,8 @@ using namespace generatori;
 namespace {
 
 constexpr int slot_soggetto = 0;
+constexpr int slot_oggetto = 2;
+constexpr int slot_complemento = 5;
 constexpr auto esseri = static_cast<Categorie>(categoria_umani | categoria_animali);
 
 // A verb tagged "[fortezza]" acts only on strongholds («ha espugnato una rocca»), one tagged
@@ -35,7 +37,7 @@ bool Ogni_Voce(std::string_view /*voce*/) { return true; }
 // Draws the person or beast a verb with "[contro:…]" acts on among those holding one of its roles
 // and, when `bersaglio` names the verb's tag, that tag too; false, drawing nothing, when none does.
 bool Carica_Per_Ruolo(Contesto& contesto, int slot, const Dato& verbo, const std::string_view* bersaglio,
-                      std::string_view ripetuto) {
+                      std::initializer_list<std::string_view> ripetuti) {
   if (!Contiene(verbo.valore_dato, Tipo_Lista(Lista::contro).apertura)) return false;
   const Categorie contro = Categorie_Ammesse(verbo.valore_dato, Lista::contro);
   const std::string_view tag = bersaglio != marcatori_bersaglio.end() ? *bersaglio : std::string_view{};
@@ -43,7 +45,7 @@ bool Carica_Per_Ruolo(Contesto& contesto, int slot, const Dato& verbo, const std
     return (Ruoli_Di(voce) & contro) != 0 && (tag.empty() || Contiene(voce, tag));
   };
   return Carica_Filtrata(contesto, slot, "bersaglio per ruoli " + std::string(tag) + std::to_string(contro), adatto,
-                         ripetuto);
+                         ripetuti);
 }
 
 // Draws the number of a noun: 1 gives the plural, 2 the singular.
@@ -84,16 +86,23 @@ void Uno_Solo(const Dato& nome, bool posta_in_gioco, std::initializer_list<Dato*
 // («per sconfiggere un negromante», «per salvare un principe», not «delle avventuriere» or «un
 // assassino»), and for a verb with "[contro:…]" the one the action falls on among those also
 // holding one of its roles («per smascherare una spia», not «un gigante»). A person or a beast is
-// never the subject again («dei licantropi … per smascherare dei licantropi»).
+// never the subject again («dei licantropi … per smascherare dei licantropi»), nor in the purpose
+// the main clause's object or complement («ha subornato una duchessa per rapire una duchessa»).
 void Carica_Partner(Contesto& contesto, int slot, const Dato& verbo, bool posta_in_gioco, bool oggetto) {
   const std::string& file = contesto[slot].nome_file_dato;
   const bool essere = file.ends_with("Umani") || file.ends_with("Animali");
   const auto* const bersaglio =
       std::find_if(marcatori_bersaglio.begin(), marcatori_bersaglio.end(),
                    [&verbo](std::string_view tag) { return Contiene(verbo.valore_dato, tag); });
-  const Dato& soggetto = contesto[slot_soggetto];
   if (essere) {
-    const std::string_view ripetuto = soggetto.nome_file_dato == file ? soggetto.valore_dato : std::string_view{};
+    const bool nello_scopo = slot > slot_complemento;
+    const auto gia_nominato = [&contesto, &file](int altro, bool conta) {
+      const Dato& dato = contesto[altro];
+      return conta && dato.nome_file_dato == file ? std::string_view{dato.valore_dato} : std::string_view{};
+    };
+    const std::initializer_list<std::string_view> ripetuto = {gia_nominato(slot_soggetto, true),
+                                                              gia_nominato(slot_oggetto, nello_scopo),
+                                                              gia_nominato(slot_complemento, nello_scopo)};
     // The action falls on the object when it can be a person or a beast, else on the complement
     // («ha rubato una spada di un re»).
     const bool colpito =
@@ -312,8 +321,8 @@ void Verbo_Scopo(Contesto& contesto, int slot, const Chi_Persegue& chi, const st
   const auto meta = [ammette](std::string_view verbo) { return E_Meta(verbo) && ammette(verbo); };
   const std::string soggetto = chi.Chiave();
   const bool trovato =
-      Carica_Filtrata(contesto, slot, "meta " + soggetto + " per " + std::to_string(serve), affine, principale) ||
-      Carica_Filtrata(contesto, slot, "meta " + soggetto, meta, principale) ||
+      Carica_Filtrata(contesto, slot, "meta " + soggetto + " per " + std::to_string(serve), affine, {principale}) ||
+      Carica_Filtrata(contesto, slot, "meta " + soggetto, meta, {principale}) ||
       Carica_Filtrata(contesto, slot, "soggetto " + soggetto, ammette);
   // The main verb admits the subject, so some verb always does; draw any should the file change.
   if (!trovato) Carica(contesto, slot);
@@ -346,7 +355,7 @@ bool Scopo_Sullo_Stesso(Contesto& contesto, int slot, const Chi_Persegue& chi, c
   const std::string chiave = "stesso " + chi.Chiave() + " su " + std::to_string(categoria) + " con ruoli " +
                              std::to_string(ruoli) + (nemico ? " nemico" : "") + (vittima ? " vittima" : "");
   contesto[slot].nome_file_dato = verbi;
-  if (!Carica_Filtrata(contesto, slot, chiave, adatto, verbo.valore_dato)) return false;
+  if (!Carica_Filtrata(contesto, slot, chiave, adatto, {verbo.valore_dato})) return false;
   Controlla_Complemento(contesto, slot);
   return true;
 }

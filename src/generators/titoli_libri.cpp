@@ -49,14 +49,14 @@ void Stesso_Genere_Di_Persone(Contesto& contesto, int slot, const Dato& primo) {
     const auto compagno = [tag](std::string_view voce) {
       return Contiene(voce, tag) && Contiene(voce, marcatore_attore);
     };
-    if (Carica_Filtrata(contesto, slot, "compagno " + std::string(tag), compagno, primo.valore_dato)) return;
+    if (Carica_Filtrata(contesto, slot, "compagno " + std::string(tag), compagno, {primo.valore_dato})) return;
   }
   const Categorie ruoli = Ruoli_Di(primo.valore_dato);
   if (ruoli == 0) return;
   const auto compagno = [ruoli](std::string_view voce) {
     return (Ruoli_Di(voce) & ruoli) != 0 && Contiene(voce, marcatore_attore);
   };
-  Carica_Filtrata(contesto, slot, "compagno per ruoli " + std::to_string(ruoli), compagno, primo.valore_dato);
+  Carica_Filtrata(contesto, slot, "compagno per ruoli " + std::to_string(ruoli), compagno, {primo.valore_dato});
 }
 
 }  // namespace

@@ -90,13 +90,16 @@ void Carica_Tag(Contesto& contesto, int valore_posizione_dato, std::initializer_
 }
 
 bool Carica_Filtrata(Contesto& contesto, int valore_posizione_dato, std::string_view chiave,
-                     const std::function<bool(std::string_view)>& filtro, std::string_view esclusa) {
+                     const std::function<bool(std::string_view)>& filtro,
+                     std::initializer_list<std::string_view> escluse) {
   Dato& dato = contesto[valore_posizione_dato];
   const FileParole& file = contesto.archivio.File(dato.nome_file_dato);
   const auto& indici = file.Filtrate(chiave, filtro);
-  const auto fuori = esclusa.empty() ? 0 : std::count_if(indici.begin(), indici.end(), [&](std::uint32_t i) {
-    return file.voci[i] == esclusa;
-  });
+  const auto esclusa = [&](std::uint32_t i) {
+    return std::find(escluse.begin(), escluse.end(), file.voci[i]) != escluse.end();
+  };
+  const bool nessuna = std::all_of(escluse.begin(), escluse.end(), [](std::string_view e) { return e.empty(); });
+  const auto fuori = nessuna ? 0 : std::count_if(indici.begin(), indici.end(), esclusa);
   const auto ammesse = static_cast<std::ptrdiff_t>(indici.size()) - fuori;
   if (ammesse == 0) return false;
   if (fuori == 0) {
@@ -106,7 +109,7 @@ bool Carica_Filtrata(Contesto& contesto, int valore_posizione_dato, std::string_
   // Walk to the r-th entry left in, without copying the indices.
   auto r = contesto.casuale.Estrai(ammesse);
   for (const auto i : indici) {
-    if (file.voci[i] != esclusa && --r == 0) {
+    if (!esclusa(i) && --r == 0) {
       Prendi(contesto, dato, file, i);
       break;
     }
@@ -115,9 +118,9 @@ bool Carica_Filtrata(Contesto& contesto, int valore_posizione_dato, std::string_
 }
 
 void Carica_Marcata(Contesto& contesto, int valore_posizione_dato, std::string_view marcatore,
-                    std::string_view esclusa) {
+                    std::initializer_list<std::string_view> escluse) {
   const auto marcata = [marcatore](std::string_view voce) { return Contiene(voce, marcatore); };
-  if (!Carica_Filtrata(contesto, valore_posizione_dato, marcatore, marcata, esclusa)) {
+  if (!Carica_Filtrata(contesto, valore_posizione_dato, marcatore, marcata, escluse)) {
     Carica(contesto, valore_posizione_dato);
   }
 }

@@ -24,14 +24,15 @@ void Carica(Contesto& contesto, int valore_posizione_dato);
 // unless nothing else is left; throws naming file and tag when none holds it.
 void Carica_Tag(Contesto& contesto, int valore_posizione_dato, std::initializer_list<std::string_view> escluse = {});
 // Draws uniformly among the entries `filtro` accepts (its answers are kept under `chiave` for as
-// long as the file is unchanged), leaving out one equal to `esclusa`; false, drawing nothing, when
-// no other is accepted.
+// long as the file is unchanged), leaving out those equal to one of `escluse`; false, drawing
+// nothing, when no other is accepted.
 bool Carica_Filtrata(Contesto& contesto, int valore_posizione_dato, std::string_view chiave,
-                     const std::function<bool(std::string_view)>& filtro, std::string_view esclusa = {});
-// Draws among the entries holding `marcatore` ("[attore]"), leaving out one equal to `esclusa`;
-// among all of them when no other does.
+                     const std::function<bool(std::string_view)>& filtro,
+                     std::initializer_list<std::string_view> escluse = {});
+// Draws among the entries holding `marcatore` ("[attore]"), leaving out those equal to one of
+// `escluse`; among all of them when no other does.
 void Carica_Marcata(Contesto& contesto, int valore_posizione_dato, std::string_view marcatore,
-                    std::string_view esclusa = {});
+                    std::initializer_list<std::string_view> escluse = {});
 // Sets `nome_file_dato` and `forma_dato` of the slot both to "Mas" or "Fem".
 void Carica_Genere_Sostantivo(Contesto& contesto, int valore_posizione_dato);
 
