@@ -117,8 +117,8 @@ bool Carica_Aggettivo_Al_Posto(Contesto& contesto, int valore_posizione_dato, Ca
 
 }  // namespace
 
-void Carica_Qualificativo(Contesto& contesto, int valore_posizione_dato, int qualificato, int verbo,
-                          std::string_view marcatore) {
+void Carica_Qualificativo(Contesto& contesto, int valore_posizione_dato, int qualificato,
+                          std::initializer_list<int> altri, std::string_view marcatore) {
   const Categorie categoria = Categoria_Del_File(contesto[qualificato].nome_file_dato);
   // A place not made by people takes no participle of a verb that acts on those only.
   const bool naturale =
@@ -143,8 +143,9 @@ void Carica_Qualificativo(Contesto& contesto, int valore_posizione_dato, int qua
     } else {
       Carica_Aggettivo(contesto, valore_posizione_dato, categoria, marcatore);
     }
-    if (!Ripete(tratto, contesto[qualificato].valore_dato) &&
-        (verbo < 0 || !Ripete(tratto, contesto[verbo].valore_dato))) {
+    if (!Ripete(tratto, contesto[qualificato].valore_dato) && std::none_of(altri.begin(), altri.end(), [&](int altro) {
+          return Ripete(tratto, contesto[altro].valore_dato);
+        })) {
       return;
     }
   }

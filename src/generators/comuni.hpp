@@ -57,10 +57,10 @@ inline constexpr int tentativi_senza_ripetere = 3;
 // Draws the slot: when the marker asks for a participle, one that can qualify the noun drawn in
 // slot `qualificato` (an adjective, with its marker, when no participle fits the noun's category),
 // otherwise an adjective fit for it; among those holding `marcatore` when one is given and some do;
-// drawn again, up to `tentativi_senza_ripetere` times, while it repeats the noun or, when given,
-// the verb in slot `verbo`.
-void Carica_Qualificativo(Contesto& contesto, int valore_posizione_dato, int qualificato, int verbo = -1,
-                          std::string_view marcatore = {});
+// drawn again, up to `tentativi_senza_ripetere` times, while it repeats the noun or a word of the
+// slots in `altri` (the verb beside it, another noun's adjective).
+void Carica_Qualificativo(Contesto& contesto, int valore_posizione_dato, int qualificato,
+                          std::initializer_list<int> altri = {}, std::string_view marcatore = {});
 // Tells the branch observer whether a qualifier set up by Imposta_Qualificativo is an adjective
 // or a participle.
 void Ramo_Qualificativo(const Stato& stato, std::int64_t q);

@@ -59,7 +59,7 @@ void Carica_Dio_Casuale(Stato& stato) {
     qualificativo.valore_dato.clear();
   } else {
     Ramo_Qualificativo(stato, q);
-    Carica_Qualificativo(contesto, 1, 0, -1, bestie ? marcatore_spunto : marcatore_magico);
+    Carica_Qualificativo(contesto, 1, 0, {}, bestie ? marcatore_spunto : marcatore_magico);
   }
 
   Carica_Nome_Proprio(stato, 2);

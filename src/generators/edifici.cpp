@@ -186,7 +186,7 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
       if (!Ripete(stato[1].valore_dato, stato[0].valore_dato)) break;
     }
   } else if (forma_1 != 4) {
-    Carica_Qualificativo(contesto, 1, 0, -1, marcatore_insegna);
+    Carica_Qualificativo(contesto, 1, 0, {}, marcatore_insegna);
   } else if (stato[1].nome_file_dato == "Come") {
     Carica_Modo(contesto, Categoria_Del_File(stato[0].nome_file_dato), ammessi.con != 0,
                 Con_Complemento(stato[0].valore_dato));

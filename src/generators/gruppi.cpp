@@ -80,9 +80,9 @@ void Carica_Gruppo_Casuale(Stato& stato) {
   stato.Ramo(forma_lunga ? "forma lunga" : "forma breve");
   if (forma_lunga) {
     Carica_Insegna(contesto, 1);
-    Carica_Qualificativo(contesto, 2, 1, -1, marcatore_insegna);
+    Carica_Qualificativo(contesto, 2, 1, {}, marcatore_insegna);
   } else {
-    Carica_Qualificativo(contesto, 1, 0, -1, marcatore_gruppo);
+    Carica_Qualificativo(contesto, 1, 0, {}, marcatore_gruppo);
   }
 
   const int ultimo = forma_lunga ? 2 : 1;

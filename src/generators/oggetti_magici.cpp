@@ -64,7 +64,7 @@ void Carica_Oggetto_Magico_Casuale(Stato& stato) {
   oggetto.tag_dato.clear();
   Carica_Senza_Complemento(contesto, 0);
   // Nor may it repeat the object's own word: «Il Rotolo Sigillato del Ruggito Sigillato».
-  Carica_Qualificativo(contesto, 2, 1, 0, marcatore_magico);
+  Carica_Qualificativo(contesto, 2, 1, {0}, marcatore_magico);
   for (Dato* dato : {&oggetto, &complemento, &qualificativo}) Pulisci_Dato(*dato);
 
   Componi(stato.slot_nome.testo,

@@ -177,12 +177,13 @@ void Complemento(Contesto& contesto, int slot, int slot_aggettivo, const Dato& v
   }
 }
 
-// Draws the adjective of slot `slot` for the noun in slot `sostantivo`, beside the verb in `verbo`.
-// An adjective the sentence never writes is drawn plainly, once.
-void Aggettivo_Di(Contesto& contesto, int slot, int sostantivo, int verbo, bool scritto = true) {
+// Draws the adjective of slot `slot` for the noun in slot `sostantivo`, echoing none of the words
+// in the slots `altri` (the verb beside it, the adjectives drawn before it: «un gladiatore solitario
+// ha incontrato un nobile solitario»). An adjective the sentence never writes is drawn plainly, once.
+void Aggettivo_Di(Contesto& contesto, int slot, int sostantivo, std::initializer_list<int> altri, bool scritto = true) {
   contesto[slot].nome_file_dato = aggettivi;
   if (scritto) {
-    Carica_Qualificativo(contesto, slot, sostantivo, verbo, marcatore_spunto);
+    Carica_Qualificativo(contesto, slot, sostantivo, altri, marcatore_spunto);
   } else {
     Carica(contesto, slot);
   }
@@ -402,9 +403,13 @@ void Carica_Spunto_Avventura_Casuale(Stato& stato) {
   const Categorie escluse = umano ? Categorie{0} : categoria_animali;
   Oggetto_Indeterminato(contesto, 2, 4, verbo, !umano, escluse);
   Complemento(contesto, 5, 13, verbo, true, escluse);
-  Aggettivo_Di(contesto, 13, 5, 1, !verbo.transitivo_dato);
-  Aggettivo_Di(contesto, 3, 0, 1);
-  Aggettivo_Di(contesto, 4, 2, 1);
+  Aggettivo_Di(contesto, 13, 5, {1}, !verbo.transitivo_dato);
+  if (verbo.transitivo_dato) {
+    Aggettivo_Di(contesto, 3, 0, {1});
+  } else {
+    Aggettivo_Di(contesto, 3, 0, {1, 13});
+  }
+  Aggettivo_Di(contesto, 4, 2, {1, 3}, verbo.transitivo_dato);
   Carica_Luogo(contesto, 6, Luogo_Del_Verbo(verbo));
 
   // Set up the purpose clause.
@@ -418,9 +423,9 @@ void Carica_Spunto_Avventura_Casuale(Stato& stato) {
   if (!sullo_stesso) Verbo_Scopo(contesto, 7, chi, verbo.valore_dato, Famiglie_Del_Mezzo(verbo, stato[2]));
   const Dato& scopo = stato[7];
   Oggetto_Indeterminato(contesto, 8, 9, scopo, true, escluse);
-  Aggettivo_Di(contesto, 9, 8, 7, false);
+  Aggettivo_Di(contesto, 9, 8, {7}, false);
   Complemento(contesto, 11, 12, scopo, true, escluse);
-  Aggettivo_Di(contesto, 12, 11, 7, false);
+  Aggettivo_Di(contesto, 12, 11, {7}, false);
   Carica_Luogo(contesto, 10, Luogo_Del_Verbo(scopo));
 
   const std::string_view ramo_luogo = stato[6].nome_file_dato == "Dove"         ? "luogo: frase di Dove"

@@ -12,16 +12,16 @@ namespace {
 using prova::ProvaGeneratore;
 
 // The choices of one hook, in the order they are drawn, with their defaults; a lone "1" stands for
-// a draw the cases leave alone (entries and adjectives). Genders: 1 masculine, 2 feminine;
-// numbers: 1 plural, 2 singular; people or animals: 0 (no draw) when the verb's "[sogg:…]" leaves
-// no choice; categories as the weighted draw walks them with one entry per file but three place
-// nouns (1 "Altro", 3 "Animali", 9 "Umani", 20 "Astratto"), or among the categories a verb lists;
-// a place is 1,1 for the first "Dove" phrase or 2,gender,1 for a place noun. The purpose verb is
-// numbered among the verbs that admit the subject.
+// a draw the cases leave alone (entries). The adjectives differ, as a hook wants them. Genders: 1 masculine, 2
+// feminine; numbers: 1 plural, 2 singular; people or animals: 0 (no draw) when the verb's "[sogg:…]" leaves no choice;
+// categories as the weighted draw walks them with one entry per file but three place nouns (1 "Altro", 3 "Animali", 9
+// "Umani", 20 "Astratto"), or among the categories a verb lists; a place is 1,1 for the first "Dove" phrase or
+// 2,gender,1 for a place noun. The purpose verb is numbered among the verbs that admit the subject.
 std::vector<std::int64_t> Estrazioni(const std::string& modifiche) {
   constexpr const char* predefinite =
       "genere_soggetto=1 verbo=4 umani_o_animali=1 numero_soggetto=2 1 genere_oggetto=2 numero_oggetto=2 "
-      "categoria_oggetto=1 1 genere_complemento=1 numero_complemento=2 categoria_complemento=3 1 1 1 1 luogo=1,1 "
+      "categoria_oggetto=1 1 genere_complemento=1 numero_complemento=2 categoria_complemento=3 1 "
+      "aggettivo_complemento=2 aggettivo_soggetto=1 aggettivo_oggetto=2 luogo=1,1 "
       "verbo_scopo=4 genere_oggetto_scopo=2 numero_oggetto_scopo=2 categoria_oggetto_scopo=9 1 1 "
       "genere_complemento_scopo=1 numero_complemento_scopo=2 categoria_complemento_scopo=1 1 1 luogo_scopo=1,1";
   std::map<std::string, std::string, std::less<>> scelte;
