@@ -332,9 +332,9 @@ void Verbo_Scopo(Contesto& contesto, int slot, const Chi_Persegue& chi, const st
 
 // After a verb tagged "[stesso]", draws a goal that falls on the person or beast the verb acted on
 // («ha stordito un mercante per derubarlo di un calice», «ha braccato un negromante per
-// catturarlo»): a fight, a hunt, a theft or an intrigue other than the main verb that `chi` can
-// pursue, whose "[ogg:…]" admits that one's file and which has no "[term]" (the one is its
-// object), whose "[nemico]" or "[vittima]" that one shares and whose "[contro:…]" names one of
+// catturarlo»): a fight, a hunt, a theft or an intrigue (those of them the verb serves, when it
+// serves any) other than the main verb that `chi` can pursue, whose "[ogg:…]" admits that one's file and which has no
+// "[term]" (the one is its object), whose "[nemico]" or "[vittima]" that one shares and whose "[contro:…]" names one of
 // its roles. No rescue or rite («ha ingannato una regina per salvarla»), no goal that only
 // prepares another («ha scovato dei ladri per rintracciarli») and none that needs many. False,
 // drawing nothing, when none fits.
@@ -345,16 +345,19 @@ bool Scopo_Sullo_Stesso(Contesto& contesto, int slot, const Chi_Persegue& chi, c
   const bool nemico = Contiene(voce, marcatore_nemico);
   const bool vittima = Contiene(voce, marcatore_vittima);
   constexpr Categorie su_di_lui = Famiglie_Di({"lotta", "caccia", "bottino", "intrigo"});
-  const auto adatto = [&chi, categoria, ruoli, nemico, vittima](std::string_view meta) {
-    return E_Meta(meta) && chi.Puo(meta) && (Categorie_Ammesse(meta, Lista::meta) & su_di_lui) != 0 &&
+  const auto fine = static_cast<Categorie>(Categorie_Ammesse(verbo.valore_dato, Lista::fine) & su_di_lui);
+  const Categorie famiglie = fine != 0 ? fine : su_di_lui;
+  const auto adatto = [&chi, famiglie, categoria, ruoli, nemico, vittima](std::string_view meta) {
+    return E_Meta(meta) && chi.Puo(meta) && (Categorie_Ammesse(meta, Lista::meta) & famiglie) != 0 &&
            E_Transitivo(meta) && !Contiene(meta, "[term]") && !Contiene(meta, marcatore_stesso) &&
            !Contiene(meta, marcatore_folla) && (Categorie_Ammesse(meta, Lista::oggetto) & categoria) != 0 &&
            (!Contiene(meta, marcatore_nemico) || nemico) && (!Contiene(meta, marcatore_vittima) || vittima) &&
            (!Contiene(meta, Tipo_Lista(Lista::contro).apertura) ||
             (Categorie_Ammesse(meta, Lista::contro) & ruoli) != 0);
   };
-  const std::string chiave = "stesso " + chi.Chiave() + " su " + std::to_string(categoria) + " con ruoli " +
-                             std::to_string(ruoli) + (nemico ? " nemico" : "") + (vittima ? " vittima" : "");
+  const std::string chiave = "stesso " + chi.Chiave() + " per " + std::to_string(famiglie) + " su " +
+                             std::to_string(categoria) + " con ruoli " + std::to_string(ruoli) +
+                             (nemico ? " nemico" : "") + (vittima ? " vittima" : "");
   contesto[slot].nome_file_dato = verbi;
   if (!Carica_Filtrata(contesto, slot, chiave, adatto, {verbo.valore_dato})) return false;
   Controlla_Complemento(contesto, slot);
