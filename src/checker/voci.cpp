@@ -190,8 +190,8 @@ void Controllore::Controlla_Tag_Di_Uso(const std::string& voce, int riga, const 
     if (Contiene(voce, tag) && !descrizione.umani) Avviso(riga, m::Membri_Fuori_Posto(voce, tag));
   }
   if (Contiene(voce, marcatore_opera) && descrizione.tipo != Tipo::aggettivo) Avviso(riga, m::Opera_Fuori_Posto(voce));
-  for (const std::string_view tag :
-       {marcatore_participio, marcatore_aperto, marcatore_alleato, marcatore_folla, marcatore_stesso}) {
+  for (const std::string_view tag : {marcatore_participio, marcatore_aperto, marcatore_alleato, marcatore_folla,
+                                     marcatore_stesso, marcatore_schiera}) {
     if (Contiene(voce, tag) && descrizione.tipo != Tipo::verbo) Avviso(riga, m::Solo_Nei_Verbi(voce, tag));
   }
   if (descrizione.tipo == Tipo::verbo && Contiene(voce, marcatore_participio) && !Participio_Aggettivo(voce)) {

@@ -393,8 +393,11 @@ void Carica_Spunto_Avventura_Casuale(Stato& stato) {
   const bool umano = umani_ammessi && (!animali_ammessi || casuale.Estrai(2) == 1);
   stato[0].nome_file_dato += umano ? "Umani" : "Animali";
   const bool folla = Su_Molti(verbo) && !verbo.transitivo_dato;
+  // A band besieges, surrounds, invades: «dei predoni hanno assediato una rocca»; one who rules may
+  // still do it alone («un re ha assediato una rocca»).
+  const bool schiera = Contiene(verbo.valore_dato, marcatore_schiera);
   const auto estratto = Numero_Spunto(casuale);
-  const auto numero_0 = folla ? plurale : estratto;
+  const auto numero_0 = folla || schiera ? plurale : estratto;
   Accoda(stato[0].forma_dato, {numero_0, "Indet"});
   Componi(stato[1].forma_dato, {"Verbi", numero_0, genere_0});
   stato[3].forma_dato += numero_0;

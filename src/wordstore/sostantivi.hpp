@@ -85,6 +85,8 @@ inline constexpr std::string_view marcatore_participio = "[participio]";
 inline constexpr std::string_view marcatore_alleato = "[alleato]";
 // The tag of a verb that falls on many: its object, or its subject when it has none, is plural.
 inline constexpr std::string_view marcatore_folla = "[folla]";
+// The tag of a verb done by a band: its subject is plural, but for one who rules.
+inline constexpr std::string_view marcatore_schiera = "[schiera]";
 // The tag of a verb whose purpose falls on the one it acted on: «ha stordito un mercante per derubarlo».
 inline constexpr std::string_view marcatore_stesso = "[stesso]";
 // The tags a verb shares with the people and beasts its object must be.
