@@ -307,8 +307,9 @@ struct Chi_Persegue {
 
 // The purpose verb: a goal ("[meta]") other than the main verb that `chi` can pursue, and whose
 // families ("[meta:…]") share one with those the main verb's object can be the means of (`mezzo`)
-// and, when any is among them, the main verb serves ("[fine:…]"); any goal `chi` can pursue when
-// none shares one; any verb it can do when no goal does.
+// and, when any is among them, the main verb serves ("[fine:…]"); failing that, one the object can
+// be the means of (a foe selling a cup pursues no rescue, but an intrigue, not a fight); any goal
+// `chi` can pursue when none fits; any verb it can do when no goal does.
 void Verbo_Scopo(Contesto& contesto, int slot, const Chi_Persegue& chi, const std::string& principale,
                  Categorie mezzo) {
   contesto[slot].nome_file_dato = verbi;
@@ -319,10 +320,14 @@ void Verbo_Scopo(Contesto& contesto, int slot, const Chi_Persegue& chi, const st
   const auto affine = [ammette, serve](std::string_view verbo) {
     return E_Meta(verbo) && ammette(verbo) && (Categorie_Ammesse(verbo, Lista::meta) & serve) != 0;
   };
+  const auto del_mezzo = [ammette, mezzo](std::string_view verbo) {
+    return E_Meta(verbo) && ammette(verbo) && (Categorie_Ammesse(verbo, Lista::meta) & mezzo) != 0;
+  };
   const auto meta = [ammette](std::string_view verbo) { return E_Meta(verbo) && ammette(verbo); };
   const std::string soggetto = chi.Chiave();
   const bool trovato =
       Carica_Filtrata(contesto, slot, "meta " + soggetto + " per " + std::to_string(serve), affine, {principale}) ||
+      Carica_Filtrata(contesto, slot, "meta " + soggetto + " per " + std::to_string(mezzo), del_mezzo, {principale}) ||
       Carica_Filtrata(contesto, slot, "meta " + soggetto, meta, {principale}) ||
       Carica_Filtrata(contesto, slot, "soggetto " + soggetto, ammette);
   // The main verb admits the subject, so some verb always does; draw any should the file change.
