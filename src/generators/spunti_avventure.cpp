@@ -305,31 +305,28 @@ struct Chi_Persegue {
   }
 };
 
-// The purpose verb: a goal ("[meta]") other than the main verb that `chi` can pursue, and whose
-// families ("[meta:…]") share one with those the main verb's object can be the means of (`mezzo`)
-// and, when any is among them, the main verb serves ("[fine:…]"); failing that, one the object can
-// be the means of (a foe selling a cup pursues no rescue, but an intrigue, not a fight); any goal
-// `chi` can pursue when none fits; any verb it can do when no goal does.
+// The purpose verb: a goal ("[meta]") other than the main verb that `chi` can pursue, of the
+// families the main verb serves ("[fine:…]") and its object can be the means of (`mezzo`); when
+// `chi` may pursue none of those, of the verb's families (a foe selling a sword to fund a rescue
+// schemes instead), then of the object's; when the two share none, of the object's (the means
+// outweighs the verb: a keep cleared serves a siege, not a fight with giants); then any goal `chi`
+// can pursue; any verb it can do when no goal does.
 void Verbo_Scopo(Contesto& contesto, int slot, const Chi_Persegue& chi, const std::string& principale,
                  Categorie mezzo) {
   contesto[slot].nome_file_dato = verbi;
-  const auto ammette = [&chi](std::string_view verbo) { return chi.Puo(verbo); };
-  const Categorie fine = Categorie_Ammesse(principale, Lista::fine);
-  // The means outweighs the verb: a keep cleared serves a war, not a fight with giants.
-  const Categorie serve = (fine & mezzo) != 0 ? static_cast<Categorie>(fine & mezzo) : mezzo;
-  const auto affine = [ammette, serve](std::string_view verbo) {
-    return E_Meta(verbo) && ammette(verbo) && (Categorie_Ammesse(verbo, Lista::meta) & serve) != 0;
-  };
-  const auto del_mezzo = [ammette, mezzo](std::string_view verbo) {
-    return E_Meta(verbo) && ammette(verbo) && (Categorie_Ammesse(verbo, Lista::meta) & mezzo) != 0;
-  };
-  const auto meta = [ammette](std::string_view verbo) { return E_Meta(verbo) && ammette(verbo); };
   const std::string soggetto = chi.Chiave();
-  const bool trovato =
-      Carica_Filtrata(contesto, slot, "meta " + soggetto + " per " + std::to_string(serve), affine, {principale}) ||
-      Carica_Filtrata(contesto, slot, "meta " + soggetto + " per " + std::to_string(mezzo), del_mezzo, {principale}) ||
-      Carica_Filtrata(contesto, slot, "meta " + soggetto, meta, {principale}) ||
-      Carica_Filtrata(contesto, slot, "soggetto " + soggetto, ammette);
+  const auto tra = [&](Categorie famiglie) {
+    const auto della_famiglia = [&chi, famiglie](std::string_view verbo) {
+      return E_Meta(verbo) && chi.Puo(verbo) && (Categorie_Ammesse(verbo, Lista::meta) & famiglie) != 0;
+    };
+    return Carica_Filtrata(contesto, slot, "meta " + soggetto + " per " + std::to_string(famiglie), della_famiglia,
+                           {principale});
+  };
+  const Categorie fine = Categorie_Ammesse(principale, Lista::fine);
+  const auto comuni = static_cast<Categorie>(fine & mezzo);
+  const bool trovato = (comuni != 0 ? tra(comuni) || tra(fine) || tra(mezzo) : tra(mezzo)) || tra(tutte_le_famiglie) ||
+                       Carica_Filtrata(contesto, slot, "soggetto " + soggetto,
+                                       [&chi](std::string_view verbo) { return chi.Puo(verbo); });
   // The main verb admits the subject, so some verb always does; draw any should the file change.
   if (!trovato) Carica(contesto, slot);
   Controlla_Complemento(contesto, slot);
