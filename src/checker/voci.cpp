@@ -217,8 +217,10 @@ void Controllore::Controlla_Tag_Di_Uso(const std::string& voce, int riga, const 
     Avviso(riga, m::Aperto_E_Costruito(voce));
   }
   for (const std::string_view tag : {marcatore_costruito, marcatore_fortezza}) {
-    if (Contiene(voce, tag) && !descrizione.luoghi && descrizione.tipo != Tipo::verbo) {
-      Avviso(riga, m::Luogo_Fuori_Posto(voce, tag));
+    const bool in_dove = tag == marcatore_costruito;
+    if (Contiene(voce, tag) && !descrizione.luoghi && descrizione.tipo != Tipo::verbo &&
+        !(in_dove && descrizione.dove)) {
+      Avviso(riga, m::Luogo_Fuori_Posto(voce, tag, in_dove));
     }
   }
   if (descrizione.tipo == Tipo::verbo) {

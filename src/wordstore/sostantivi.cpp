@@ -57,7 +57,16 @@ void Carica_Luogo(Contesto& contesto, int valore_posizione_dato, Luogo luogo) {
   if (contesto.casuale.Estrai(2) == 1) {
     dato.nome_file_dato = "Dove";
     dato.forma_dato = "No";
-    Carica(contesto, valore_posizione_dato);
+    // A phrase tagged "[costruito]" is among buildings or walls: «nella sala del trono» is no place
+    // to gallop, «oltre il mare delle nebbie» none to feast.
+    const bool costruito = luogo == Luogo::costruito || luogo == Luogo::fortezza;
+    const auto del_tipo = [costruito](std::string_view frase) {
+      return Contiene(frase, marcatore_costruito) == costruito;
+    };
+    if (luogo == Luogo::qualsiasi || !Carica_Filtrata(contesto, valore_posizione_dato,
+                                                      costruito ? "frase costruita" : "frase selvaggia", del_tipo)) {
+      Carica(contesto, valore_posizione_dato);
+    }
   } else {
     Carica_Genere_Sostantivo(contesto, valore_posizione_dato);
     dato.nome_file_dato += "Luoghi";

@@ -100,7 +100,9 @@ void Carica_Categoria_Sostantivo(Contesto& contesto, int valore_posizione_dato, 
 enum class Luogo : std::uint8_t { qualsiasi, costruito, selvaggio, fortezza };
 
 // Draws a "Dove" phrase (marker "No") or a singular place noun with "in" ("su" for one tagged "[su]");
-// the noun among the notable places of the `luogo` kind, as Carica_Notevole.
+// the noun among the notable places of the `luogo` kind, as Carica_Notevole, the phrase among those
+// tagged "[costruito]" for built places and strongholds, among the others for the wild (among all
+// when none fits).
 void Carica_Luogo(Contesto& contesto, int valore_posizione_dato, Luogo luogo = Luogo::qualsiasi);
 // For a place noun with "in" or "su" (marker ending in "SingIn" or "SingSu"): makes the marker
 // agree with the "[su]" tag of the entry now in the slot.

@@ -85,6 +85,7 @@ const prova::Regole regole = {
     {"folle", [](const std::vector<std::string>& c) { Grezzo("Folle", c); }},
     {"mezzi_luoghi", [](const std::vector<std::string>& c) { Grezzo("MezziLuoghi", c); }},
     {"stessi", [](const std::vector<std::string>& c) { Grezzo("Stessi", c); }},
+    {"frasi_dove", [](const std::vector<std::string>& c) { Grezzo("FrasiDove", c); }},
     {"mezzi", [](const std::vector<std::string>& c) { Grezzo("Mezzi", c); }},
     {"nemici_senza_soccorso", [](const std::vector<std::string>& c) { Grezzo("NemiciSenzaSoccorso", c); }},
 };
