@@ -206,17 +206,22 @@ bool Ammette_Animali(std::string_view verbo) {
 }
 
 // Draws the subject among the people and beasts tagged "[attore]"; for a verb with "[chi:…]", among
-// those holding one of its roles («un re ha proscritto», not «un fabbro»), or as before when none does.
+// those holding one of its roles («un re ha proscritto», not «un fabbro»); for a verb done only to
+// rescue, among those not tagged "[nemico]", since a foe rescues no one («un indovino ha ripiegato
+// dietro la cascata» drew any goal at all). As before when none fits.
 void Carica_Soggetto(Contesto& contesto, const Dato& verbo) {
-  if (!Contiene(verbo.valore_dato, Tipo_Lista(Lista::chi).apertura)) {
-    Carica_Notevole(contesto, slot_soggetto);
-    return;
-  }
-  const Categorie chi = Categorie_Ammesse(verbo.valore_dato, Lista::chi);
-  const auto adatto = [chi](std::string_view voce) {
-    return Contiene(voce, marcatore_attore) && (Ruoli_Di(voce) & chi) != 0;
+  const bool con_chi = Contiene(verbo.valore_dato, Tipo_Lista(Lista::chi).apertura);
+  const Categorie chi = con_chi ? Categorie_Ammesse(verbo.valore_dato, Lista::chi) : tutti_i_ruoli;
+  const bool soccorso =
+      verbo.ha_scopo_dato && Categorie_Ammesse(verbo.valore_dato, Lista::fine) == Famiglie_Di({"soccorso"});
+  const auto adatto = [con_chi, chi, soccorso](std::string_view voce) {
+    return Contiene(voce, marcatore_attore) && (!con_chi || (Ruoli_Di(voce) & chi) != 0) &&
+           !(soccorso && Contiene(voce, marcatore_nemico));
   };
-  if (!Carica_Filtrata(contesto, slot_soggetto, "attore per ruoli " + std::to_string(chi), adatto)) {
+  if ((!con_chi && !soccorso) ||
+      !Carica_Filtrata(contesto, slot_soggetto,
+                       "attore per ruoli " + std::to_string(con_chi ? chi : 0) + (soccorso ? " soccorritore" : ""),
+                       adatto)) {
     Carica_Notevole(contesto, slot_soggetto);
   }
 }
