@@ -216,8 +216,8 @@ void Controllore::Controlla_Tag_Di_Uso(const std::string& voce, int riga, const 
   if (descrizione.tipo == Tipo::verbo && Contiene(voce, marcatore_aperto) && Contiene(voce, marcatore_costruito)) {
     Avviso(riga, m::Aperto_E_Costruito(voce));
   }
-  for (const std::string_view tag : {marcatore_costruito, marcatore_fortezza}) {
-    const bool in_dove = tag == marcatore_costruito;
+  for (const std::string_view tag : {marcatore_costruito, marcatore_fortezza, marcatore_consacrato}) {
+    const bool in_dove = tag != marcatore_fortezza;
     if (Contiene(voce, tag) && !descrizione.luoghi && descrizione.tipo != Tipo::verbo &&
         !(in_dove && descrizione.dove)) {
       Avviso(riga, m::Luogo_Fuori_Posto(voce, tag, in_dove));
@@ -231,7 +231,7 @@ void Controllore::Controlla_Tag_Di_Uso(const std::string& voce, int riga, const 
     const bool con_complemento = Contiene(voce, "[spec]") || Contiene(voce, "[term]");
     const bool senza_luoghi = E_Transitivo(voce) && (Categorie_Ammesse(voce, Lista::oggetto) & luoghi) == 0 &&
                               (!con_complemento || (Categorie_Ammesse(voce, Lista::complemento) & luoghi) == 0);
-    for (const std::string_view tag : {marcatore_costruito, marcatore_fortezza}) {
+    for (const std::string_view tag : {marcatore_costruito, marcatore_fortezza, marcatore_consacrato}) {
       if (senza_luoghi && Contiene(voce, tag)) Avviso(riga, m::Luogo_Senza_Luoghi(voce, tag));
     }
     if (E_Transitivo(voce) && !ha(Lista::oggetto)) Avviso(riga, m::Transitivo_Senza_Oggetto(voce));

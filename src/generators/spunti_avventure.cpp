@@ -24,10 +24,12 @@ constexpr int slot_complemento = 5;
 constexpr auto esseri = static_cast<Categorie>(categoria_umani | categoria_animali);
 
 // A verb tagged "[fortezza]" acts only on strongholds («ha espugnato una rocca»), one tagged
+// "[consacrato]" on holy places («ha profanato una cripta»), one tagged
 // "[costruito]" on places made by people («ha svaligiato una cripta»), one tagged "[aperto]" only in
 // the wild («ha vagato nella brughiera»).
 Luogo Luogo_Del_Verbo(const Dato& verbo) {
   if (Contiene(verbo.valore_dato, marcatore_fortezza)) return Luogo::fortezza;
+  if (Contiene(verbo.valore_dato, marcatore_consacrato)) return Luogo::consacrato;
   if (Contiene(verbo.valore_dato, marcatore_costruito)) return Luogo::costruito;
   return Contiene(verbo.valore_dato, marcatore_aperto) ? Luogo::selvaggio : Luogo::qualsiasi;
 }

@@ -59,14 +59,17 @@ void Carica_Luogo(Contesto& contesto, int valore_posizione_dato, Luogo luogo) {
     dato.forma_dato = "No";
     // A phrase tagged "[costruito]" is among buildings or walls: «nella sala del trono» is no place
     // to gallop, «oltre il mare delle nebbie» none to feast.
-    const bool costruito = luogo == Luogo::costruito || luogo == Luogo::fortezza;
+    const bool costruito = luogo != Luogo::qualsiasi && luogo != Luogo::selvaggio;
     const auto del_tipo = [costruito](std::string_view frase) {
       return Contiene(frase, marcatore_costruito) == costruito;
     };
-    if (luogo == Luogo::qualsiasi || !Carica_Filtrata(contesto, valore_posizione_dato,
-                                                      costruito ? "frase costruita" : "frase selvaggia", del_tipo)) {
-      Carica(contesto, valore_posizione_dato);
-    }
+    const auto consacrata = [](std::string_view frase) { return Contiene(frase, marcatore_consacrato); };
+    const bool trovata =
+        luogo != Luogo::qualsiasi &&
+        ((luogo == Luogo::consacrato &&
+          Carica_Filtrata(contesto, valore_posizione_dato, "frase consacrata", consacrata)) ||
+         Carica_Filtrata(contesto, valore_posizione_dato, costruito ? "frase costruita" : "frase selvaggia", del_tipo));
+    if (!trovata) Carica(contesto, valore_posizione_dato);
   } else {
     Carica_Genere_Sostantivo(contesto, valore_posizione_dato);
     dato.nome_file_dato += "Luoghi";
@@ -115,9 +118,10 @@ void Carica_Notevole(Contesto& contesto, int valore_posizione_dato, Luogo luogo)
   const bool selvaggio = luogo == Luogo::selvaggio;
   if (file.ends_with("Animali") || file.ends_with("Umani")) {
     Carica_Marcata(contesto, valore_posizione_dato, marcatore_attore);
-  } else if (file.ends_with("Luoghi") && luogo == Luogo::fortezza) {
-    const auto fortezza = [](std::string_view voce) { return Contiene(voce, marcatore_fortezza); };
-    if (!Carica_Filtrata(contesto, valore_posizione_dato, "fortezza", fortezza)) {
+  } else if (file.ends_with("Luoghi") && (luogo == Luogo::fortezza || luogo == Luogo::consacrato)) {
+    const std::string_view tag = luogo == Luogo::fortezza ? marcatore_fortezza : marcatore_consacrato;
+    const auto del_tipo = [tag](std::string_view voce) { return Contiene(voce, tag); };
+    if (!Carica_Filtrata(contesto, valore_posizione_dato, tag, del_tipo)) {
       Carica_Notevole(contesto, valore_posizione_dato, Luogo::costruito);
     }
   } else if (file.ends_with("Luoghi") && luogo != Luogo::qualsiasi) {

@@ -56,6 +56,9 @@ inline constexpr std::string_view marcatore_aperto = "[aperto]";
 // The tag of a place an army besieges, storms or holds (a castle, a walled city), and of a verb
 // whose places must be such: «per espugnare una rocca», not «una locanda» or «un labirinto».
 inline constexpr std::string_view marcatore_fortezza = "[fortezza]";
+// The tag of a holy place (a temple, a shrine, a tomb), and of a verb whose places must be such:
+// «ha riconsacrato un santuario», not «un porto».
+inline constexpr std::string_view marcatore_consacrato = "[consacrato]";
 // The tag of the people and beasts who can drive a story.
 inline constexpr std::string_view marcatore_attore = "[attore]";
 // The tag of the objects, weapons, body parts and places worth a story: a sign, an emblem, a
@@ -96,13 +99,13 @@ inline constexpr std::array<std::string_view, 2> marcatori_bersaglio = {marcator
 // among the `ammesse` categories only (walked in the same order).
 void Carica_Categoria_Sostantivo(Contesto& contesto, int valore_posizione_dato, Categorie ammesse = tutte_le_categorie);
 // Which places a draw admits: any, those made by people ("[costruito]"), the wild ones (without it)
-// or the strongholds ("[fortezza]").
-enum class Luogo : std::uint8_t { qualsiasi, costruito, selvaggio, fortezza };
+// the strongholds ("[fortezza]") or the holy places ("[consacrato]").
+enum class Luogo : std::uint8_t { qualsiasi, costruito, selvaggio, fortezza, consacrato };
 
 // Draws a "Dove" phrase (marker "No") or a singular place noun with "in" ("su" for one tagged "[su]");
 // the noun among the notable places of the `luogo` kind, as Carica_Notevole, the phrase among those
-// tagged "[costruito]" for built places and strongholds, among the others for the wild (among all
-// when none fits).
+// tagged "[costruito]" for built places and strongholds (first among those tagged "[consacrato]"
+// for holy places), among the others for the wild (among all when none fits).
 void Carica_Luogo(Contesto& contesto, int valore_posizione_dato, Luogo luogo = Luogo::qualsiasi);
 // For a place noun with "in" or "su" (marker ending in "SingIn" or "SingSu"): makes the marker
 // agree with the "[su]" tag of the entry now in the slot.
@@ -113,7 +116,7 @@ void Carica_Categoria_SulNel(Contesto& contesto, int valore_posizione_dato, Cate
 // Draws the slot's noun; a person or a beast among those tagged "[attore]", an object, a weapon, a
 // body part or a place among those tagged "[notevole]", when there are any; a place of the `luogo`
 // kind only, among all of that kind when none is notable (any place when none is of that kind; a
-// built one when no place is a stronghold).
+// built one when no place is a stronghold, or holy).
 void Carica_Notevole(Contesto& contesto, int valore_posizione_dato, Luogo luogo = Luogo::qualsiasi);
 // Draws the slot's noun for a sign or an emblem: among the entries tagged "[insegna]" when the file
 // has some, else as Carica_Notevole.
