@@ -53,11 +53,20 @@ constexpr std::array<Seguiti, 4> seguiti = {{
 
 // Sets up slot 1 as a phrase, a noun or a place after the sign. A noun always comes with «con»: a
 // sign lacks nothing worth naming («Le Orse senza Zanna di Drago»); «senza» stays in the phrases.
-void Seguito_Con(Contesto& contesto, Categorie con) {
+// A thing or a weapon comes in the sign's number, `numero`: «Gli Stregoni con gli Archi Neri»,
+// «L'Araldo con l'Elmo d'Oro», not «Gli Stregoni con l'Arco Nero»; a body part as it comes («Il
+// Lupo con gli Occhi di Brace»).
+void Seguito_Con(Contesto& contesto, Categorie con, std::string_view numero) {
   Carica_Categoria_SulNel(contesto, 1, con);
-  std::string& forma = contesto[1].forma_dato;
+  Dato& dato = contesto[1];
+  std::string& forma = dato.forma_dato;
   constexpr std::string_view senza = "Senza";
   if (forma.ends_with(senza)) forma.replace(forma.size() - senza.size(), senza.size(), "Con");
+  if (dato.nome_file_dato.ends_with("Oggetti") || dato.nome_file_dato.ends_with("Armi")) {
+    const std::string_view altro = numero == singolare ? plurale : singolare;
+    const auto pos = forma.find(altro);
+    if (pos != std::string::npos) forma.replace(pos, altro.size(), numero);
+  }
 }
 
 // Draws the phrase after a sign among those whose "[per:…]" admits the sign's category («Il Drago
@@ -162,7 +171,7 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
         Imposta_Qualificativo(stato[1], 1, genere, n0);
         break;
       case 4:
-        Seguito_Con(contesto, ammessi.con);
+        Seguito_Con(contesto, ammessi.con, n0);
         break;
       default:
         Imposta_Qualificativo(stato[1], 2, genere, n0);
@@ -178,7 +187,7 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
   // phrase, a noun or a place instead, or the same few signs would come back bare.
   if ((forma_1 == 3 || forma_1 == 5) && !Regge_Qualificativo(stato[0])) {
     forma_1 = 4;
-    Seguito_Con(contesto, ammessi.con);
+    Seguito_Con(contesto, ammessi.con, n0);
   }
   if (forma_1 <= 2) {
     for (int volta = 0; volta < tentativi_senza_ripetere; ++volta) {
