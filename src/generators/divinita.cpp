@@ -1,9 +1,12 @@
+#include <algorithm>
 #include <array>
 
 #include "generators/comuni.hpp"
 #include "generators/generatori.hpp"
 #include "grammar/correzione.hpp"
+#include "grammar/flessione.hpp"
 #include "grammar/ordine.hpp"
+#include "wordstore/archivio.hpp"
 #include "wordstore/casuale.hpp"
 #include "wordstore/sostantivi.hpp"
 #include "wordstore/tag.hpp"
@@ -21,6 +24,32 @@ constexpr std::array<std::string_view, 3> titoli_divini = {", Dio ", ", Dea ", "
 constexpr Categorie domini = Categorie_Di({"Altro", "Animali", "Umani", "Luoghi", "Naturale", "Astratto"});
 
 constexpr std::array<std::string_view, 3> rami_titolo = {"titolo: Dio", "titolo: Dea", "titolo: Divinità"};
+
+// The head of a noun entry: without article, tags and plural («La Filibustiera[f]|…» gives
+// «Filibustiera»).
+std::string_view Testa(std::string_view voce) {
+  voce = voce.substr(0, std::min(voce.find_first_of("[|"), voce.size()));
+  for (const std::string_view articolo : {"Il ", "Lo ", "La ", "L'", "I ", "Gli ", "Le "}) {
+    if (voce.starts_with(articolo)) return voce.substr(articolo.size());
+  }
+  return voce;
+}
+
+// Draws a feminine group for a goddess among the actors named only in the feminine («Dea delle
+// Streghe», «delle Valchirie»): where the masculine people hold the same group («Filibustiere»
+// beside «Filibustiera») the feminine plural reads as a slip, not a cult. Drawn again, up to
+// `tentativi_senza_ripetere` times, while it has a masculine beside it.
+void Carica_Patrona(Contesto& contesto) {
+  const auto& maschi = contesto.archivio.File("MasUmani").voci;
+  for (int volta = 0; volta < tentativi_senza_ripetere; ++volta) {
+    Carica_Notevole(contesto, 0);
+    const auto maschili = Maschili_Di(Testa(contesto[0].valore_dato));
+    const auto accanto = [&maschili](const std::string& maschio) {
+      return std::find(maschili.begin(), maschili.end(), Testa(maschio)) != maschili.end();
+    };
+    if (std::none_of(maschi.begin(), maschi.end(), accanto)) return;
+  }
+}
 
 }  // namespace
 
@@ -47,6 +76,8 @@ void Carica_Dio_Casuale(Stato& stato) {
     // A god holds sway over wild places, not over taverns and aqueducts, and over the notable ones
     // among them: volcanoes rather than undergrowth.
     Carica_Notevole(contesto, 0, Luogo::selvaggio);
+  } else if (patrona) {
+    Carica_Patrona(contesto);
   } else if (patrono || bestie) {
     Carica_Notevole(contesto, 0);
   } else {

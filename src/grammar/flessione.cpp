@@ -1,5 +1,7 @@
 #include "grammar/flessione.hpp"
 
+#include <algorithm>
+#include <array>
 #include <span>
 #include <utility>
 
@@ -66,5 +68,41 @@ void Correggi_Aggettivi_al_Femminile_Singolare(Dato& dato) {
 void Iniziale_Stringa_Minuscola(Dato& dato) { Iniziale_Minuscola(dato.valore_dato); }
 
 void Iniziale_Stringa_Maiuscola(Dato& dato) { Iniziale_Maiuscola(dato.valore_dato); }
+
+namespace {
+
+// Feminine endings of people and the masculine ones beside them; the first row keeps the word as
+// it is, for the nouns of both genders («Negromante», «Esule»).
+struct Desinenza {
+  std::string_view femminile;
+  std::string_view maschile;
+};
+constexpr std::array<Desinenza, 8> maschili = {{
+    {"", ""},
+    {"iera", "iere"},
+    {"trice", "tore"},
+    {"essa", "e"},
+    {"essa", "a"},
+    {"essa", "o"},
+    {"a", "o"},
+    {"a", "e"},
+}};
+
+}  // namespace
+
+std::vector<std::string> Maschili_Di(std::string_view femminile) {
+  const std::size_t fine = std::min(femminile.find(' '), femminile.size());
+  const std::string_view parola = femminile.substr(0, fine);
+  std::vector<std::string> risultato;
+  for (const Desinenza& desinenza : maschili) {
+    if (!parola.ends_with(desinenza.femminile)) continue;
+    std::string maschile(parola.substr(0, parola.size() - desinenza.femminile.size()));
+    maschile += desinenza.maschile;
+    maschile += femminile.substr(fine);
+    if (std::find(risultato.begin(), risultato.end(), maschile) == risultato.end())
+      risultato.push_back(std::move(maschile));
+  }
+  return risultato;
+}
 
 }  // namespace talewick

@@ -4,6 +4,10 @@
 // write the definite-plural key and turn the article plural (grammar/articoli.hpp). The first-letter
 // rewrites `Iniziale_Stringa_Minuscola` and `Iniziale_Stringa_Maiuscola` are declared with the pass
 // in grammar/correzione.hpp.
+#include <string>
+#include <string_view>
+#include <vector>
+
 #include "wordstore/dati.hpp"
 
 namespace talewick {
@@ -12,5 +16,10 @@ namespace talewick {
 void Correggi_al_Maschile_Plurale(Dato& dato);
 void Correggi_al_Femminile_Plurale(Dato& dato);
 void Correggi_Aggettivi_al_Femminile_Singolare(Dato& dato);
+
+// The masculine words a feminine noun of a person may stand beside, by its ending, with what
+// follows it unchanged: itself («Negromante»), and «Filibustiere» for «Filibustiera», «Danzatore
+// delle Spade» for «Danzatrice delle Spade», «Conte», «Conta» and «Conto» for «Contessa».
+std::vector<std::string> Maschili_Di(std::string_view femminile);
 
 }  // namespace talewick

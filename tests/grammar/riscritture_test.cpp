@@ -47,6 +47,13 @@ const prova::Regole riscritture = {
     // Columns: pronoun, infinitive, the two joined.
     {"ConPronome",
      [](const std::vector<std::string>& c) { EXPECT_EQ(Infinito_Con_Pronome(c.at(1), c.at(0)), c.at(2)); }},
+    // Columns: a feminine noun, its possible masculine words joined by "|".
+    {"Maschili",
+     [](const std::vector<std::string>& c) {
+       std::string uniti;
+       for (const auto& maschile : Maschili_Di(c.at(0))) uniti += (uniti.empty() ? "" : "|") + maschile;
+       EXPECT_EQ(uniti, c.size() > 1 ? c[1] : "");
+     }},
     {"Correzione", Riscrittura(Correzione_Sostantivi_Aggettivi_Verbi)},
     {"MarcatoreNonRiconosciuto", Riscrittura(Correzione_Sostantivi_Aggettivi_Verbi)},
     // Columns: noun, qualifier, the two together.
