@@ -301,14 +301,17 @@ struct Chi_Persegue {
         ruoli(static_cast<Categorie>(Ruoli_Di(soggetto.valore_dato) | ruoli_alleato)),
         vietate(Contiene(soggetto.valore_dato, marcatore_nemico) ? Famiglie_Di({"soccorso"}) : Categorie{0}) {}
 
-  // Whether the verb's "[sogg:…]" admits the subject's file, its "[chi:…]" one of the roles, and it
-  // acts in a hook and is not only a rescue for a foe.
+  // Whether the verb's "[sogg:…]" admits the subject's file, and it acts in a hook and is not only
+  // a rescue for a foe: what a kept filter may ask (Chiave() names it).
   [[nodiscard]] bool Puo(std::string_view verbo) const {
-    return (umano ? Ammette_Umani(verbo) : Ammette_Animali(verbo)) && Ruolo_Adatto(verbo, ruoli) && Agisce(verbo) &&
+    return (umano ? Ammette_Umani(verbo) : Ammette_Animali(verbo)) && Agisce(verbo) &&
            (Categorie_Ammesse(verbo, Lista::meta) & ~vietate) != 0;
   }
+  // Whether the verb's "[chi:…]" names one of the roles: asked at each draw, since the roles of a
+  // subject and its ally come in too many sets to keep a filter for each.
+  [[nodiscard]] bool Ha_Ruolo(std::string_view verbo) const { return Ruolo_Adatto(verbo, ruoli); }
   [[nodiscard]] std::string Chiave() const {
-    return (umano ? "umana" : "animale") + (" con ruoli " + std::to_string(ruoli)) + (vietate != 0 ? " nemica" : "");
+    return std::string(umano ? "umana" : "animale") + (vietate != 0 ? " nemica" : "");
   }
 };
 
@@ -322,18 +325,20 @@ void Verbo_Scopo(Contesto& contesto, int slot, const Chi_Persegue& chi, const st
                  Categorie mezzo) {
   contesto[slot].nome_file_dato = verbi;
   const std::string soggetto = chi.Chiave();
+  const auto ha_ruolo = [&chi](std::string_view verbo) { return chi.Ha_Ruolo(verbo); };
   const auto tra = [&](Categorie famiglie) {
     const auto della_famiglia = [&chi, famiglie](std::string_view verbo) {
       return E_Meta(verbo) && chi.Puo(verbo) && (Categorie_Ammesse(verbo, Lista::meta) & famiglie) != 0;
     };
-    return Carica_Filtrata(contesto, slot, "meta " + soggetto + " per " + std::to_string(famiglie), della_famiglia,
-                           {principale});
+    return Carica_Filtrata_Poi(contesto, slot, "meta " + soggetto + " per " + std::to_string(famiglie), della_famiglia,
+                               ha_ruolo, {principale});
   };
   const Categorie fine = Categorie_Ammesse(principale, Lista::fine);
   const auto comuni = static_cast<Categorie>(fine & mezzo);
-  const bool trovato = (comuni != 0 ? tra(comuni) || tra(fine) || tra(mezzo) : tra(mezzo)) || tra(tutte_le_famiglie) ||
-                       Carica_Filtrata(contesto, slot, "soggetto " + soggetto,
-                                       [&chi](std::string_view verbo) { return chi.Puo(verbo); });
+  const bool trovato =
+      (comuni != 0 ? tra(comuni) || tra(fine) || tra(mezzo) : tra(mezzo)) || tra(tutte_le_famiglie) ||
+      Carica_Filtrata_Poi(
+          contesto, slot, "soggetto " + soggetto, [&chi](std::string_view verbo) { return chi.Puo(verbo); }, ha_ruolo);
   // The main verb admits the subject, so some verb always does; draw any should the file change.
   if (!trovato) Carica(contesto, slot);
   Controlla_Complemento(contesto, slot);
@@ -356,19 +361,21 @@ bool Scopo_Sullo_Stesso(Contesto& contesto, int slot, const Chi_Persegue& chi, c
   constexpr Categorie su_di_lui = Famiglie_Di({"lotta", "caccia", "bottino", "intrigo"});
   const auto fine = static_cast<Categorie>(Categorie_Ammesse(verbo.valore_dato, Lista::fine) & su_di_lui);
   const Categorie famiglie = fine != 0 ? fine : su_di_lui;
-  const auto adatto = [&chi, famiglie, categoria, ruoli, nemico, vittima](std::string_view meta) {
+  const auto adatto = [&chi, famiglie, categoria, nemico, vittima](std::string_view meta) {
     return E_Meta(meta) && chi.Puo(meta) && (Categorie_Ammesse(meta, Lista::meta) & famiglie) != 0 &&
            E_Transitivo(meta) && !Contiene(meta, "[term]") && !Contiene(meta, marcatore_stesso) &&
            !Contiene(meta, marcatore_folla) && (Categorie_Ammesse(meta, Lista::oggetto) & categoria) != 0 &&
-           (!Contiene(meta, marcatore_nemico) || nemico) && (!Contiene(meta, marcatore_vittima) || vittima) &&
-           (!Contiene(meta, Tipo_Lista(Lista::contro).apertura) ||
-            (Categorie_Ammesse(meta, Lista::contro) & ruoli) != 0);
+           (!Contiene(meta, marcatore_nemico) || nemico) && (!Contiene(meta, marcatore_vittima) || vittima);
+  };
+  // The roles of both ends, asked at each draw.
+  const auto dei_ruoli = [&chi, ruoli](std::string_view meta) {
+    return chi.Ha_Ruolo(meta) && (!Contiene(meta, Tipo_Lista(Lista::contro).apertura) ||
+                                  (Categorie_Ammesse(meta, Lista::contro) & ruoli) != 0);
   };
   const std::string chiave = "stesso " + chi.Chiave() + " per " + std::to_string(famiglie) + " su " +
-                             std::to_string(categoria) + " con ruoli " + std::to_string(ruoli) +
-                             (nemico ? " nemico" : "") + (vittima ? " vittima" : "");
+                             std::to_string(categoria) + (nemico ? " nemico" : "") + (vittima ? " vittima" : "");
   contesto[slot].nome_file_dato = verbi;
-  if (!Carica_Filtrata(contesto, slot, chiave, adatto, {verbo.valore_dato})) return false;
+  if (!Carica_Filtrata_Poi(contesto, slot, chiave, adatto, dei_ruoli, {verbo.valore_dato})) return false;
   Controlla_Complemento(contesto, slot);
   return true;
 }

@@ -117,6 +117,29 @@ bool Carica_Filtrata(Contesto& contesto, int valore_posizione_dato, std::string_
   return true;
 }
 
+bool Carica_Filtrata_Poi(Contesto& contesto, int valore_posizione_dato, std::string_view chiave,
+                         const std::function<bool(std::string_view)>& filtro,
+                         const std::function<bool(std::string_view)>& ancora,
+                         std::initializer_list<std::string_view> escluse) {
+  Dato& dato = contesto[valore_posizione_dato];
+  const FileParole& file = contesto.archivio.File(dato.nome_file_dato);
+  const auto ammessa = [&](std::uint32_t i) {
+    const std::string& voce = file.voci[i];
+    return ancora(voce) && std::find(escluse.begin(), escluse.end(), voce) == escluse.end();
+  };
+  const auto& indici = file.Filtrate(chiave, filtro);
+  const auto ammesse = std::count_if(indici.begin(), indici.end(), ammessa);
+  if (ammesse == 0) return false;
+  auto r = contesto.casuale.Estrai(ammesse);
+  for (const auto i : indici) {
+    if (ammessa(i) && --r == 0) {
+      Prendi(contesto, dato, file, i);
+      break;
+    }
+  }
+  return true;
+}
+
 void Carica_Marcata(Contesto& contesto, int valore_posizione_dato, std::string_view marcatore,
                     std::initializer_list<std::string_view> escluse) {
   const auto marcata = [marcatore](std::string_view voce) { return Contiene(voce, marcatore); };

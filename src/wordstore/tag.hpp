@@ -29,6 +29,12 @@ void Carica_Tag(Contesto& contesto, int valore_posizione_dato, std::initializer_
 bool Carica_Filtrata(Contesto& contesto, int valore_posizione_dato, std::string_view chiave,
                      const std::function<bool(std::string_view)>& filtro,
                      std::initializer_list<std::string_view> escluse = {});
+// As Carica_Filtrata, among the entries `filtro` accepts (kept under `chiave`) those `ancora` accepts
+// too: a test that changes with every draw, too varied to keep (whose roles a goal must match).
+bool Carica_Filtrata_Poi(Contesto& contesto, int valore_posizione_dato, std::string_view chiave,
+                         const std::function<bool(std::string_view)>& filtro,
+                         const std::function<bool(std::string_view)>& ancora,
+                         std::initializer_list<std::string_view> escluse = {});
 // Draws among the entries holding `marcatore` ("[attore]"), leaving out those equal to one of
 // `escluse`; among all of them when no other does.
 void Carica_Marcata(Contesto& contesto, int valore_posizione_dato, std::string_view marcatore,
