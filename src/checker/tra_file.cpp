@@ -17,14 +17,7 @@ constexpr double equilibrio_minimo = 0.8;
 
 // A noun as two noun files could both hold it: no tags, no plural, no article, lower case.
 std::string Nome_Nudo(std::string_view voce) {
-  std::string nome = Senza_Tag(voce.substr(0, voce.find('|')));
-  for (const std::string_view articolo : {"Il ", "Lo ", "La ", "L'", "I ", "Gli ", "Le "}) {
-    if (nome.starts_with(articolo)) {
-      nome.erase(0, articolo.size());
-      break;
-    }
-  }
-  return In_Minuscolo(nome);
+  return In_Minuscolo(Senza_Articolo(Senza_Tag(voce.substr(0, voce.find('|')))));
 }
 
 }  // namespace

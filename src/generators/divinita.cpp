@@ -28,11 +28,7 @@ constexpr std::array<std::string_view, 3> rami_titolo = {"titolo: Dio", "titolo:
 // The head of a noun entry: without article, tags and plural («La Filibustiera[f]|…» gives
 // «Filibustiera»).
 std::string_view Testa(std::string_view voce) {
-  voce = voce.substr(0, std::min(voce.find_first_of("[|"), voce.size()));
-  for (const std::string_view articolo : {"Il ", "Lo ", "La ", "L'", "I ", "Gli ", "Le "}) {
-    if (voce.starts_with(articolo)) return voce.substr(articolo.size());
-  }
-  return voce;
+  return Senza_Articolo(voce.substr(0, std::min(voce.find_first_of("[|"), voce.size())));
 }
 
 // Draws a feminine group for a goddess among the actors named only in the feminine («Dea delle

@@ -24,9 +24,9 @@ constexpr int slot_complemento = 5;
 constexpr auto esseri = static_cast<Categorie>(categoria_umani | categoria_animali);
 
 // A verb tagged "[fortezza]" acts only on strongholds («ha espugnato una rocca»), one tagged
-// "[consacrato]" on holy places («ha profanato una cripta»), one tagged
-// "[costruito]" on places made by people («ha svaligiato una cripta»), one tagged "[aperto]" only in
-// the wild («ha vagato nella brughiera»).
+// "[consacrato]" on holy places («ha profanato una cripta»), one tagged "[costruito]" on places made
+// by people («ha svaligiato una tesoreria»), one tagged "[aperto]" only in the wild («ha vagato nella
+// brughiera»).
 Luogo Luogo_Del_Verbo(const Dato& verbo) {
   if (Contiene(verbo.valore_dato, marcatore_fortezza)) return Luogo::fortezza;
   if (Contiene(verbo.valore_dato, marcatore_consacrato)) return Luogo::consacrato;
@@ -347,11 +347,11 @@ void Verbo_Scopo(Contesto& contesto, int slot, const Chi_Persegue& chi, const st
 // After a verb tagged "[stesso]", draws a goal that falls on the person or beast the verb acted on
 // («ha stordito un mercante per derubarlo di un calice», «ha braccato un negromante per
 // catturarlo»): a fight, a hunt, a theft or an intrigue (those of them the verb serves, when it
-// serves any) other than the main verb that `chi` can pursue, whose "[ogg:…]" admits that one's file and which has no
-// "[term]" (the one is its object), whose "[nemico]" or "[vittima]" that one shares and whose "[contro:…]" names one of
-// its roles. No rescue or rite («ha ingannato una regina per salvarla»), no goal that only
-// prepares another («ha scovato dei ladri per rintracciarli») and none that needs many. False,
-// drawing nothing, when none fits.
+// serves any) other than the main verb that `chi` can pursue, whose "[ogg:…]" admits that one's
+// file and which has no "[term]" (the one is its object), whose "[nemico]" or "[vittima]" that one
+// shares and whose "[contro:…]" names one of its roles. No rescue or rite («ha ingannato una regina
+// per salvarla»), no goal that only prepares another («ha scovato dei ladri per rintracciarli») and
+// none that needs many. False, drawing nothing, when none fits.
 bool Scopo_Sullo_Stesso(Contesto& contesto, int slot, const Chi_Persegue& chi, const Dato& verbo, const Dato& oggetto) {
   const std::string& voce = oggetto.valore_dato;
   const Categorie categoria = Categoria_Del_File(oggetto.nome_file_dato);

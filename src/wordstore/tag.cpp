@@ -89,45 +89,23 @@ void Carica_Tag(Contesto& contesto, int valore_posizione_dato, std::initializer_
   }
 }
 
-bool Carica_Filtrata(Contesto& contesto, int valore_posizione_dato, std::string_view chiave,
-                     const std::function<bool(std::string_view)>& filtro,
-                     std::initializer_list<std::string_view> escluse) {
-  Dato& dato = contesto[valore_posizione_dato];
-  const FileParole& file = contesto.archivio.File(dato.nome_file_dato);
-  const auto& indici = file.Filtrate(chiave, filtro);
-  const auto esclusa = [&](std::uint32_t i) {
-    return std::find(escluse.begin(), escluse.end(), file.voci[i]) != escluse.end();
-  };
+namespace {
+
+// Draws among `indici` those `ancora` accepts (all when it is null) and none of `escluse` names;
+// false, drawing nothing, when none is left. Walks to the r-th entry left in, without copying.
+bool Estrai_Tra_Ammesse(Contesto& contesto, Dato& dato, const FileParole& file,
+                        const std::vector<std::uint32_t>& indici, const std::function<bool(std::string_view)>* ancora,
+                        std::initializer_list<std::string_view> escluse) {
   const bool nessuna = std::all_of(escluse.begin(), escluse.end(), [](std::string_view e) { return e.empty(); });
-  const auto fuori = nessuna ? 0 : std::count_if(indici.begin(), indici.end(), esclusa);
-  const auto ammesse = static_cast<std::ptrdiff_t>(indici.size()) - fuori;
-  if (ammesse == 0) return false;
-  if (fuori == 0) {
+  if (ancora == nullptr && nessuna) {
+    if (indici.empty()) return false;
     Estrai_Tra(contesto, dato, file, indici);
     return true;
   }
-  // Walk to the r-th entry left in, without copying the indices.
-  auto r = contesto.casuale.Estrai(ammesse);
-  for (const auto i : indici) {
-    if (!esclusa(i) && --r == 0) {
-      Prendi(contesto, dato, file, i);
-      break;
-    }
-  }
-  return true;
-}
-
-bool Carica_Filtrata_Poi(Contesto& contesto, int valore_posizione_dato, std::string_view chiave,
-                         const std::function<bool(std::string_view)>& filtro,
-                         const std::function<bool(std::string_view)>& ancora,
-                         std::initializer_list<std::string_view> escluse) {
-  Dato& dato = contesto[valore_posizione_dato];
-  const FileParole& file = contesto.archivio.File(dato.nome_file_dato);
   const auto ammessa = [&](std::uint32_t i) {
     const std::string& voce = file.voci[i];
-    return ancora(voce) && std::find(escluse.begin(), escluse.end(), voce) == escluse.end();
+    return (ancora == nullptr || (*ancora)(voce)) && std::find(escluse.begin(), escluse.end(), voce) == escluse.end();
   };
-  const auto& indici = file.Filtrate(chiave, filtro);
   const auto ammesse = std::count_if(indici.begin(), indici.end(), ammessa);
   if (ammesse == 0) return false;
   auto r = contesto.casuale.Estrai(ammesse);
@@ -138,6 +116,25 @@ bool Carica_Filtrata_Poi(Contesto& contesto, int valore_posizione_dato, std::str
     }
   }
   return true;
+}
+
+}  // namespace
+
+bool Carica_Filtrata(Contesto& contesto, int valore_posizione_dato, std::string_view chiave,
+                     const std::function<bool(std::string_view)>& filtro,
+                     std::initializer_list<std::string_view> escluse) {
+  Dato& dato = contesto[valore_posizione_dato];
+  const FileParole& file = contesto.archivio.File(dato.nome_file_dato);
+  return Estrai_Tra_Ammesse(contesto, dato, file, file.Filtrate(chiave, filtro), nullptr, escluse);
+}
+
+bool Carica_Filtrata_Poi(Contesto& contesto, int valore_posizione_dato, std::string_view chiave,
+                         const std::function<bool(std::string_view)>& filtro,
+                         const std::function<bool(std::string_view)>& ancora,
+                         std::initializer_list<std::string_view> escluse) {
+  Dato& dato = contesto[valore_posizione_dato];
+  const FileParole& file = contesto.archivio.File(dato.nome_file_dato);
+  return Estrai_Tra_Ammesse(contesto, dato, file, file.Filtrate(chiave, filtro), &ancora, escluse);
 }
 
 void Carica_Marcata(Contesto& contesto, int valore_posizione_dato, std::string_view marcatore,

@@ -102,6 +102,13 @@ std::size_t Lunghezza_Ultimo_Carattere(std::string_view testo) {
 void Iniziale_Maiuscola(std::string& testo) { Cambia_Iniziale(testo, utf8proc_toupper); }
 void Iniziale_Minuscola(std::string& testo) { Cambia_Iniziale(testo, utf8proc_tolower); }
 
+std::string_view Senza_Articolo(std::string_view nome) {
+  for (const std::string_view articolo : {"Il ", "Lo ", "La ", "L'", "I ", "Gli ", "Le "}) {
+    if (nome.starts_with(articolo)) return nome.substr(articolo.size());
+  }
+  return nome;
+}
+
 std::string In_Minuscolo(std::string_view testo) {
   std::string uscita;
   uscita.reserve(testo.size());

@@ -38,6 +38,9 @@ void Iniziale_Maiuscola(std::string& testo);
 void Iniziale_Minuscola(std::string& testo);
 
 std::string In_Minuscolo(std::string_view testo);
+// `nome` without a leading definite article: «Il Drago», «L'Ascia», «Gli Gnomi» give «Drago»,
+// «Ascia», «Gnomi».
+std::string_view Senza_Articolo(std::string_view nome);
 // Equal but for the case of ASCII letters; no allocation, for words compared while drawing.
 bool Uguali_Senza_Maiuscole(std::string_view a, std::string_view b);
 

@@ -102,6 +102,7 @@ const prova::Regole regole = {
        if (c[0] == "Iniziale_Maiuscola") Iniziale_Maiuscola(testo);
        if (c[0] == "In_Caso_Proprio") testo = In_Caso_Proprio(testo);
        if (c[0] == "In_Minuscolo") testo = In_Minuscolo(testo);
+       if (c[0] == "Senza_Articolo") testo = Senza_Articolo(testo);
        if (c[0] == "Lunghezza_Primo_Carattere") testo = std::to_string(Lunghezza_Primo_Carattere(testo));
        if (c[0] == "Lunghezza_Ultimo_Carattere") testo = std::to_string(Lunghezza_Ultimo_Carattere(testo));
        if (c[0] == "Sostituisci_Tutto")
