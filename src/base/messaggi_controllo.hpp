@@ -244,6 +244,13 @@ inline std::string Luogo_Senza_Luoghi(std::string_view voce, std::string_view ta
 inline std::string Fine_Senza_Scopo(std::string_view voce) {
   return "in " + C(voce) + " «[fine:…]» non ha effetto: il verbo non ha «[scopo]», e dopo di lui non viene uno scopo";
 }
+inline std::string Regge_Senza_Scopo(std::string_view voce, std::string_view tag) {
+  return "in " + C(voce) + " " + C(tag) +
+         " non ha effetto: il verbo non ha «[scopo]», e dopo di lui non viene uno scopo";
+}
+inline std::string Regge_Due_Volte(std::string_view voce) {
+  return "in " + C(voce) + " «[regge:a]» e «[regge:di]» insieme: lo scopo segue «di», e uno dei due si può togliere";
+}
 inline std::string Meta_Due_Volte(std::string_view voce) {
   return "in " + C(voce) + " «[meta]» e «[meta:…]» insieme: conta solo «[meta:…]», e «[meta]» si può togliere";
 }

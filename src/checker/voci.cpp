@@ -191,7 +191,7 @@ void Controllore::Controlla_Tag_Di_Uso(const std::string& voce, int riga, const 
   }
   if (Contiene(voce, marcatore_opera) && descrizione.tipo != Tipo::aggettivo) Avviso(riga, m::Opera_Fuori_Posto(voce));
   for (const std::string_view tag : {marcatore_participio, marcatore_aperto, marcatore_alleato, marcatore_folla,
-                                     marcatore_stesso, marcatore_schiera}) {
+                                     marcatore_stesso, marcatore_schiera, marcatore_regge_a, marcatore_regge_di}) {
     if (Contiene(voce, tag) && descrizione.tipo != Tipo::verbo) Avviso(riga, m::Solo_Nei_Verbi(voce, tag));
   }
   if (descrizione.tipo == Tipo::verbo && Contiene(voce, marcatore_participio) && !Participio_Aggettivo(voce)) {
@@ -240,6 +240,13 @@ void Controllore::Controlla_Tag_Di_Uso(const std::string& voce, int riga, const 
     }
     if (ha(Lista::fine) && !Contiene(voce, "[scopo]")) Avviso(riga, m::Fine_Senza_Scopo(voce));
     if (ha(Lista::meta) && Contiene(voce, "[meta]")) Avviso(riga, m::Meta_Due_Volte(voce));
+    const bool regge_a = Contiene(voce, marcatore_regge_a);
+    const bool regge_di = Contiene(voce, marcatore_regge_di);
+    if (regge_a && regge_di) {
+      Avviso(riga, m::Regge_Due_Volte(voce));
+    } else if ((regge_a || regge_di) && !Contiene(voce, "[scopo]")) {
+      Avviso(riga, m::Regge_Senza_Scopo(voce, regge_a ? marcatore_regge_a : marcatore_regge_di));
+    }
   }
   if (descrizione.tipo == Tipo::libro && Contiene(voce, "[1]") && !Comincia_Con_Articolo(voce)) {
     std::string letto = Senza_Tag(voce);

@@ -5,7 +5,7 @@
 namespace talewick {
 namespace {
 
-constexpr std::array<std::string_view, 17> rami_spunti = {"soggetto: umani",
+constexpr std::array<std::string_view, 20> rami_spunti = {"soggetto: umani",
                                                           "soggetto: animali",
                                                           "verbo principale transitivo",
                                                           "verbo principale intransitivo",
@@ -21,7 +21,10 @@ constexpr std::array<std::string_view, 17> rami_spunti = {"soggetto: umani",
                                                           "finale: verbo intransitivo",
                                                           "finale: complemento con «di»",
                                                           "finale: complemento con «a»",
-                                                          "finale: senza complemento"};
+                                                          "finale: senza complemento",
+                                                          "finale: dopo «per»",
+                                                          "finale: dopo «a»",
+                                                          "finale: dopo «di»"};
 constexpr std::array<std::string_view, 15> rami_edifici = {"schema 1: nome femminile e seguito",
                                                            "schema 2: nome maschile e seguito",
                                                            "schema 3: edificio, nome maschile e seguito",

@@ -286,6 +286,14 @@ Categorie Famiglie_Del_Mezzo(const Dato& verbo, const Dato& oggetto) {
   return riga != mezzi.end() ? riga->famiglie : tutte_le_famiglie;
 }
 
+// The preposition before the purpose: «per», or the «a» or «di» the verb governs («ha incitato dei
+// briganti ad assaltare», «ha incaricato una spia di trovare», not «per assaltare»).
+std::string_view Preposizione_Dello_Scopo(const Dato& verbo) {
+  if (Contiene(verbo.valore_dato, marcatore_regge_di)) return "di";
+  if (Contiene(verbo.valore_dato, marcatore_regge_a)) return "a";
+  return "per";
+}
+
 bool E_Meta(std::string_view verbo) { return Contiene(verbo, "[meta]") || Contiene(verbo, "[meta:"); }
 
 // Who pursues the purpose: the subject's file, its roles and its ally's (`ruoli_alleato`), and
@@ -473,6 +481,7 @@ void Carica_Spunto_Avventura_Casuale(Stato& stato) {
   }
   // A purpose on the one the deed fell on names it by a pronoun: «per derubarlo di un calice».
   const std::string_view pronome = Pronome_Di(stato[2]);
+  const std::string_view preposizione = Preposizione_Dello_Scopo(verbo);
   if (verbo.ha_scopo_dato) {
     usati[7] = true;
     usati[scopo.transitivo_dato ? 8 : 10] = !sullo_stesso;
@@ -507,12 +516,13 @@ void Carica_Spunto_Avventura_Casuale(Stato& stato) {
   }
   // The purpose verb's complement belongs to its clause: without the clause it is not written.
   if (verbo.ha_scopo_dato) {
+    const auto infinito = [&](std::string_view testo) { return Preposizione_Con_Infinito(preposizione, testo); };
     if (sullo_stesso) {
-      Accoda(spunto, {" per ", Infinito_Con_Pronome(s(7), pronome)});
+      Accoda(spunto, {" ", infinito(Infinito_Con_Pronome(s(7), pronome))});
     } else if (scopo.transitivo_dato) {
-      Accoda(spunto, {" per ", s(7), " ", nome(8, senza_aggettivo)});
+      Accoda(spunto, {" ", infinito(s(7)), " ", nome(8, senza_aggettivo)});
     } else {
-      Accoda(spunto, {" per ", s(7), " ", s(10)});
+      Accoda(spunto, {" ", infinito(s(7)), " ", s(10)});
     }
     if (scopo.ha_spec_dato || scopo.ha_term_dato) {
       Accoda(spunto, {" ", nome(11, senza_aggettivo)});
@@ -538,6 +548,9 @@ void Carica_Spunto_Avventura_Casuale(Stato& stato) {
     stato.Ramo(scopo.ha_spec_dato   ? "finale: complemento con «di»"
                : scopo.ha_term_dato ? "finale: complemento con «a»"
                                     : "finale: senza complemento");
+    stato.Ramo(preposizione == "a"    ? "finale: dopo «a»"
+               : preposizione == "di" ? "finale: dopo «di»"
+                                      : "finale: dopo «per»");
   }
 }
 

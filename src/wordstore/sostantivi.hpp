@@ -92,6 +92,10 @@ inline constexpr std::string_view marcatore_folla = "[folla]";
 inline constexpr std::string_view marcatore_schiera = "[schiera]";
 // The tag of a verb whose purpose falls on the one it acted on: «ha stordito un mercante per derubarlo».
 inline constexpr std::string_view marcatore_stesso = "[stesso]";
+// The tags of a verb whose purpose follows «a» or «di» rather than «per»: «ha incitato dei briganti
+// ad assaltare», «ha incaricato una spia di trovare».
+inline constexpr std::string_view marcatore_regge_a = "[regge:a]";
+inline constexpr std::string_view marcatore_regge_di = "[regge:di]";
 // The tags a verb shares with the people and beasts its object must be.
 inline constexpr std::array<std::string_view, 2> marcatori_bersaglio = {marcatore_nemico, marcatore_vittima};
 

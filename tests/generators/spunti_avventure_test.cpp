@@ -82,6 +82,7 @@ const prova::Regole regole = {
     {"luoghi_aperti", [](const std::vector<std::string>& c) { Grezzo("LuoghiAperti", c); }},
     {"fortezze", [](const std::vector<std::string>& c) { Grezzo("Fortezze", c); }},
     {"alleati", [](const std::vector<std::string>& c) { Grezzo("Alleati", c); }},
+    {"reggenze", [](const std::vector<std::string>& c) { Grezzo("Reggenze", c); }},
     {"folle", [](const std::vector<std::string>& c) { Grezzo("Folle", c); }},
     {"mezzi_luoghi", [](const std::vector<std::string>& c) { Grezzo("MezziLuoghi", c); }},
     {"stessi", [](const std::vector<std::string>& c) { Grezzo("Stessi", c); }},

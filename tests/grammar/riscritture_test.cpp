@@ -47,6 +47,9 @@ const prova::Regole riscritture = {
     // Columns: pronoun, infinitive, the two joined.
     {"ConPronome",
      [](const std::vector<std::string>& c) { EXPECT_EQ(Infinito_Con_Pronome(c.at(1), c.at(0)), c.at(2)); }},
+    // Columns: preposition, infinitive, the two written together.
+    {"ConPreposizione",
+     [](const std::vector<std::string>& c) { EXPECT_EQ(Preposizione_Con_Infinito(c.at(0), c.at(1)), c.at(2)); }},
     // Columns: a feminine noun, its possible masculine words joined by "|".
     {"Maschili",
      [](const std::vector<std::string>& c) {
