@@ -33,18 +33,22 @@ std::string_view Testa(std::string_view voce) {
 
 // Draws a feminine group for a goddess among the actors named only in the feminine («Dea delle
 // Streghe», «delle Valchirie»): where the masculine people hold the same group («Filibustiere»
-// beside «Filibustiera») the feminine plural reads as a slip, not a cult. Drawn again, up to
-// `tentativi_senza_ripetere` times, while it has a masculine beside it.
+// beside «Filibustiera») the feminine plural reads as a slip, not a cult. Among all actors when
+// every one has a masculine beside it.
 void Carica_Patrona(Contesto& contesto) {
-  const auto& maschi = contesto.archivio.File("MasUmani").voci;
-  for (int volta = 0; volta < tentativi_senza_ripetere; ++volta) {
-    Carica_Notevole(contesto, 0);
-    const auto maschili = Maschili_Di(Testa(contesto[0].valore_dato));
-    const auto accanto = [&maschili](const std::string& maschio) {
+  const FileParole& maschi = contesto.archivio.File("MasUmani");
+  // Among the actors, as Carica_Notevole, or among all when the file marks none.
+  const bool marcate = !contesto.archivio.File(contesto[0].nome_file_dato).Con_Tag(marcatore_attore).empty();
+  const auto sola = [&maschi, marcate](std::string_view voce) {
+    if (marcate && !Contiene(voce, marcatore_attore)) return false;
+    const auto maschili = Maschili_Di(Testa(voce));
+    return std::none_of(maschi.voci.begin(), maschi.voci.end(), [&maschili](const std::string& maschio) {
       return std::find(maschili.begin(), maschili.end(), Testa(maschio)) != maschili.end();
-    };
-    if (std::none_of(maschi.begin(), maschi.end(), accanto)) return;
-  }
+    });
+  };
+  // The answers hold for this reading of the masculine file, so its number is part of the key.
+  const std::string chiave = "patrona senza maschile " + std::to_string(maschi.lettura);
+  if (!Carica_Filtrata(contesto, 0, chiave, sola)) Carica_Notevole(contesto, 0);
 }
 
 }  // namespace

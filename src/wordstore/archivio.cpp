@@ -1,6 +1,7 @@
 #include "wordstore/archivio.hpp"
 
 #include <algorithm>
+#include <atomic>
 #include <optional>
 
 #include <fcntl.h>
@@ -197,7 +198,9 @@ std::unique_ptr<FileParole> Analizza_File_Parole(std::string_view byte, const st
                                                  std::string nome) {
   auto decodificato = Decodifica_File_Parole(byte);
   auto campi = Leggi_Campi(decodificato.testo);
+  static std::atomic<std::uint64_t> letture{0};
   auto file = std::make_unique<FileParole>();
+  file->lettura = ++letture;
   file->nome = std::move(nome);
   file->percorso = percorso;
   file->voci = std::move(campi.campi);

@@ -63,6 +63,9 @@ class FileParole {
   int riga_nul = 0;
   std::vector<int> righe_windows_1252;
   std::vector<int> righe_virgolette_aperte;
+  // Which reading of a file this is: no other reading of any file shares the number, so a result
+  // drawn from this file and another one may be kept under it (`Filtrate`'s key).
+  std::uint64_t lettura = 0;
 
   // True when the file holds no entry with any text in it.
   [[nodiscard]] bool Vuoto() const { return vuoto; }
