@@ -7,6 +7,7 @@
 #include "wordstore/liste.hpp"
 #include "wordstore/sostantivi.hpp"
 #include "wordstore/tag.hpp"
+#include "wordstore/testo.hpp"
 
 namespace talewick {
 
@@ -190,8 +191,15 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
     Seguito_Con(contesto, ammessi.con, n0);
   }
   if (forma_1 <= 2) {
+    // A thing belongs to a person or to a beast to be feared: «La Corona del Drago», not «La Lancia
+    // della Colomba» or «I Guanti del Pegaso».
+    const bool di_una_bestia = Categoria_Del_File(stato[1].nome_file_dato) == Categorie_Di({"Animali"}) &&
+                               (Categoria_Del_File(stato[0].nome_file_dato) & Categorie_Di({"Oggetti", "Armi"})) != 0;
+    const auto temibile = [](std::string_view voce) {
+      return Contiene(voce, marcatore_insegna) && Contiene(voce, marcatore_nemico);
+    };
     for (int volta = 0; volta < tentativi_senza_ripetere; ++volta) {
-      Carica_Insegna(contesto, 1);
+      if (!di_una_bestia || !Carica_Filtrata(contesto, 1, "insegna temibile", temibile)) Carica_Insegna(contesto, 1);
       if (!Ripete(stato[1].valore_dato, stato[0].valore_dato)) break;
     }
   } else if (forma_1 != 4) {
