@@ -92,7 +92,9 @@ void Carica_Categoria_SulNel(Contesto& contesto, int valore_posizione_dato, Cate
   const auto c = casuale.Estrai(2);
   const auto d = casuale.Estrai(2);
   Dato& dato = contesto[valore_posizione_dato];
-  switch (ammesse == 0 && a == 2 ? 1 : a) {
+  // With no noun admitted the sign is a thing, which stands nowhere either: «La Chiave d'Oro senza
+  // Padrone», not «Il Martello da Guerra nel Regno».
+  switch (ammesse == 0 ? 1 : a) {
     case 1:
       dato.nome_file_dato = "Come";
       dato.forma_dato = "No";

@@ -115,7 +115,7 @@ void Carica_Luogo(Contesto& contesto, int valore_posizione_dato, Luogo luogo = L
 // agree with the "[su]" tag of the entry now in the slot.
 void Scegli_In_o_Su(Dato& dato);
 // Sets up a "Come" phrase, a noun with "con"/"senza" (among the `ammesse` categories; with none, a
-// "Come" phrase in its place), or draws a wild place; the caller draws next.
+// "Come" phrase in its place and in the place's), or draws a wild place; the caller draws next.
 void Carica_Categoria_SulNel(Contesto& contesto, int valore_posizione_dato, Categorie ammesse = tutte_le_categorie);
 // Draws the slot's noun; a person or a beast among those tagged "[attore]", an object, a weapon, a
 // body part or a place among those tagged "[notevole]", when there are any; a place of the `luogo`
