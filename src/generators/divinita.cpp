@@ -33,14 +33,15 @@ std::string_view Testa(std::string_view voce) {
 
 // Draws a feminine group for a goddess among the actors named only in the feminine («Dea delle
 // Streghe», «delle Valchirie»): where the masculine people hold the same group («Filibustiere»
-// beside «Filibustiera») the feminine plural reads as a slip, not a cult. Among all actors when
-// every one has a masculine beside it.
+// beside «Filibustiera»), or the noun names men too («Negromante»), the feminine plural reads as a
+// slip, not a cult. Among all actors when every one has a masculine beside it.
 void Carica_Patrona(Contesto& contesto) {
   const FileParole& maschi = contesto.archivio.File("MasUmani");
   // Among the actors, as Carica_Notevole, or among all when the file marks none.
   const bool marcate = !contesto.archivio.File(contesto[0].nome_file_dato).Con_Tag(marcatore_attore).empty();
   const auto sola = [&maschi, marcate](std::string_view voce) {
     if (marcate && !Contiene(voce, marcatore_attore)) return false;
+    if (Di_Genere_Comune(Testa(voce))) return false;
     const auto maschili = Maschili_Di(Testa(voce));
     return std::none_of(maschi.voci.begin(), maschi.voci.end(), [&maschili](const std::string& maschio) {
       return std::find(maschili.begin(), maschili.end(), Testa(maschio)) != maschili.end();

@@ -77,18 +77,35 @@ struct Desinenza {
   std::string_view femminile;
   std::string_view maschile;
 };
-constexpr std::array<Desinenza, 8> maschili = {{
+constexpr std::array<Desinenza, 15> maschili = {{
     {"", ""},
     {"iera", "iere"},
     {"trice", "tore"},
+    {"itrice", "idore"},
     {"essa", "e"},
     {"essa", "a"},
     {"essa", "o"},
+    {"hessa", "a"},
+    {"hessa", "o"},
     {"a", "o"},
     {"a", "e"},
+    {"ina", "e"},
+    {"egina", "e"},
+    {"dea", "dio"},
+    {"donna", "uomo"},
 }};
 
+// Endings of the nouns of people that name men and women alike: «la negromante», «l'erede»,
+// «l'esorcista», «la regicida», «la fuorilegge». Not «-ide», «-ade», «-one», «-ale», which make the
+// nymphs, the amazons and the vestals.
+constexpr std::array<std::string_view, 8> comuni = {"ante", "ente", "ista", "cida", "ule", "ede", "egge", "stata"};
+
 }  // namespace
+
+bool Di_Genere_Comune(std::string_view nome) {
+  const std::string_view parola = nome.substr(0, std::min(nome.find(' '), nome.size()));
+  return std::any_of(comuni.begin(), comuni.end(), [parola](std::string_view fine) { return parola.ends_with(fine); });
+}
 
 std::vector<std::string> Maschili_Di(std::string_view femminile) {
   const std::size_t fine = std::min(femminile.find(' '), femminile.size());

@@ -21,5 +21,8 @@ void Correggi_Aggettivi_al_Femminile_Singolare(Dato& dato);
 // follows it unchanged: itself («Negromante»), and «Filibustiere» for «Filibustiera», «Danzatore
 // delle Spade» for «Danzatrice delle Spade», «Conte», «Conta» and «Conto» for «Contessa».
 std::vector<std::string> Maschili_Di(std::string_view femminile);
+// Whether a noun of a person, by the ending of its first word, names men and women alike
+// («Negromante», «Erede», «Esorcista»), so that its feminine plural is no group of women only.
+bool Di_Genere_Comune(std::string_view nome);
 
 }  // namespace talewick

@@ -57,6 +57,8 @@ const prova::Regole riscritture = {
        for (const auto& maschile : Maschili_Di(c.at(0))) uniti += (uniti.empty() ? "" : "|") + maschile;
        EXPECT_EQ(uniti, c.size() > 1 ? c[1] : "");
      }},
+    // Columns: a noun of a person, "si" when it names men and women alike.
+    {"Comune", [](const std::vector<std::string>& c) { EXPECT_EQ(Di_Genere_Comune(c.at(0)), c.at(1) == "si"); }},
     {"Correzione", Riscrittura(Correzione_Sostantivi_Aggettivi_Verbi)},
     {"MarcatoreNonRiconosciuto", Riscrittura(Correzione_Sostantivi_Aggettivi_Verbi)},
     // Columns: noun, qualifier, the two together.
