@@ -201,8 +201,8 @@ void Controllore::Controlla_Tag_Di_Uso(const std::string& voce, int riga, const 
     Avviso(riga, m::Spunto_Fuori_Posto(voce));
   }
   const bool qualificativo = descrizione.tipo == Tipo::aggettivo || descrizione.tipo == Tipo::verbo;
-  if (Contiene(voce, marcatore_gruppo) && !qualificativo) {
-    Avviso(riga, m::Qualificativo_Fuori_Posto(voce, marcatore_gruppo));
+  for (const std::string_view tag : {marcatore_gruppo, marcatore_stemma}) {
+    if (Contiene(voce, tag) && !qualificativo) Avviso(riga, m::Qualificativo_Fuori_Posto(voce, tag));
   }
   const bool in_insegna = descrizione.attori || (descrizione.cose && !descrizione.luoghi);
   if (Contiene(voce, marcatore_insegna) && !qualificativo && !in_insegna) {

@@ -4,6 +4,7 @@
 #include "generators/generatori.hpp"
 #include "grammar/correzione.hpp"
 #include "grammar/ordine.hpp"
+#include "wordstore/archivio.hpp"
 #include "wordstore/casuale.hpp"
 #include "wordstore/sostantivi.hpp"
 #include "wordstore/tag.hpp"
@@ -80,7 +81,9 @@ void Carica_Gruppo_Casuale(Stato& stato) {
   stato.Ramo(forma_lunga ? "forma lunga" : "forma breve");
   if (forma_lunga) {
     Carica_Insegna(contesto, 1);
-    Carica_Qualificativo(contesto, 2, 1, {}, marcatore_insegna);
+    // An emblem's trait is heraldic where the adjectives say which are; else a sign's will do.
+    const bool stemmi = !contesto.archivio.File("Aggettivi").Con_Tag(marcatore_stemma).empty();
+    Carica_Qualificativo(contesto, 2, 1, {}, stemmi ? marcatore_stemma : marcatore_insegna);
   } else {
     Carica_Qualificativo(contesto, 1, 0, {}, marcatore_gruppo);
   }

@@ -76,6 +76,9 @@ inline constexpr std::string_view marcatore_gruppo = "[gruppo]";
 // The tag of the adjectives and participles that suit a sign or an emblem («Il Drago Rosso»), and of
 // the people, beasts and things that make one: «il Drago», «la Corona», not «il Centauro Alato».
 inline constexpr std::string_view marcatore_insegna = "[insegna]";
+// The tag of the adjectives and participles that suit a coat of arms, a group's emblem («dal Lupo
+// Rampante», «dalla Spada Spezzata»): a sign's whimsy («Il Cinghiale Ubriaco») does not.
+inline constexpr std::string_view marcatore_stemma = "[stemma]";
 // The tag of the people and beasts worth fighting, and of the verbs whose victims are such.
 inline constexpr std::string_view marcatore_nemico = "[nemico]";
 // The tag of the people and beasts whose fate moves a story (a king, a princess, an heir, a

@@ -67,6 +67,8 @@ const prova::Regole generatori = {
     {"Insegne", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("Insegne"))},
     {"InsegneGruppi", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("EmblemiInsegne"))},
     {"InsegneEdifici", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("EmblemiInsegne"))},
+    {"StemmiGruppi", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("Stemmi"))},
+    {"StemmiEdifici", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("Stemmi"))},
     {"InsegneConDi", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("InsegneConDi"))},
     {"LuoghiEdifici", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("LuoghiInsegne"))},
     {"Ripetizioni", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("Ripetizioni"))},
