@@ -1,6 +1,8 @@
 // The generators with scripted draws against the rows of generati.tsv, and what rows cannot say:
 // filters, messages and how often each pattern comes up.
 #include <algorithm>
+#include <chrono>
+#include <filesystem>
 #include <map>
 #include <set>
 
@@ -125,6 +127,18 @@ TEST(Pozione, NienteResteDiUnaGenerazionePrecedente) {
   prova.stato[7].valore_dato = "La Vecchia";
   EXPECT_EQ(prova.Genera({1, 1, 1, 3, 1, 1}),
             "La pozione densa è dorata con bolle, ha un odore acre e il sapore dolce.");
+}
+
+TEST(Divinita, UnaPatronaSegueIUominiDopoUnaModifica) {
+  ProvaGeneratore prova(Carica_Dio_Casuale, prova::Voci_Di("Patroni"));
+  Nomi_Nani(prova);
+  EXPECT_EQ(prova.Genera({1, 2, 5, 1}), "Xar, Dea delle Streghe");
+  // Without the monk, the nuns are women only: the kept draw must see the men's file change.
+  prova.db.Scrivi("MasUmani", "Il Frate");
+  std::filesystem::last_write_time(prova.db.Cartella() / "MasUmani.txt",
+                                   std::filesystem::file_time_type::clock::now() + std::chrono::seconds(5));
+  prova.archivio.Nuova_Azione();
+  EXPECT_EQ(prova.Genera({1, 2, 5, 1}), "Xar, Dea delle Monache");
 }
 
 TEST(TitoloLibro, MessaggiCheFermanoLaGenerazione) {
