@@ -502,17 +502,17 @@ void Carica_Spunto_Avventura_Casuale(Stato& stato) {
   };
   constexpr int senza_aggettivo = -1;
   Componi(spunto, {nome(0, 3), " ", s(1)});
-  // The place is written once: after an intransitive verb, after the object of a transitive one
-  // with neither complement nor purpose, or between commas after the complement of a transitive one.
+  // The place is written once: between commas after the complement of a verb that has one («è
+  // sfuggita a un leone, sulla muraglia,», not «è sfuggita sulla muraglia a un leone»), else after
+  // an intransitive verb, or after the object of a transitive one with no purpose.
   if (verbo.transitivo_dato) {
     Accoda(spunto, {" ", nome(2, 4)});
     if (luogo_dopo_oggetto) Accoda(spunto, {" ", s(6)});
-  } else {
+  } else if (!complemento_principale) {
     Accoda(spunto, {" ", s(6)});
   }
   if (complemento_principale) {
-    Accoda(spunto, {" ", nome(5, verbo.transitivo_dato ? senza_aggettivo : 13)});
-    if (verbo.transitivo_dato) Accoda(spunto, {", ", s(6), ","});
+    Accoda(spunto, {" ", nome(5, verbo.transitivo_dato ? senza_aggettivo : 13), ", ", s(6), ","});
   }
   // The purpose verb's complement belongs to its clause: without the clause it is not written.
   if (verbo.ha_scopo_dato) {
