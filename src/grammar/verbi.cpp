@@ -102,8 +102,7 @@ std::string Infinito_Con_Pronome(std::string_view infinito, std::string_view pro
 }
 
 std::string Preposizione_Con_Infinito(std::string_view preposizione, std::string_view infinito) {
-  const bool eufonica = preposizione == "a" && !infinito.empty() &&
-                        std::string_view("aeiou").find(infinito.front()) != std::string_view::npos;
+  const bool eufonica = preposizione == "a" && infinito.starts_with('a');
   std::string risultato(preposizione);
   if (eufonica) risultato += 'd';
   risultato += ' ';

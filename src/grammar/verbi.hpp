@@ -19,8 +19,8 @@ void Correggi_Passato_Prossimo_in_Infinito(Dato& dato);
 // Joins an object pronoun ("lo", "la", "li", "le") to an infinitive's first word, which loses its
 // final "e" («catturarlo», «proteggerli»), or "re" after "rr" («condurla»).
 std::string Infinito_Con_Pronome(std::string_view infinito, std::string_view pronome);
-// Writes a preposition before the infinitive it introduces: "a" becomes "ad" before a vowel, as in
-// «ad un» («ad assaltare», «a trovare»); any other stays as it is («di trovare», «per trovare»).
+// Writes a preposition before the infinitive it introduces: "a" becomes "ad" before another "a"
+// only («ad assaltare», «a uccidere», «a trovare»); any other stays as it is («di trovare»).
 std::string Preposizione_Con_Infinito(std::string_view preposizione, std::string_view infinito);
 
 }  // namespace talewick
