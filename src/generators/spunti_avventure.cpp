@@ -66,12 +66,13 @@ bool Su_Molti(const Dato& verbo) { return Contiene(verbo.valore_dato, marcatore_
 
 // Turns a plural noun that stands alone to the singular, with the words that agree with it: one
 // alone holds a throne («un re ha bandito», «per vendicare un'imperatrice», not «dei re», «delle
-// imperatrici»), a place is one («ha espugnato una rocca», not «delle guglie») and so is a thing at
-// stake («per trafugare un calice di un re», not «dei calici»).
+// imperatrici»), a place is one («ha espugnato una rocca», not «delle guglie»), so is an object or
+// a weapon a story turns on («ha contrabbandato un mantello d'ombra», not «dei martelli del
+// tuono»), and so is any thing at stake («per trafugare un calice di un re», not «dei calici»).
 void Uno_Solo(const Dato& nome, bool posta_in_gioco, std::initializer_list<Dato*> concordati) {
   const std::string& file = nome.nome_file_dato;
-  const bool cosa =
-      file.ends_with("Luoghi") || (posta_in_gioco && !file.ends_with("Umani") && !file.ends_with("Animali"));
+  const bool cosa = file.ends_with("Luoghi") || file.ends_with("Oggetti") || file.ends_with("Armi") ||
+                    (posta_in_gioco && !file.ends_with("Umani") && !file.ends_with("Animali"));
   if (!cosa && (Ruoli_Di(nome.valore_dato) & ruolo_potere) == 0) return;
   for (Dato* dato : concordati) {
     std::string& forma = dato->forma_dato;
