@@ -29,6 +29,8 @@ constexpr Categorie insegne = Categorie_Di({"Animali", "Umani", "Oggetti", "Armi
 // The owner of a thing after «del» is a beast or a person who can stand for a story («Il Martello
 // del Re»): a thing's thing reads as nonsense («Le Linfe dei Mastini», «La Foca delle Barbute»).
 constexpr Categorie proprietari = Categorie_Di({"Animali", "Umani"});
+// Who may own a weapon on a sign: those who bear arms, rule, hunt, sail or rob.
+constexpr Categorie portatori_d_armi = Insieme_Di(ruoli, {"armi", "potere", "selva", "mare", "ombra"});
 // The pair of a sign with «e» is two beasts, as in a fable («del Drago e della Fenice»): two things
 // read as a list, two people picked apart as strangers («del Giustiziere e del Geomante»).
 constexpr Categorie coppie = Categorie_Di({"Animali"});
@@ -192,14 +194,26 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
   }
   if (forma_1 <= 2) {
     // A thing belongs to a person or to a beast to be feared: «La Corona del Drago», not «La Lancia
-    // della Colomba» or «I Guanti del Pegaso».
-    const bool di_una_bestia = Categoria_Del_File(stato[1].nome_file_dato) == Categorie_Di({"Animali"}) &&
-                               (Categoria_Del_File(stato[0].nome_file_dato) & Categorie_Di({"Oggetti", "Armi"})) != 0;
+    // della Colomba» or «I Guanti del Pegaso»; a weapon to one who bears arms, rules, hunts, sails
+    // or robs: «La Spada del Re», not «I Martelli da Guerra del Pastore».
+    const Categorie proprietario = Categoria_Del_File(stato[1].nome_file_dato);
+    const Categorie cosa = Categoria_Del_File(stato[0].nome_file_dato);
+    const bool di_una_bestia =
+        proprietario == Categorie_Di({"Animali"}) && (cosa & Categorie_Di({"Oggetti", "Armi"})) != 0;
+    const bool arma_di_una_persona = proprietario == Categorie_Di({"Umani"}) && cosa == Categorie_Di({"Armi"});
     const auto temibile = [](std::string_view voce) {
       return Contiene(voce, marcatore_insegna) && Contiene(voce, marcatore_nemico);
     };
+    const auto armato = [](std::string_view voce) {
+      return Contiene(voce, marcatore_insegna) && (Ruoli_Di(voce) & portatori_d_armi) != 0;
+    };
+    const auto filtrata = [&]() {
+      if (di_una_bestia) return Carica_Filtrata(contesto, 1, "insegna temibile", temibile);
+      if (arma_di_una_persona) return Carica_Filtrata(contesto, 1, "insegna armata", armato);
+      return false;
+    };
     for (int volta = 0; volta < tentativi_senza_ripetere; ++volta) {
-      if (!di_una_bestia || !Carica_Filtrata(contesto, 1, "insegna temibile", temibile)) Carica_Insegna(contesto, 1);
+      if (!filtrata()) Carica_Insegna(contesto, 1);
       if (!Ripete(stato[1].valore_dato, stato[0].valore_dato)) break;
     }
   } else if (forma_1 != 4) {

@@ -56,6 +56,7 @@ const prova::Regole generatori = {
     {"Gruppi", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("Gruppi"))},
     {"Emblemi", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("Emblemi"))},
     {"ProprietariEdifici", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("Proprietari"))},
+    {"ProprietariArmi", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("ProprietariArmi"))},
     {"ComposteDivinita", Generatore(Carica_Dio_Casuale, prova::Voci_Di("EsseriComposti"), true)},
     {"ComposteEdifici", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("EsseriComposti"))},
     {"ComposteGruppi", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("EsseriComposti"))},
