@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <array>
 
 #include "generators/comuni.hpp"
@@ -29,8 +30,24 @@ constexpr Categorie insegne = Categorie_Di({"Animali", "Umani", "Oggetti", "Armi
 // The owner of a thing after «del» is a beast or a person who can stand for a story («Il Martello
 // del Re»): a thing's thing reads as nonsense («Le Linfe dei Mastini», «La Foca delle Barbute»).
 constexpr Categorie proprietari = Categorie_Di({"Animali", "Umani"});
-// Who may own a weapon on a sign: those who bear arms, rule, hunt, sail or rob.
-constexpr Categorie portatori_d_armi = Insieme_Di(ruoli, {"armi", "potere", "selva", "mare", "ombra"});
+// Who may own a thing after «del», by what the thing is: a beast to be feared («La Corona del Drago»,
+// not «La Lancia della Colomba»), and for a weapon a person who bears arms, rules, hunts, sails or
+// robs («La Spada del Re», not «I Martelli da Guerra del Pastore»). Others as any sign.
+bool Temibile(std::string_view voce) { return Contiene(voce, marcatore_insegna) && Contiene(voce, marcatore_nemico); }
+bool Armato(std::string_view voce) {
+  constexpr Categorie portatori_d_armi = Insieme_Di(ruoli, {"armi", "potere", "selva", "mare", "ombra"});
+  return Contiene(voce, marcatore_insegna) && (Ruoli_Di(voce) & portatori_d_armi) != 0;
+}
+struct Proprietario {
+  Categorie cosa;
+  Categorie chi;
+  std::string_view chiave;
+  bool (*adatto)(std::string_view);
+};
+constexpr std::array<Proprietario, 2> proprietari_adatti = {{
+    {Categorie_Di({"Oggetti", "Armi"}), Categorie_Di({"Animali"}), "insegna temibile", Temibile},
+    {Categorie_Di({"Armi"}), Categorie_Di({"Umani"}), "insegna armata", Armato},
+}};
 // The pair of a sign with «e» is two beasts, as in a fable («del Drago e della Fenice»): two things
 // read as a list, two people picked apart as strangers («del Giustiziere e del Geomante»).
 constexpr Categorie coppie = Categorie_Di({"Animali"});
@@ -193,24 +210,12 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
     Seguito_Con(contesto, ammessi.con, n0);
   }
   if (forma_1 <= 2) {
-    // A thing belongs to a person or to a beast to be feared: «La Corona del Drago», not «La Lancia
-    // della Colomba» or «I Guanti del Pegaso»; a weapon to one who bears arms, rules, hunts, sails
-    // or robs: «La Spada del Re», not «I Martelli da Guerra del Pastore».
-    const Categorie proprietario = Categoria_Del_File(stato[1].nome_file_dato);
     const Categorie cosa = Categoria_Del_File(stato[0].nome_file_dato);
-    const bool di_una_bestia =
-        proprietario == Categorie_Di({"Animali"}) && (cosa & Categorie_Di({"Oggetti", "Armi"})) != 0;
-    const bool arma_di_una_persona = proprietario == Categorie_Di({"Umani"}) && cosa == Categorie_Di({"Armi"});
-    const auto temibile = [](std::string_view voce) {
-      return Contiene(voce, marcatore_insegna) && Contiene(voce, marcatore_nemico);
-    };
-    const auto armato = [](std::string_view voce) {
-      return Contiene(voce, marcatore_insegna) && (Ruoli_Di(voce) & portatori_d_armi) != 0;
-    };
-    const auto filtrata = [&]() {
-      if (di_una_bestia) return Carica_Filtrata(contesto, 1, "insegna temibile", temibile);
-      if (arma_di_una_persona) return Carica_Filtrata(contesto, 1, "insegna armata", armato);
-      return false;
+    const Categorie chi = Categoria_Del_File(stato[1].nome_file_dato);
+    const auto* const riga = std::find_if(proprietari_adatti.begin(), proprietari_adatti.end(),
+                                          [&](const Proprietario& p) { return (p.cosa & cosa) != 0 && p.chi == chi; });
+    const auto filtrata = [&] {
+      return riga != proprietari_adatti.end() && Carica_Filtrata(contesto, 1, riga->chiave, riga->adatto);
     };
     for (int volta = 0; volta < tentativi_senza_ripetere; ++volta) {
       if (!filtrata()) Carica_Insegna(contesto, 1);
