@@ -212,8 +212,9 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
   if (forma_1 <= 2) {
     const Categorie cosa = Categoria_Del_File(stato[0].nome_file_dato);
     const Categorie chi = Categoria_Del_File(stato[1].nome_file_dato);
-    const auto* const riga = std::find_if(proprietari_adatti.begin(), proprietari_adatti.end(),
-                                          [&](const Proprietario& p) { return (p.cosa & cosa) != 0 && p.chi == chi; });
+    const auto* const riga = std::find_if(
+        proprietari_adatti.begin(), proprietari_adatti.end(),
+        [&](const Proprietario& candidato) { return (candidato.cosa & cosa) != 0 && candidato.chi == chi; });
     const auto filtrata = [&] {
       return riga != proprietari_adatti.end() && Carica_Filtrata(contesto, 1, riga->chiave, riga->adatto);
     };
