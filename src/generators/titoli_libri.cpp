@@ -37,26 +37,35 @@ void Correlato(Contesto& contesto, int slot, std::string_view forma) {
 }
 
 // Redraws the second person of a comparison among those of the first one's kind, tagged "[stirpe]",
-// "[mestiere]", "[dotto]", "[nemico]" or "[vittima]" («Profetesse e Indovini», «Re e Principesse»,
-// not «Profanatrici e Geomanti»), when the first carries such a tag and someone else does; else, and
-// for beasts, among those sharing one of its roles («Squali e Kraken», not «Squali e Aquile Reali»).
+// "[mestiere]" or "[dotto]" («Profetesse e Indovini», not «Profanatrici e Geomanti»), when the first
+// carries such a tag and someone else does; else among those sharing one of its roles («Brigantesse
+// e Predone», «Squali e Kraken», not «Brigantesse e Mummie», «Squali e Aquile Reali»); else among
+// those sharing "[nemico]" or "[vittima]" («Re e Principesse»).
 void Stesso_Genere_Di_Persone(Contesto& contesto, int slot, const Dato& primo) {
   const std::string& file = contesto[slot].nome_file_dato;
   const bool persone = file.ends_with("Umani");
   if (!persone && !file.ends_with("Animali")) return;
-  for (const std::string_view tag : {"[stirpe]", "[mestiere]", "[dotto]", "[nemico]", "[vittima]"}) {
-    if (!persone || !Contiene(primo.valore_dato, tag)) continue;
+  const auto per_tag = [&](std::string_view tag) {
     const auto compagno = [tag](std::string_view voce) {
       return Contiene(voce, tag) && Contiene(voce, marcatore_attore);
     };
-    if (Carica_Filtrata(contesto, slot, "compagno " + std::string(tag), compagno, {primo.valore_dato})) return;
+    return persone && Contiene(primo.valore_dato, tag) &&
+           Carica_Filtrata(contesto, slot, "compagno " + std::string(tag), compagno, {primo.valore_dato});
+  };
+  for (const std::string_view tag : {"[stirpe]", "[mestiere]", "[dotto]"}) {
+    if (per_tag(tag)) return;
   }
   const Categorie ruoli = Ruoli_Di(primo.valore_dato);
-  if (ruoli == 0) return;
   const auto compagno = [ruoli](std::string_view voce) {
     return (Ruoli_Di(voce) & ruoli) != 0 && Contiene(voce, marcatore_attore);
   };
-  Carica_Filtrata(contesto, slot, "compagno per ruoli " + std::to_string(ruoli), compagno, {primo.valore_dato});
+  if (ruoli != 0 &&
+      Carica_Filtrata(contesto, slot, "compagno per ruoli " + std::to_string(ruoli), compagno, {primo.valore_dato})) {
+    return;
+  }
+  for (const std::string_view tag : {"[nemico]", "[vittima]"}) {
+    if (per_tag(tag)) return;
+  }
 }
 
 }  // namespace
