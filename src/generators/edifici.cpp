@@ -202,6 +202,7 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
   // Every noun on a sign is one that makes a sign: «Il Martello del Re», not «Le Linfe dei Mastini»
   // or «La Miniatrice Ghignante».
   Carica_Insegna(contesto, 0);
+  const Categorie ruoli_insegna = Ruoli_Di(stato[0].valore_dato);
   Pulisci_Dato(stato[0]);
   // A sign that takes no adjective («La Regina delle Fate», «I Calici d'Oro») is followed by a
   // phrase, a noun or a place instead, or the same few signs would come back bare.
@@ -215,7 +216,16 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
     const auto* const riga = std::find_if(
         proprietari_adatti.begin(), proprietari_adatti.end(),
         [&](const Proprietario& candidato) { return (candidato.cosa & cosa) != 0 && candidato.chi == chi; });
+    // The pair of a fable shares a role with the first beast: «del Lupo e dell'Orsa», not «della
+    // Sfinge e della Balena».
+    const Categorie ruoli_primo = p == 5 ? ruoli_insegna : Categorie{0};
+    const auto compagna = [ruoli_primo](std::string_view voce) {
+      return Contiene(voce, marcatore_insegna) && (Ruoli_Di(voce) & ruoli_primo) != 0;
+    };
     const auto filtrata = [&] {
+      if (ruoli_primo != 0) {
+        return Carica_Filtrata(contesto, 1, "insegna compagna " + std::to_string(ruoli_primo), compagna);
+      }
       return riga != proprietari_adatti.end() && Carica_Filtrata(contesto, 1, riga->chiave, riga->adatto);
     };
     for (int volta = 0; volta < tentativi_senza_ripetere; ++volta) {

@@ -57,6 +57,7 @@ const prova::Regole generatori = {
     {"Emblemi", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("Emblemi"))},
     {"ProprietariEdifici", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("Proprietari"))},
     {"ProprietariArmi", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("ProprietariArmi"))},
+    {"CoppieEdifici", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("Coppie"))},
     {"ComposteDivinita", Generatore(Carica_Dio_Casuale, prova::Voci_Di("EsseriComposti"), true)},
     {"ComposteEdifici", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("EsseriComposti"))},
     {"ComposteGruppi", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("EsseriComposti"))},
