@@ -354,7 +354,7 @@ void Verbo_Scopo(Contesto& contesto, int slot, const Chi_Persegue& chi, const st
 }
 
 // After a verb tagged "[stesso]", draws a goal that falls on the person or beast the verb acted on
-// («ha stordito un mercante per derubarlo di un calice», «ha braccato un negromante per
+// («ha stordito un mercante per derubarlo di un calice», «ha tramortito un negromante per
 // catturarlo»): a fight, a hunt, a theft or an intrigue (those of them the verb serves, when it
 // serves any) other than the main verb that `chi` can pursue, whose "[ogg:…]" admits that one's
 // file and which has no "[term]" (the one is its object), whose "[nemico]" or "[vittima]" that one

@@ -57,42 +57,6 @@ void Estrai_Tra(Contesto& contesto, Dato& dato, const FileParole& file, const st
   Prendi(contesto, dato, file, indici[static_cast<std::size_t>(r - 1)]);
 }
 
-}  // namespace
-
-void Carica(Contesto& contesto, int valore_posizione_dato) {
-  Dato& dato = contesto[valore_posizione_dato];
-  const FileParole& file = contesto.archivio.File(dato.nome_file_dato);
-  const auto r = contesto.casuale.Estrai(static_cast<std::int64_t>(file.voci.size()));
-  const auto indice = static_cast<std::size_t>(r - 1);
-  contesto.archivio.Segnala_Estratta(file, indice);
-  dato.valore_dato = file.voci[indice];
-}
-
-void Carica_Tag(Contesto& contesto, int valore_posizione_dato, std::initializer_list<std::string_view> escluse) {
-  Dato& dato = contesto[valore_posizione_dato];
-  const FileParole& file = contesto.archivio.File(dato.nome_file_dato);
-  const auto& indici = file.Con_Tag(dato.tag_dato);
-  if (indici.empty()) throw ErroreGenerazione(messaggi::Tag_Assente(file.percorso.string(), dato.tag_dato));
-  const auto ammessa = [&](std::uint32_t i) {
-    return std::find(escluse.begin(), escluse.end(), file.voci[i]) == escluse.end();
-  };
-  const auto ammesse = std::count_if(indici.begin(), indici.end(), ammessa);
-  if (ammesse == 0 || ammesse == static_cast<std::ptrdiff_t>(indici.size())) {
-    Estrai_Tra(contesto, dato, file, indici);
-    return;
-  }
-  // Walk to the r-th entry left in, without copying the indices.
-  auto r = contesto.casuale.Estrai(ammesse);
-  for (const auto i : indici) {
-    if (ammessa(i) && --r == 0) {
-      Prendi(contesto, dato, file, i);
-      return;
-    }
-  }
-}
-
-namespace {
-
 // Draws among `indici` those `ancora` accepts (all when it is null) and none of `escluse` names;
 // false, drawing nothing, when none is left. Walks to the r-th entry left in, without copying.
 bool Estrai_Tra_Ammesse(Contesto& contesto, Dato& dato, const FileParole& file,
@@ -121,6 +85,23 @@ bool Estrai_Tra_Ammesse(Contesto& contesto, Dato& dato, const FileParole& file,
 }
 
 }  // namespace
+
+void Carica(Contesto& contesto, int valore_posizione_dato) {
+  Dato& dato = contesto[valore_posizione_dato];
+  const FileParole& file = contesto.archivio.File(dato.nome_file_dato);
+  const auto r = contesto.casuale.Estrai(static_cast<std::int64_t>(file.voci.size()));
+  const auto indice = static_cast<std::size_t>(r - 1);
+  contesto.archivio.Segnala_Estratta(file, indice);
+  dato.valore_dato = file.voci[indice];
+}
+
+void Carica_Tag(Contesto& contesto, int valore_posizione_dato, std::initializer_list<std::string_view> escluse) {
+  Dato& dato = contesto[valore_posizione_dato];
+  const FileParole& file = contesto.archivio.File(dato.nome_file_dato);
+  const auto& indici = file.Con_Tag(dato.tag_dato);
+  if (indici.empty()) throw ErroreGenerazione(messaggi::Tag_Assente(file.percorso.string(), dato.tag_dato));
+  if (!Estrai_Tra_Ammesse(contesto, dato, file, indici, nullptr, escluse)) Estrai_Tra(contesto, dato, file, indici);
+}
 
 bool Carica_Filtrata(Contesto& contesto, int valore_posizione_dato, std::string_view chiave,
                      const std::function<bool(std::string_view)>& filtro,
