@@ -30,23 +30,38 @@ constexpr Categorie insegne = Categorie_Di({"Animali", "Umani", "Oggetti", "Armi
 // The owner of a thing after «del» is a beast or a person who can stand for a story («Il Martello
 // del Re»): a thing's thing reads as nonsense («Le Linfe dei Mastini», «La Foca delle Barbute»).
 constexpr Categorie proprietari = Categorie_Di({"Animali", "Umani"});
-// Who may own a thing after «del», by what the thing is: a beast to be feared («La Corona del Drago»,
-// not «La Lancia della Colomba»), and for a weapon a person who bears arms, rules, hunts, sails or
-// robs («La Spada del Re», not «I Martelli da Guerra del Pastore»). Others as any sign.
-bool Temibile(std::string_view voce) { return Contiene(voce, marcatore_insegna) && Contiene(voce, marcatore_nemico); }
-bool Armato(std::string_view voce) {
+// Who may stand after «del», or after «e» in a pair of beasts, by what the sign is: a thing belongs to a
+// beast with a hoard to guard, feared and magic («La Corona del Drago», «L'Arpa della Sirena», not
+// «L'Arpa della Pantera»); a weapon to someone who bears arms, rules, hunts, sails or robs («La
+// Spada del Re», not «I Martelli da Guerra del Pastore»); a beast with a role to a ruler or to
+// someone who shares it («Il Falco della Regina», «Il Lupo del Cacciatore», not «Il Pegaso della
+// Mugnaia»); a beast to a second that shares a role, as in a fable («del Lupo e dell'Orsa», not
+// «della Sfinge e della Balena»). Others as any sign.
+bool Custode(std::string_view voce, Categorie /*ruoli_insegna*/) {
+  constexpr Categorie arcano = Insieme_Di(ruoli, {"arcano"});
+  return Contiene(voce, marcatore_nemico) && (Ruoli_Di(voce) & arcano) != 0;
+}
+bool Armato(std::string_view voce, Categorie /*ruoli_insegna*/) {
   constexpr Categorie portatori_d_armi = Insieme_Di(ruoli, {"armi", "potere", "selva", "mare", "ombra"});
-  return Contiene(voce, marcatore_insegna) && (Ruoli_Di(voce) & portatori_d_armi) != 0;
+  return (Ruoli_Di(voce) & portatori_d_armi) != 0;
+}
+bool Padrone(std::string_view voce, Categorie ruoli_insegna) {
+  return ruoli_insegna == 0 || (Ruoli_Di(voce) & (ruoli_insegna | ruolo_potere)) != 0;
+}
+bool Compagna(std::string_view voce, Categorie ruoli_insegna) {
+  return ruoli_insegna == 0 || (Ruoli_Di(voce) & ruoli_insegna) != 0;
 }
 struct Proprietario {
   Categorie cosa;
   Categorie chi;
   std::string_view chiave;
-  bool (*adatto)(std::string_view);
+  bool (*adatto)(std::string_view, Categorie);
 };
-constexpr std::array<Proprietario, 2> proprietari_adatti = {{
-    {Categorie_Di({"Oggetti", "Armi"}), Categorie_Di({"Animali"}), "insegna temibile", Temibile},
+constexpr std::array<Proprietario, 4> proprietari_adatti = {{
+    {Categorie_Di({"Oggetti", "Armi"}), Categorie_Di({"Animali"}), "insegna custode", Custode},
     {Categorie_Di({"Armi"}), Categorie_Di({"Umani"}), "insegna armata", Armato},
+    {Categorie_Di({"Animali"}), Categorie_Di({"Umani"}), "insegna padrona", Padrone},
+    {Categorie_Di({"Animali"}), Categorie_Di({"Animali"}), "insegna compagna", Compagna},
 }};
 // The pair of a sign with «e» is two beasts, as in a fable («del Drago e della Fenice»): two things
 // read as a list, two people picked apart as strangers («del Giustiziere e del Geomante»).
@@ -117,6 +132,15 @@ const Seguiti& Seguiti_Di(std::string_view file_insegna) {
   return seguiti.back();
 }
 
+// Turns the slot's file and form to the other gender: "MasAnimali" to "FemAnimali".
+void Cambia_Genere(Dato& dato) {
+  const bool era_maschile = dato.forma_dato.starts_with(maschile);
+  const std::string_view da = era_maschile ? maschile : femminile;
+  const std::string_view a = era_maschile ? femminile : maschile;
+  dato.nome_file_dato.replace(0, da.size(), a);
+  dato.forma_dato.replace(0, da.size(), a);
+}
+
 // Sets the slot's file to the gender with a weighted category among those of a sign, and its marker.
 void Sostantivo(Contesto& contesto, int slot, std::string_view genere, std::string_view numero,
                 std::string_view articolo, Categorie ammesse = insegne) {
@@ -159,7 +183,6 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
   const auto p = casuale.Estrai(5);
   stato.Ramo(schemi[static_cast<std::size_t>(p - 1)]);
   const auto n0 = Numero(casuale.Estrai(2));
-  const auto n1 = Numero(casuale.Estrai(2));
 
   std::int64_t forma_1 = 0;
   // What may follow the sign, once its category is known (the pair of pattern 5 takes none of these).
@@ -172,7 +195,9 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
     // Spada e dello Scudo», never «della Voce e della Murena».
     Dato& secondo = stato[1];
     Componi(secondo.nome_file_dato, {g1, std::string_view(stato[0].nome_file_dato).substr(g0.size())});
-    Componi(secondo.forma_dato, {g1, n1, "Part"});
+    // Both in one number: «della Volpe e dell'Orsa», «dei Lupi e delle Volpi», not «della Volpe e dei
+    // Draghi».
+    Componi(secondo.forma_dato, {g1, n0, "Part"});
   } else {
     // Map the three slot-1 forms of patterns 3 and 4 onto the last three of patterns 1 and 2.
     const auto genere = p == 1 || p == 4 ? femminile : maschile;
@@ -181,11 +206,12 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
     ammessi = Seguiti_Di(stato[0].nome_file_dato);
     if (forma_1 <= 2 && ammessi.del == 0) forma_1 = 3;
     switch (forma_1) {
+      // The owner is one: «Il Falco della Regina», not «Il Lupo delle Contesse».
       case 1:
-        Sostantivo(contesto, 1, maschile, n1, "Part", ammessi.del);
+        Sostantivo(contesto, 1, maschile, singolare, "Part", ammessi.del);
         break;
       case 2:
-        Sostantivo(contesto, 1, femminile, n1, "Part", ammessi.del);
+        Sostantivo(contesto, 1, femminile, singolare, "Part", ammessi.del);
         break;
       case 3:
         Imposta_Qualificativo(stato[1], 1, genere, n0);
@@ -201,8 +227,11 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
 
   // Every noun on a sign is one that makes a sign: «Il Martello del Re», not «Le Linfe dei Mastini»
   // or «La Miniatrice Ghignante».
-  Carica_Insegna(contesto, 0);
+  // The first beast of a pair has a role for the second to share, when any has one.
+  const auto con_ruolo = [](std::string_view voce) { return Contiene(voce, marcatore_insegna) && Ruoli_Di(voce) != 0; };
+  if (p != 5 || !Carica_Filtrata(contesto, 0, "insegna con ruolo", con_ruolo)) Carica_Insegna(contesto, 0);
   const Categorie ruoli_insegna = Ruoli_Di(stato[0].valore_dato);
+  const std::string voce_insegna = stato[0].valore_dato;
   Pulisci_Dato(stato[0]);
   // A sign that takes no adjective («La Regina delle Fate», «I Calici d'Oro») is followed by a
   // phrase, a noun or a place instead, or the same few signs would come back bare.
@@ -216,17 +245,20 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
     const auto* const riga = std::find_if(
         proprietari_adatti.begin(), proprietari_adatti.end(),
         [&](const Proprietario& candidato) { return (candidato.cosa & cosa) != 0 && candidato.chi == chi; });
-    // The pair of a fable shares a role with the first beast: «del Lupo e dell'Orsa», not «della
-    // Sfinge e della Balena».
-    const Categorie ruoli_primo = p == 5 ? ruoli_insegna : Categorie{0};
-    const auto compagna = [ruoli_primo](std::string_view voce) {
-      return Contiene(voce, marcatore_insegna) && (Ruoli_Di(voce) & ruoli_primo) != 0;
-    };
     const auto filtrata = [&] {
-      if (ruoli_primo != 0) {
-        return Carica_Filtrata(contesto, 1, "insegna compagna " + std::to_string(ruoli_primo), compagna);
-      }
-      return riga != proprietari_adatti.end() && Carica_Filtrata(contesto, 1, riga->chiave, riga->adatto);
+      if (riga == proprietari_adatti.end()) return false;
+      const auto adatto = [riga, ruoli_insegna](std::string_view voce) {
+        return Contiene(voce, marcatore_insegna) && riga->adatto(voce, ruoli_insegna);
+      };
+      const std::string chiave = std::string(riga->chiave) + " " + std::to_string(ruoli_insegna);
+      if (Carica_Filtrata(contesto, 1, chiave, adatto, {voce_insegna})) return true;
+      // The second beast of a pair comes in the other gender when its own has none other to share the role:
+      // «dei Cigni e dei Pavoni» rather than «dei Cigni e delle Pantere».
+      if (p != 5) return false;
+      Cambia_Genere(stato[1]);
+      if (Carica_Filtrata(contesto, 1, chiave, adatto, {voce_insegna})) return true;
+      Cambia_Genere(stato[1]);
+      return false;
     };
     for (int volta = 0; volta < tentativi_senza_ripetere; ++volta) {
       if (!filtrata()) Carica_Insegna(contesto, 1);
@@ -235,8 +267,12 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
   } else if (forma_1 != 4) {
     Carica_Qualificativo(contesto, 1, 0, {}, marcatore_insegna);
   } else if (stato[1].nome_file_dato == "Come") {
-    Carica_Modo(contesto, Categoria_Del_File(stato[0].nome_file_dato), ammessi.con != 0,
-                Con_Complemento(stato[0].valore_dato));
+    // The phrase does not say the sign again: «Le Stelle d'Argento» is not «della Buona Stella».
+    for (int volta = 0; volta < tentativi_senza_ripetere; ++volta) {
+      Carica_Modo(contesto, Categoria_Del_File(stato[0].nome_file_dato), ammessi.con != 0,
+                  Con_Complemento(stato[0].valore_dato));
+      if (!Ripete(stato[1].valore_dato, stato[0].valore_dato)) break;
+    }
   } else if (!stato[1].nome_file_dato.ends_with("Luoghi") && stato[1].nome_file_dato != "Dove") {
     // What a sign shows «con» or «senza» is worth showing: «con la Lanterna», not «con il Mestolo».
     Carica_Insegna(contesto, 1);

@@ -58,6 +58,8 @@ const prova::Regole generatori = {
     {"ProprietariEdifici", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("Proprietari"))},
     {"ProprietariArmi", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("ProprietariArmi"))},
     {"CoppieEdifici", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("Coppie"))},
+    {"CustodiEdifici", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("Custodi"))},
+    {"PadroniEdifici", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("Padroni"))},
     {"ComposteDivinita", Generatore(Carica_Dio_Casuale, prova::Voci_Di("EsseriComposti"), true)},
     {"ComposteEdifici", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("EsseriComposti"))},
     {"ComposteGruppi", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("EsseriComposti"))},
