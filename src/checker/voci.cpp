@@ -158,7 +158,7 @@ void Controllore::Controlla_Tag_Di_Uso(const std::string& voce, int riga, const 
     const std::string testo = voce.substr(tag.inizio, tag.lunghezza);
     const bool al_suo_posto =
         tag.tipo->lista == Lista::ruolo
-            ? descrizione.attori
+            ? descrizione.attori || (descrizione.cose && !descrizione.luoghi)
             : descrizione.tipo == Tipo::verbo ||
                   (tag.tipo->lista == Lista::qualificato && (descrizione.tipo == Tipo::aggettivo || descrizione.modi));
     if (!al_suo_posto) {

@@ -34,6 +34,13 @@ void Imposta_Qualificativo(Dato& dato, std::int64_t q, std::string_view genere, 
   }
 }
 
+void Cambia_Genere(Dato& dato) {
+  const std::string_view da = Genere(dato);
+  const std::string_view a = da == maschile ? femminile : maschile;
+  dato.nome_file_dato.replace(0, da.size(), a);
+  dato.forma_dato.replace(0, da.size(), a);
+}
+
 namespace {
 
 // Calls `fai` on each word of an entry's base form (before "|", outside tags), without the final

@@ -27,6 +27,9 @@ inline std::string_view Genere(const Dato& dato) {
   return dato.forma_dato.starts_with(maschile) ? maschile : femminile;
 }
 
+// Turns a noun slot's file and marker to the other gender: "MasAnimali" to "FemAnimali".
+void Cambia_Genere(Dato& dato);
+
 // `destinazione` becomes the pieces joined, reusing its storage.
 void Componi(std::string& destinazione, std::initializer_list<std::string_view> pezzi);
 // Appends the pieces to `destinazione`.

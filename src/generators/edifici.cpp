@@ -32,21 +32,22 @@ constexpr Categorie insegne = Categorie_Di({"Animali", "Umani", "Oggetti", "Armi
 constexpr Categorie proprietari = Categorie_Di({"Animali", "Umani"});
 // Who may stand after «del», or after «e» in a pair of beasts, by what the sign is: a thing belongs to a
 // beast with a hoard to guard, feared and magic («La Corona del Drago», «L'Arpa della Sirena», not
-// «L'Arpa della Pantera»); a weapon to someone who bears arms, rules, hunts, sails or robs («La
-// Spada del Re», not «I Martelli da Guerra del Pastore»); a beast with a role to a ruler or to
-// someone who shares it («Il Falco della Regina», «Il Lupo del Cacciatore», not «Il Pegaso della
-// Mugnaia»); a beast to a second that shares a role, as in a fable («del Lupo e dell'Orsa», not
-// «della Sfinge e della Balena»). Others as any sign.
+// «L'Arpa della Pantera»), or to a ruler or someone who shares its role («Il Liuto del Bardo», not
+// «Lo Scettro del Mugnaio»); a weapon likewise, to someone who bears arms, rules, hunts, sails or
+// robs («Il Tridente del Corsaro», not «I Martelli da Guerra del Pastore»); a beast with a role to
+// a ruler or someone who shares it («Il Falco della Regina», not «Il Pegaso della Mugnaia»); a
+// beast to a second that shares a role, as in a fable («del Lupo e dell'Orsa», not «della Sfinge e
+// della Balena»). Others as any sign.
 bool Custode(std::string_view voce, Categorie /*ruoli_insegna*/) {
   constexpr Categorie arcano = Insieme_Di(ruoli, {"arcano"});
   return Contiene(voce, marcatore_nemico) && (Ruoli_Di(voce) & arcano) != 0;
 }
-bool Armato(std::string_view voce, Categorie /*ruoli_insegna*/) {
-  constexpr Categorie portatori_d_armi = Insieme_Di(ruoli, {"armi", "potere", "selva", "mare", "ombra"});
-  return (Ruoli_Di(voce) & portatori_d_armi) != 0;
-}
 bool Padrone(std::string_view voce, Categorie ruoli_insegna) {
   return ruoli_insegna == 0 || (Ruoli_Di(voce) & (ruoli_insegna | ruolo_potere)) != 0;
+}
+bool Armato(std::string_view voce, Categorie ruoli_insegna) {
+  constexpr Categorie portatori_d_armi = Insieme_Di(ruoli, {"armi", "potere", "selva", "mare", "ombra"});
+  return (Ruoli_Di(voce) & portatori_d_armi) != 0 && Padrone(voce, ruoli_insegna);
 }
 bool Compagna(std::string_view voce, Categorie ruoli_insegna) {
   return ruoli_insegna == 0 || (Ruoli_Di(voce) & ruoli_insegna) != 0;
@@ -60,7 +61,7 @@ struct Proprietario {
 constexpr std::array<Proprietario, 4> proprietari_adatti = {{
     {Categorie_Di({"Oggetti", "Armi"}), Categorie_Di({"Animali"}), "insegna custode", Custode},
     {Categorie_Di({"Armi"}), Categorie_Di({"Umani"}), "insegna armata", Armato},
-    {Categorie_Di({"Animali"}), Categorie_Di({"Umani"}), "insegna padrona", Padrone},
+    {Categorie_Di({"Animali", "Oggetti"}), Categorie_Di({"Umani"}), "insegna padrona", Padrone},
     {Categorie_Di({"Animali"}), Categorie_Di({"Animali"}), "insegna compagna", Compagna},
 }};
 // The pair of a sign with «e» is two beasts, as in a fable («del Drago e della Fenice»): two things
@@ -130,15 +131,6 @@ const Seguiti& Seguiti_Di(std::string_view file_insegna) {
     if ((riga.insegna & insegna) == insegna) return riga;
   }
   return seguiti.back();
-}
-
-// Turns the slot's file and form to the other gender: "MasAnimali" to "FemAnimali".
-void Cambia_Genere(Dato& dato) {
-  const bool era_maschile = dato.forma_dato.starts_with(maschile);
-  const std::string_view da = era_maschile ? maschile : femminile;
-  const std::string_view a = era_maschile ? femminile : maschile;
-  dato.nome_file_dato.replace(0, da.size(), a);
-  dato.forma_dato.replace(0, da.size(), a);
 }
 
 // Sets the slot's file to the gender with a weighted category among those of a sign, and its marker.

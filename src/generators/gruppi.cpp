@@ -6,8 +6,10 @@
 #include "grammar/ordine.hpp"
 #include "wordstore/archivio.hpp"
 #include "wordstore/casuale.hpp"
+#include "wordstore/liste.hpp"
 #include "wordstore/sostantivi.hpp"
 #include "wordstore/tag.hpp"
+#include "wordstore/testo.hpp"
 
 namespace talewick {
 
@@ -36,6 +38,12 @@ constexpr std::array<ParolaGruppo, 5> parole_gruppo = {{{"Clan ", "[stirpe]", em
                                                         {"Corporazione ", "[mestiere]", emblemi_di_pace},
                                                         {"Tribù ", "[stirpe]", emblemi_in_armi}}};
 
+// A beast on a sign is one («dal Lupo Nero»); several read as a herd the members own («dai Centauri
+// Alati»).
+std::string_view Numero_Segno(std::string_view file, std::string_view numero) {
+  return file.ends_with("Animali") ? singolare : numero;
+}
+
 constexpr std::array<std::string_view, 5> rami_gruppo = {"gruppo: Clan", "gruppo: Gilda", "gruppo: Accademia",
                                                          "gruppo: Corporazione", "gruppo: Tribù"};
 
@@ -53,13 +61,11 @@ void Carica_Gruppo_Casuale(Stato& stato) {
   stato.Ramo(rami_gruppo[g]);
   Ramo_Qualificativo(stato, q);
 
-  // A beast on a sign is one («dal Lupo Nero»); several read as a herd the members own («dai Centauri
-  // Alati»).
   const auto prepara_segno = [&] {
     Carica_Genere_Sostantivo(contesto, 1);
     const std::string genere(Genere(stato[1]));
     Carica_Categoria_Sostantivo(contesto, 1, gruppo.emblemi);
-    const auto numero_segno = stato[1].nome_file_dato.ends_with("Animali") ? singolare : numero;
+    const auto numero_segno = Numero_Segno(stato[1].nome_file_dato, numero);
     Imposta_Qualificativo(stato[2], q, genere, numero_segno);
     Accoda(stato[1].forma_dato, {numero_segno, "Da"});
   };
@@ -80,7 +86,22 @@ void Carica_Gruppo_Casuale(Stato& stato) {
   }
   stato.Ramo(forma_lunga ? "forma lunga" : "forma breve");
   if (forma_lunga) {
-    Carica_Insegna(contesto, 1);
+    // The sign shares a role with the members when one of its kind does: thieves bear a key or a
+    // magpie, not a lute or a ship («Gilda dei Borsaioli dalla Chiave Nera»).
+    // In the other gender when its own has none: «dalla Mano d'Oro», not «dai Cuori di Pietra».
+    const Categorie ruoli_membri = Ruoli_Di(membri.valore_dato);
+    const auto del_ruolo = [ruoli_membri](std::string_view voce) {
+      return Contiene(voce, marcatore_insegna) && (Ruoli_Di(voce) & ruoli_membri) != 0;
+    };
+    const std::string chiave = "insegna del ruolo " + std::to_string(ruoli_membri);
+    bool trovata = ruoli_membri != 0 && Carica_Filtrata(contesto, 1, chiave, del_ruolo);
+    if (ruoli_membri != 0 && !trovata) {
+      Cambia_Genere(stato[1]);
+      trovata = Carica_Filtrata(contesto, 1, chiave, del_ruolo);
+      if (!trovata) Cambia_Genere(stato[1]);
+      Imposta_Qualificativo(stato[2], q, Genere(stato[1]), Numero_Segno(stato[1].nome_file_dato, numero));
+    }
+    if (!trovata) Carica_Insegna(contesto, 1);
     // An emblem's trait is heraldic where the adjectives say which are; else a sign's will do.
     const bool stemmi = !contesto.archivio.File("Aggettivi").Con_Tag(marcatore_stemma).empty();
     Carica_Qualificativo(contesto, 2, 1, {}, stemmi ? marcatore_stemma : marcatore_insegna);

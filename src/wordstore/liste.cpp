@@ -41,7 +41,7 @@ const std::array<TipoLista, 9> tipi_lista = {{
     {Lista::meta, "[meta:", "[meta:…]", tutte_le_famiglie, verbi, famiglie_mete},
     {Lista::fine, "[fine:", "[fine:…]", tutte_le_famiglie, verbi, famiglie_mete},
     {Lista::ruolo, "[ruolo:", "[ruolo:…]", tutti_i_ruoli,
-     "le persone e gli animali di MasUmani.txt, FemUmani.txt, MasAnimali.txt e FemAnimali.txt", ruoli},
+     "le persone, gli animali e le cose di Umani, Animali, Oggetti, Armi e Corpo (Mas e Fem)", ruoli},
     {Lista::chi, "[chi:", "[chi:…]", tutti_i_ruoli, verbi, ruoli},
     {Lista::contro, "[contro:", "[contro:…]", tutti_i_ruoli, verbi, ruoli},
 }};
