@@ -31,16 +31,18 @@ constexpr Categorie insegne = Categorie_Di({"Animali", "Umani", "Oggetti", "Armi
 // del Re»): a thing's thing reads as nonsense («Le Linfe dei Mastini», «La Foca delle Barbute»).
 constexpr Categorie proprietari = Categorie_Di({"Animali", "Umani"});
 // Who may stand after «del», or after «e» in a pair of beasts, by what the sign is: a thing belongs to a
-// beast with a hoard to guard, feared and magic («La Corona del Drago», «L'Arpa della Sirena», not
-// «L'Arpa della Pantera»), or to a ruler or someone who shares its role («Il Liuto del Bardo», not
-// «Lo Scettro del Mugnaio»); a weapon likewise, to someone who bears arms, rules, hunts, sails or
-// robs («Il Tridente del Corsaro», not «I Martelli da Guerra del Pastore»); a beast with a role to
-// a ruler or someone who shares it («Il Falco della Regina», not «Il Pegaso della Mugnaia»); a
-// beast to a second that shares a role, as in a fable («del Lupo e dell'Orsa», not «della Sfinge e
-// della Balena»). Others as any sign.
-bool Custode(std::string_view voce, Categorie /*ruoli_insegna*/) {
+// beast with a hoard to guard, feared and magic, when it is a treasure or fits the beast («La Corona
+// del Drago», not «L'Arpa della Pantera» or «Il Corno da Caccia del Drago»), or to a ruler or someone who shares its
+// role («Il Liuto del Bardo», not «Lo Scettro del Mugnaio»); a weapon likewise, to someone who bears arms, rules,
+// hunts, sails or robs («Il Tridente del Corsaro», not «I Martelli da Guerra del Pastore»); a beast with a role to a
+// ruler or someone who shares it («Il Falco della Regina», not «Il Pegaso della Mugnaia»); a beast to a second that
+// shares a role, as in a fable («del Lupo e dell'Orsa», not «della Sfinge e della Balena»). Others as any sign.
+bool Custode(std::string_view voce, Categorie ruoli_insegna) {
   constexpr Categorie arcano = Insieme_Di(ruoli, {"arcano"});
-  return Contiene(voce, marcatore_nemico) && (Ruoli_Di(voce) & arcano) != 0;
+  constexpr Categorie tesoro = Insieme_Di(ruoli, {"arcano", "potere"});
+  const Categorie suoi = Ruoli_Di(voce);
+  return Contiene(voce, marcatore_nemico) && (suoi & arcano) != 0 &&
+         (ruoli_insegna == 0 || (ruoli_insegna & (suoi | tesoro)) != 0);
 }
 bool Padrone(std::string_view voce, Categorie ruoli_insegna) {
   return ruoli_insegna == 0 || (Ruoli_Di(voce) & (ruoli_insegna | ruolo_potere)) != 0;
