@@ -91,16 +91,17 @@ constexpr std::array<Seguiti, 4> seguiti = {{
 
 // Sets up slot 1 as a phrase, a noun or a place after the sign. A noun always comes with «con»: a
 // sign lacks nothing worth naming («Le Orse senza Zanna di Drago»); «senza» stays in the phrases.
-// A thing or a weapon comes in the sign's number, `numero`: «Gli Stregoni con gli Archi Neri»,
-// «L'Araldo con l'Elmo d'Oro», not «Gli Stregoni con l'Arco Nero»; a body part as it comes («Il
-// Lupo con gli Occhi di Brace»).
+// What it shows comes in the sign's number, `numero`: «Gli Stregoni con gli Archi Neri», «L'Araldo
+// con l'Elmo d'Oro», «Il Boia con il Cuore di Fuoco», not «Gli Stregoni con l'Arco Nero» or «I
+// Destrieri con l'Ala d'Angelo».
 void Seguito_Con(Contesto& contesto, Categorie con, std::string_view numero) {
   Carica_Categoria_SulNel(contesto, 1, con);
   Dato& dato = contesto[1];
   std::string& forma = dato.forma_dato;
   constexpr std::string_view senza = "Senza";
   if (forma.ends_with(senza)) forma.replace(forma.size() - senza.size(), senza.size(), "Con");
-  if (dato.nome_file_dato.ends_with("Oggetti") || dato.nome_file_dato.ends_with("Armi")) {
+  if (dato.nome_file_dato.ends_with("Oggetti") || dato.nome_file_dato.ends_with("Armi") ||
+      dato.nome_file_dato.ends_with("Corpo")) {
     const std::string_view altro = numero == singolare ? plurale : singolare;
     const auto pos = forma.find(altro);
     if (pos != std::string::npos) forma.replace(pos, altro.size(), numero);
