@@ -237,22 +237,35 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
   if (forma_1 <= 2) {
     const Categorie cosa = Categoria_Del_File(stato[0].nome_file_dato);
     const Categorie chi = Categoria_Del_File(stato[1].nome_file_dato);
-    const auto* const riga = std::find_if(
-        proprietari_adatti.begin(), proprietari_adatti.end(),
-        [&](const Proprietario& candidato) { return (candidato.cosa & cosa) != 0 && candidato.chi == chi; });
-    const auto filtrata = [&] {
+    const auto riga_di = [cosa](Categorie chi) {
+      return std::find_if(proprietari_adatti.begin(), proprietari_adatti.end(), [&](const Proprietario& candidato) {
+        return (candidato.cosa & cosa) != 0 && candidato.chi == chi;
+      });
+    };
+    const auto prova = [&](const Proprietario* riga) {
       if (riga == proprietari_adatti.end()) return false;
       const auto adatto = [riga, ruoli_insegna](std::string_view voce) {
         return Contiene(voce, marcatore_insegna) && riga->adatto(voce, ruoli_insegna);
       };
       const std::string chiave = std::string(riga->chiave) + " " + std::to_string(ruoli_insegna);
-      if (Carica_Filtrata(contesto, 1, chiave, adatto, {voce_insegna})) return true;
-      // The second beast of a pair comes in the other gender when its own has none other to share the role:
-      // «dei Cigni e dei Pavoni» rather than «dei Cigni e delle Pantere».
-      if (p != 5) return false;
-      Cambia_Genere(stato[1]);
-      if (Carica_Filtrata(contesto, 1, chiave, adatto, {voce_insegna})) return true;
-      Cambia_Genere(stato[1]);
+      return Carica_Filtrata(contesto, 1, chiave, adatto, {voce_insegna});
+    };
+    const auto filtrata = [&] {
+      if (prova(riga_di(chi))) return true;
+      if (p == 5) {
+        // The second beast of a pair comes in the other gender when its own has none other to share
+        // the role: «dei Cigni e dei Pavoni» rather than «dei Cigni e delle Pantere».
+        Cambia_Genere(stato[1]);
+        if (prova(riga_di(chi))) return true;
+        Cambia_Genere(stato[1]);
+      } else if (chi == Categorie_Di({"Animali"}) && riga_di(chi) != proprietari_adatti.end()) {
+        // A thing no feared beast would keep goes to a person: «Il Corno da Caccia del Cacciatore».
+        std::string& file = stato[1].nome_file_dato;
+        const std::string animale = file;
+        Componi(file, {Genere(stato[1]), "Umani"});
+        if (prova(riga_di(Categorie_Di({"Umani"})))) return true;
+        file = animale;
+      }
       return false;
     };
     for (int volta = 0; volta < tentativi_senza_ripetere; ++volta) {
