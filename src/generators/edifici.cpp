@@ -237,9 +237,9 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
   if (forma_1 <= 2) {
     const Categorie cosa = Categoria_Del_File(stato[0].nome_file_dato);
     const Categorie chi = Categoria_Del_File(stato[1].nome_file_dato);
-    const auto riga_di = [cosa](Categorie chi) {
+    const auto riga_di = [cosa](Categorie di_chi) {
       return std::find_if(proprietari_adatti.begin(), proprietari_adatti.end(), [&](const Proprietario& candidato) {
-        return (candidato.cosa & cosa) != 0 && candidato.chi == chi;
+        return (candidato.cosa & cosa) != 0 && candidato.chi == di_chi;
       });
     };
     const auto prova = [&](const Proprietario* riga) {
