@@ -247,8 +247,12 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
       const auto adatto = [riga, ruoli_insegna](std::string_view voce) {
         return Contiene(voce, marcatore_insegna) && riga->adatto(voce, ruoli_insegna);
       };
+      // Either way round: «delle Colombe e delle Colombe Bianche» says the dove twice too.
+      const auto nuova = [&stato](std::string_view voce) {
+        return !Ripete(voce, stato[0].valore_dato) && !Ripete(stato[0].valore_dato, voce);
+      };
       const std::string chiave = std::string(riga->chiave) + " " + std::to_string(ruoli_insegna);
-      return Carica_Filtrata(contesto, 1, chiave, adatto, {voce_insegna});
+      return Carica_Filtrata_Poi(contesto, 1, chiave, adatto, nuova, {voce_insegna});
     };
     const auto filtrata = [&] {
       if (prova(riga_di(chi))) return true;
