@@ -233,9 +233,10 @@ inline std::string Opera_Fuori_Posto(std::string_view voce) {
 inline std::string Aperto_E_Costruito(std::string_view voce) {
   return "in " + C(voce) + " «[aperto]» e «[costruito]» insieme: conta solo «[costruito]»; tienine uno";
 }
-inline std::string Luogo_Fuori_Posto(std::string_view voce, std::string_view tag, bool anche_dove) {
-  return "in " + C(voce) + " " + C(tag) + " non ha effetto: conta solo nei nomi di MasLuoghi.txt e FemLuoghi.txt" +
-         (anche_dove ? ", nelle frasi di Dove.txt" : "") + " e nei verbi di VerbiPassatoProssimo.txt";
+inline std::string Luogo_Fuori_Posto(std::string_view voce, std::string_view tag) {
+  return "in " + C(voce) + " " + C(tag) +
+         " non ha effetto: conta solo nei nomi di MasLuoghi.txt e FemLuoghi.txt, nelle frasi di Dove.txt e nei verbi "
+         "di VerbiPassatoProssimo.txt";
 }
 inline std::string Luogo_Senza_Luoghi(std::string_view voce, std::string_view tag) {
   return "in " + C(voce) + " " + C(tag) +

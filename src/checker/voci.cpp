@@ -217,10 +217,8 @@ void Controllore::Controlla_Tag_Di_Uso(const std::string& voce, int riga, const 
     Avviso(riga, m::Aperto_E_Costruito(voce));
   }
   for (const std::string_view tag : {marcatore_costruito, marcatore_fortezza, marcatore_consacrato}) {
-    const bool in_dove = tag != marcatore_fortezza;
-    if (Contiene(voce, tag) && !descrizione.luoghi && descrizione.tipo != Tipo::verbo &&
-        !(in_dove && descrizione.dove)) {
-      Avviso(riga, m::Luogo_Fuori_Posto(voce, tag, in_dove));
+    if (Contiene(voce, tag) && !descrizione.luoghi && descrizione.tipo != Tipo::verbo && !descrizione.dove) {
+      Avviso(riga, m::Luogo_Fuori_Posto(voce, tag));
     }
   }
   if (descrizione.tipo == Tipo::verbo) {

@@ -58,16 +58,18 @@ void Carica_Luogo(Contesto& contesto, int valore_posizione_dato, Luogo luogo) {
     dato.nome_file_dato = "Dove";
     dato.forma_dato = "No";
     // A phrase tagged "[costruito]" is among buildings or walls: «nella sala del trono» is no place
-    // to gallop, «oltre il mare delle nebbie» none to feast.
+    // to gallop, «oltre il mare delle nebbie» none to feast; one tagged "[fortezza]" or
+    // "[consacrato]" in a stronghold or a holy place, first for a verb that asks for one.
     const bool costruito = luogo != Luogo::qualsiasi && luogo != Luogo::selvaggio;
     const auto del_tipo = [costruito](std::string_view frase) {
       return Contiene(frase, marcatore_costruito) == costruito;
     };
-    const auto consacrata = [](std::string_view frase) { return Contiene(frase, marcatore_consacrato); };
+    const bool speciale = luogo == Luogo::fortezza || luogo == Luogo::consacrato;
+    const std::string_view tag = luogo == Luogo::fortezza ? marcatore_fortezza : marcatore_consacrato;
+    const auto del_suo_tipo = [tag](std::string_view frase) { return Contiene(frase, tag); };
     const bool trovata =
         luogo != Luogo::qualsiasi &&
-        ((luogo == Luogo::consacrato &&
-          Carica_Filtrata(contesto, valore_posizione_dato, "frase consacrata", consacrata)) ||
+        ((speciale && Carica_Filtrata(contesto, valore_posizione_dato, "frase " + std::string(tag), del_suo_tipo)) ||
          Carica_Filtrata(contesto, valore_posizione_dato, costruito ? "frase costruita" : "frase selvaggia", del_tipo));
     if (!trovata) Carica(contesto, valore_posizione_dato);
   } else {
