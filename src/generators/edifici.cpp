@@ -226,7 +226,6 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
   const auto con_ruolo = [](std::string_view voce) { return Contiene(voce, marcatore_insegna) && Ruoli_Di(voce) != 0; };
   if (p != 5 || !Carica_Filtrata(contesto, 0, "insegna con ruolo", con_ruolo)) Carica_Insegna(contesto, 0);
   const Categorie ruoli_insegna = Ruoli_Di(stato[0].valore_dato);
-  const std::string voce_insegna = stato[0].valore_dato;
   Pulisci_Dato(stato[0]);
   // A sign that takes no adjective («La Regina delle Fate», «I Calici d'Oro») is followed by a
   // phrase, a noun or a place instead, or the same few signs would come back bare.
@@ -252,7 +251,7 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
         return !Ripete(voce, stato[0].valore_dato) && !Ripete(stato[0].valore_dato, voce);
       };
       const std::string chiave = std::string(riga->chiave) + " " + std::to_string(ruoli_insegna);
-      return Carica_Filtrata_Poi(contesto, 1, chiave, adatto, nuova, {voce_insegna});
+      return Carica_Filtrata_Poi(contesto, 1, chiave, adatto, nuova);
     };
     const auto filtrata = [&] {
       if (prova(riga_di(chi))) return true;
