@@ -221,11 +221,15 @@ void Carica_Soggetto(Contesto& contesto, const Dato& verbo) {
     return Contiene(voce, marcatore_attore) && (!con_chi || (Ruoli_Di(voce) & chi) != 0) &&
            !(soccorso && Contiene(voce, marcatore_nemico));
   };
-  if ((!con_chi && !soccorso) ||
-      !Carica_Filtrata(contesto, slot_soggetto,
-                       "attore per ruoli " + std::to_string(con_chi ? chi : 0) + (soccorso ? " soccorritore" : ""),
-                       adatto)) {
-    Carica_Notevole(contesto, slot_soggetto);
+  // Nor one the verb names again: «una truffatrice ha truffato», «una strega ha stregato».
+  for (int volta = 0; volta < tentativi_senza_ripetere; ++volta) {
+    if ((!con_chi && !soccorso) ||
+        !Carica_Filtrata(contesto, slot_soggetto,
+                         "attore per ruoli " + std::to_string(con_chi ? chi : 0) + (soccorso ? " soccorritore" : ""),
+                         adatto)) {
+      Carica_Notevole(contesto, slot_soggetto);
+    }
+    if (!Ripete(verbo.valore_dato, contesto[slot_soggetto].valore_dato)) break;
   }
 }
 
@@ -301,12 +305,14 @@ bool E_Meta(std::string_view verbo) { return Contiene(verbo, "[meta]") || Contie
 // whether it is a foe, who rescues no one («delle negromanti … per rapire delle eroine», not «per
 // salvare»).
 struct Chi_Persegue {
+  std::string_view nome;
   bool umano;
   Categorie ruoli;
   Categorie vietate;
 
   Chi_Persegue(const Dato& soggetto, bool soggetto_umano, Categorie ruoli_alleato)
-      : umano(soggetto_umano),
+      : nome(soggetto.valore_dato),
+        umano(soggetto_umano),
         ruoli(static_cast<Categorie>(Ruoli_Di(soggetto.valore_dato) | ruoli_alleato)),
         vietate(Contiene(soggetto.valore_dato, marcatore_nemico) ? Famiglie_Di({"soccorso"}) : Categorie{0}) {}
 
@@ -318,7 +324,11 @@ struct Chi_Persegue {
   }
   // Whether the verb's "[chi:…]" names one of the roles: asked at each draw, since the roles of a
   // subject and its ally come in too many sets to keep a filter for each.
-  [[nodiscard]] bool Ha_Ruolo(std::string_view verbo) const { return Ruolo_Adatto(verbo, ruoli); }
+  // Also asked at each draw: whether the goal names something other than the subject («dei razziatori
+  // … per razziare»).
+  [[nodiscard]] bool Adatto_Ora(std::string_view verbo) const {
+    return Ruolo_Adatto(verbo, ruoli) && !Ripete(verbo, nome);
+  }
   [[nodiscard]] std::string Chiave() const {
     return std::string(umano ? "umana" : "animale") + (vietate != 0 ? " nemica" : "");
   }
@@ -334,7 +344,7 @@ void Verbo_Scopo(Contesto& contesto, int slot, const Chi_Persegue& chi, const st
                  Categorie mezzo) {
   contesto[slot].nome_file_dato = verbi;
   const std::string soggetto = chi.Chiave();
-  const auto ha_ruolo = [&chi](std::string_view verbo) { return chi.Ha_Ruolo(verbo); };
+  const auto ha_ruolo = [&chi](std::string_view verbo) { return chi.Adatto_Ora(verbo); };
   const auto tra = [&](Categorie famiglie) {
     const auto della_famiglia = [&chi, famiglie](std::string_view verbo) {
       return E_Meta(verbo) && chi.Puo(verbo) && (Categorie_Ammesse(verbo, Lista::meta) & famiglie) != 0;
@@ -378,8 +388,8 @@ bool Scopo_Sullo_Stesso(Contesto& contesto, int slot, const Chi_Persegue& chi, c
   };
   // The roles of both ends, asked at each draw.
   const auto dei_ruoli = [&chi, ruoli](std::string_view meta) {
-    return chi.Ha_Ruolo(meta) && (!Contiene(meta, Tipo_Lista(Lista::contro).apertura) ||
-                                  (Categorie_Ammesse(meta, Lista::contro) & ruoli) != 0);
+    return chi.Adatto_Ora(meta) && (!Contiene(meta, Tipo_Lista(Lista::contro).apertura) ||
+                                    (Categorie_Ammesse(meta, Lista::contro) & ruoli) != 0);
   };
   const std::string chiave = "stesso " + chi.Chiave() + " per " + std::to_string(famiglie) + " su " +
                              std::to_string(categoria) + (nemico ? " nemico" : "") + (vittima ? " vittima" : "");

@@ -87,6 +87,7 @@ const prova::Regole regole = {
     {"mezzi_luoghi", [](const std::vector<std::string>& c) { Grezzo("MezziLuoghi", c); }},
     {"stessi", [](const std::vector<std::string>& c) { Grezzo("Stessi", c); }},
     {"frasi_dove", [](const std::vector<std::string>& c) { Grezzo("FrasiDove", c); }},
+    {"soggetto_nel_verbo", [](const std::vector<std::string>& c) { Grezzo("SoggettoNelVerbo", c); }},
     {"mezzi", [](const std::vector<std::string>& c) { Grezzo("Mezzi", c); }},
     {"nemici_senza_soccorso", [](const std::vector<std::string>& c) { Grezzo("NemiciSenzaSoccorso", c); }},
 };
