@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <array>
+#include <functional>
 
 #include "generators/comuni.hpp"
 #include "generators/generatori.hpp"
@@ -247,11 +248,11 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
         return Contiene(voce, marcatore_insegna) && riga->adatto(voce, ruoli_insegna);
       };
       // Either way round: «delle Colombe e delle Colombe Bianche» says the dove twice too.
-      const auto nuova = [&stato](std::string_view voce) {
+      const std::function<bool(std::string_view)> nuova = [&stato](std::string_view voce) {
         return !Ripete(voce, stato[0].valore_dato) && !Ripete(stato[0].valore_dato, voce);
       };
       const std::string chiave = std::string(riga->chiave) + " " + std::to_string(ruoli_insegna);
-      return Carica_Filtrata_Poi(contesto, 1, chiave, adatto, nuova);
+      return Carica_Filtrata_Accettata(contesto, 1, chiave, adatto, nullptr, nuova);
     };
     const auto filtrata = [&] {
       if (prova(riga_di(chi))) return true;

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <initializer_list>
 
 #include "generators/comuni.hpp"
@@ -324,11 +325,10 @@ struct Chi_Persegue {
   }
   // Whether the verb's "[chi:…]" names one of the roles: asked at each draw, since the roles of a
   // subject and its ally come in too many sets to keep a filter for each.
-  // Also asked at each draw: whether the goal names something other than the subject («dei razziatori
-  // … per razziare»).
-  [[nodiscard]] bool Adatto_Ora(std::string_view verbo) const {
-    return Ruolo_Adatto(verbo, ruoli) && !Ripete(verbo, nome);
-  }
+  [[nodiscard]] bool Ha_Ruolo(std::string_view verbo) const { return Ruolo_Adatto(verbo, ruoli); }
+  // Whether the goal names something other than the subject («dei razziatori … per razziare»): asked
+  // of the goal drawn, and of every one only should it fail.
+  [[nodiscard]] bool Nuovo(std::string_view verbo) const { return !Ripete(verbo, nome); }
   [[nodiscard]] std::string Chiave() const {
     return std::string(umano ? "umana" : "animale") + (vietate != 0 ? " nemica" : "");
   }
@@ -344,13 +344,14 @@ void Verbo_Scopo(Contesto& contesto, int slot, const Chi_Persegue& chi, const st
                  Categorie mezzo) {
   contesto[slot].nome_file_dato = verbi;
   const std::string soggetto = chi.Chiave();
-  const auto ha_ruolo = [&chi](std::string_view verbo) { return chi.Adatto_Ora(verbo); };
+  const std::function<bool(std::string_view)> ha_ruolo = [&chi](std::string_view verbo) { return chi.Ha_Ruolo(verbo); };
+  const std::function<bool(std::string_view)> nuovo = [&chi](std::string_view verbo) { return chi.Nuovo(verbo); };
   const auto tra = [&](Categorie famiglie) {
     const auto della_famiglia = [&chi, famiglie](std::string_view verbo) {
       return E_Meta(verbo) && chi.Puo(verbo) && (Categorie_Ammesse(verbo, Lista::meta) & famiglie) != 0;
     };
-    return Carica_Filtrata_Poi(contesto, slot, "meta " + soggetto + " per " + std::to_string(famiglie), della_famiglia,
-                               ha_ruolo, {principale});
+    return Carica_Filtrata_Accettata(contesto, slot, "meta " + soggetto + " per " + std::to_string(famiglie),
+                                     della_famiglia, &ha_ruolo, nuovo, {principale});
   };
   const Categorie fine = Categorie_Ammesse(principale, Lista::fine);
   const auto comuni = static_cast<Categorie>(fine & mezzo);
@@ -387,14 +388,15 @@ bool Scopo_Sullo_Stesso(Contesto& contesto, int slot, const Chi_Persegue& chi, c
            (!Contiene(meta, marcatore_nemico) || nemico) && (!Contiene(meta, marcatore_vittima) || vittima);
   };
   // The roles of both ends, asked at each draw.
-  const auto dei_ruoli = [&chi, ruoli](std::string_view meta) {
-    return chi.Adatto_Ora(meta) && (!Contiene(meta, Tipo_Lista(Lista::contro).apertura) ||
-                                    (Categorie_Ammesse(meta, Lista::contro) & ruoli) != 0);
+  const std::function<bool(std::string_view)> dei_ruoli = [&chi, ruoli](std::string_view meta) {
+    return chi.Ha_Ruolo(meta) && (!Contiene(meta, Tipo_Lista(Lista::contro).apertura) ||
+                                  (Categorie_Ammesse(meta, Lista::contro) & ruoli) != 0);
   };
   const std::string chiave = "stesso " + chi.Chiave() + " per " + std::to_string(famiglie) + " su " +
                              std::to_string(categoria) + (nemico ? " nemico" : "") + (vittima ? " vittima" : "");
   contesto[slot].nome_file_dato = verbi;
-  if (!Carica_Filtrata_Poi(contesto, slot, chiave, adatto, dei_ruoli, {verbo.valore_dato})) return false;
+  const std::function<bool(std::string_view)> nuovo = [&chi](std::string_view meta) { return chi.Nuovo(meta); };
+  if (!Carica_Filtrata_Accettata(contesto, slot, chiave, adatto, &dei_ruoli, nuovo, {verbo.valore_dato})) return false;
   Controlla_Complemento(contesto, slot);
   return true;
 }

@@ -120,6 +120,22 @@ bool Carica_Filtrata_Poi(Contesto& contesto, int valore_posizione_dato, std::str
   return Estrai_Tra_Ammesse(contesto, dato, file, file.Filtrate(chiave, filtro), &ancora, escluse);
 }
 
+bool Carica_Filtrata_Accettata(Contesto& contesto, int valore_posizione_dato, std::string_view chiave,
+                               const std::function<bool(std::string_view)>& filtro,
+                               const std::function<bool(std::string_view)>* ancora,
+                               const std::function<bool(std::string_view)>& accetta,
+                               std::initializer_list<std::string_view> escluse) {
+  Dato& dato = contesto[valore_posizione_dato];
+  const FileParole& file = contesto.archivio.File(dato.nome_file_dato);
+  const auto& indici = file.Filtrate(chiave, filtro);
+  if (!Estrai_Tra_Ammesse(contesto, dato, file, indici, ancora, escluse)) return false;
+  if (accetta(dato.valore_dato)) return true;
+  const std::function<bool(std::string_view)> tutte = [ancora, &accetta](std::string_view voce) {
+    return (ancora == nullptr || (*ancora)(voce)) && accetta(voce);
+  };
+  return Estrai_Tra_Ammesse(contesto, dato, file, indici, &tutte, escluse);
+}
+
 void Carica_Marcata(Contesto& contesto, int valore_posizione_dato, std::string_view marcatore,
                     std::initializer_list<std::string_view> escluse) {
   const auto marcata = [marcatore](std::string_view voce) { return Contiene(voce, marcatore); };

@@ -35,6 +35,14 @@ bool Carica_Filtrata_Poi(Contesto& contesto, int valore_posizione_dato, std::str
                          const std::function<bool(std::string_view)>& filtro,
                          const std::function<bool(std::string_view)>& ancora,
                          std::initializer_list<std::string_view> escluse = {});
+// As Carica_Filtrata_Poi (Carica_Filtrata when `ancora` is null), but `accetta` is asked only of the
+// entry drawn; should it refuse it, the draw is made again among the entries it accepts too. As
+// uniform among the entries all accept, and `accetta` walks the list only when it refuses the first.
+bool Carica_Filtrata_Accettata(Contesto& contesto, int valore_posizione_dato, std::string_view chiave,
+                               const std::function<bool(std::string_view)>& filtro,
+                               const std::function<bool(std::string_view)>* ancora,
+                               const std::function<bool(std::string_view)>& accetta,
+                               std::initializer_list<std::string_view> escluse = {});
 // Draws among the entries holding `marcatore` ("[attore]"), leaving out those equal to one of
 // `escluse`; among all of them when no other does.
 void Carica_Marcata(Contesto& contesto, int valore_posizione_dato, std::string_view marcatore,

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
 
 #include "support/database_prova.hpp"
 #include "wordstore/liste.hpp"
@@ -26,6 +27,38 @@ TEST(CaricaTag, SoloTraLeVociColTagOppureUnMessaggio) {
   dato.nome_file_dato = "Libri";
   dato.tag_dato = "[3]";
   EXPECT_EQ(Messaggio_Di([&] { Carica_Tag(p.contesto, 3); }), messaggi::Tag_Assente(p.Percorso("Libri"), "[3]"));
+}
+
+// The entry drawn is asked first; only when refused is the draw made again among those accepted.
+TEST(CaricaFiltrataAccettata, RichiedeSoloSeLaPrimaERifiutata) {
+  const prova::Voci file = {{"Aggettivi", "Alfa[x]\nBeta[x]\nGamma\nDelta[x]"}};
+  const auto con_x = [](std::string_view voce) { return voce.find("[x]") != std::string_view::npos; };
+  const std::function<bool(std::string_view)> non_beta = [](std::string_view voce) {
+    return !voce.starts_with("Beta");
+  };
+  const std::function<bool(std::string_view)> nessuna = [](std::string_view) { return false; };
+  struct Caso {
+    std::vector<std::int64_t> estrazioni;
+    const std::function<bool(std::string_view)>* accetta;
+    bool trovata;
+    std::string voce;
+  };
+  const std::vector<Caso> casi = {
+      {{1}, &non_beta, true, "Alfa[x]"},      // accepted at once: one draw
+      {{2, 2}, &non_beta, true, "Delta[x]"},  // Beta refused: again among Alfa and Delta
+      {{3}, &non_beta, true, "Delta[x]"},     // the filter's third is Delta, not Gamma
+      {{1}, &nessuna, false, ""},             // none accepted: false
+  };
+  for (const auto& caso : casi) {
+    ProvaContesto p(caso.estrazioni, file);
+    Dato& dato = p.contesto[0];
+    dato.nome_file_dato = "Aggettivi";
+    const bool trovata = Carica_Filtrata_Accettata(p.contesto, 0, "con x", con_x, nullptr, *caso.accetta);
+    EXPECT_EQ(trovata, caso.trovata) << caso.voce;
+    if (caso.trovata) {
+      EXPECT_EQ(dato.valore_dato, caso.voce);
+    }
+  }
 }
 
 TEST(CategoriaSostantivo, IPesiSonoIConteggiDiOra) {
