@@ -307,12 +307,14 @@ bool E_Meta(std::string_view verbo) { return Contiene(verbo, "[meta]") || Contie
 // salvare»).
 struct Chi_Persegue {
   std::string_view nome;
+  std::string_view oggetto;  // the one the deed fell on, if any
   bool umano;
   Categorie ruoli;
   Categorie vietate;
 
-  Chi_Persegue(const Dato& soggetto, bool soggetto_umano, Categorie ruoli_alleato)
+  Chi_Persegue(const Dato& soggetto, std::string_view su_chi, bool soggetto_umano, Categorie ruoli_alleato)
       : nome(soggetto.valore_dato),
+        oggetto(su_chi),
         umano(soggetto_umano),
         ruoli(static_cast<Categorie>(Ruoli_Di(soggetto.valore_dato) | ruoli_alleato)),
         vietate(Contiene(soggetto.valore_dato, marcatore_nemico) ? Famiglie_Di({"soccorso"}) : Categorie{0}) {}
@@ -326,9 +328,10 @@ struct Chi_Persegue {
   // Whether the verb's "[chi:…]" names one of the roles: asked at each draw, since the roles of a
   // subject and its ally come in too many sets to keep a filter for each.
   [[nodiscard]] bool Ha_Ruolo(std::string_view verbo) const { return Ruolo_Adatto(verbo, ruoli); }
-  // Whether the goal names something other than the subject («dei razziatori … per razziare»): asked
-  // of the goal drawn, and of every one only should it fail.
-  [[nodiscard]] bool Nuovo(std::string_view verbo) const { return !Ripete(verbo, nome); }
+  // Whether the goal names something other than the subject or the one the deed fell on («dei
+  // razziatori … per razziare», «ha sottomesso delle rapitrici per rapire»): asked of the goal drawn,
+  // and of every one only should it fail.
+  [[nodiscard]] bool Nuovo(std::string_view verbo) const { return !Ripete(verbo, nome) && !Ripete(verbo, oggetto); }
   [[nodiscard]] std::string Chiave() const {
     return std::string(umano ? "umana" : "animale") + (vietate != 0 ? " nemica" : "");
   }
@@ -458,7 +461,8 @@ void Carica_Spunto_Avventura_Casuale(Stato& stato) {
   // Set up the purpose clause.
   stato[7].forma_dato = "Infinito";
   const Categorie ruoli_alleato = Ha_Alleato(verbo) ? Ruoli_Di(stato[2].valore_dato) : Categorie{0};
-  const Chi_Persegue chi(stato[slot_soggetto], umano, ruoli_alleato);
+  const std::string_view su_chi = verbo.transitivo_dato ? std::string_view(stato[2].valore_dato) : std::string_view{};
+  const Chi_Persegue chi(stato[slot_soggetto], su_chi, umano, ruoli_alleato);
   const std::string& file_oggetto = stato[2].nome_file_dato;
   const bool sullo_stesso = verbo.transitivo_dato && Contiene(verbo.valore_dato, marcatore_stesso) &&
                             (file_oggetto.ends_with("Umani") || file_oggetto.ends_with("Animali")) &&
