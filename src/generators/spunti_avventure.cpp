@@ -269,6 +269,7 @@ constexpr std::array<Servizio, ruoli.size()> servizi = {{
     {Insieme_Di(ruoli, {"mare"}), Famiglie_Di({"bottino", "guerra"})},
     {Insieme_Di(ruoli, {"arte"}), Famiglie_Di({"intrigo", "soccorso"})},
     {Insieme_Di(ruoli, {"sapere"}), Famiglie_Di({"arcano", "bottino"})},
+    {Insieme_Di(ruoli, {"scena"}), Famiglie_Di({"intrigo", "soccorso"})},
 }};
 
 // Whether the verb's object carries out the purpose: one hired, sent, tamed or raised.

@@ -32,8 +32,8 @@ inline constexpr std::array<std::string_view, 7> famiglie_mete = {"bottino",  "l
 inline constexpr Categorie tutte_le_famiglie = (1U << famiglie_mete.size()) - 1U;
 
 // The roles of people and beasts, one bit per index; kept in a `Categorie` like the categories.
-inline constexpr std::array<std::string_view, 9> ruoli = {"arcano", "sacro", "armi", "potere", "ombra",
-                                                          "selva",  "mare",  "arte", "sapere"};
+inline constexpr std::array<std::string_view, 10> ruoli = {"arcano", "sacro", "armi", "potere", "ombra",
+                                                           "selva",  "mare",  "arte", "sapere", "scena"};
 inline constexpr Categorie tutti_i_ruoli = (1U << ruoli.size()) - 1U;
 
 // The set of the codes of `codici` with these names, a bit per index; an unknown name stops the build.
