@@ -34,11 +34,23 @@ void Imposta_Qualificativo(Dato& dato, std::int64_t q, std::string_view genere, 
   }
 }
 
+namespace {
+
 void Cambia_Genere(Dato& dato) {
   const std::string_view da = Genere(dato);
   const std::string_view a = da == maschile ? femminile : maschile;
   dato.nome_file_dato.replace(0, da.size(), a);
   dato.forma_dato.replace(0, da.size(), a);
+}
+
+}  // namespace
+
+bool In_Un_Genere(Dato& dato, const std::function<bool()>& carica) {
+  if (carica()) return true;
+  Cambia_Genere(dato);
+  if (carica()) return true;
+  Cambia_Genere(dato);
+  return false;
 }
 
 namespace {

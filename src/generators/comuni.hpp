@@ -2,6 +2,7 @@
 // Pieces every generator shares: the per-slot clean-up, the number and gender words markers
 // are built from, the qualifier set-up, personal names in a slot, and joining text.
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -27,8 +28,10 @@ inline std::string_view Genere(const Dato& dato) {
   return dato.forma_dato.starts_with(maschile) ? maschile : femminile;
 }
 
-// Turns a noun slot's file and marker to the other gender: "MasAnimali" to "FemAnimali".
-void Cambia_Genere(Dato& dato);
+// Calls `carica`, a draw into the noun slot `dato`; when it draws nothing, turns the slot's file and
+// marker to the other gender ("MasAnimali" to "FemAnimali") and calls it again. False, with the
+// gender as it was, when neither draws.
+bool In_Un_Genere(Dato& dato, const std::function<bool()>& carica);
 
 // `destinazione` becomes the pieces joined, reusing its storage.
 void Componi(std::string& destinazione, std::initializer_list<std::string_view> pezzi);

@@ -258,14 +258,12 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
       return Carica_Filtrata_Accettata(contesto, 1, chiave, adatto, nullptr, nuova);
     };
     const auto filtrata = [&] {
-      if (prova(riga_di(chi))) return true;
-      if (p == 5) {
-        // The second beast of a pair comes in the other gender when its own has none other to share
-        // the role: «dei Cigni e dei Pavoni» rather than «dei Cigni e delle Pantere».
-        Cambia_Genere(stato[1]);
-        if (prova(riga_di(chi))) return true;
-        Cambia_Genere(stato[1]);
-      } else if (chi == Categorie_Di({"Animali"}) && riga_di(chi) != proprietari_adatti.end()) {
+      const auto nel_suo_file = [&] { return prova(riga_di(chi)); };
+      // The second beast of a pair comes in the other gender when its own has none other to share the
+      // role: «dei Cigni e dei Pavoni» rather than «dei Cigni e delle Pantere».
+      if (p == 5) return In_Un_Genere(stato[1], nel_suo_file);
+      if (nel_suo_file()) return true;
+      if (chi == Categorie_Di({"Animali"}) && riga_di(chi) != proprietari_adatti.end()) {
         // A thing no feared beast would keep goes to a person: «Il Corno da Caccia del Cacciatore».
         std::string& file = stato[1].nome_file_dato;
         const std::string animale = file;

@@ -94,14 +94,13 @@ void Carica_Gruppo_Casuale(Stato& stato) {
       return Contiene(voce, marcatore_insegna) && (Ruoli_Di(voce) & ruoli_membri) != 0;
     };
     const std::string chiave = "insegna del ruolo " + std::to_string(ruoli_membri);
-    bool trovata = ruoli_membri != 0 && Carica_Filtrata(contesto, 1, chiave, del_ruolo);
-    if (ruoli_membri != 0 && !trovata) {
-      Cambia_Genere(stato[1]);
-      trovata = Carica_Filtrata(contesto, 1, chiave, del_ruolo);
-      if (!trovata) Cambia_Genere(stato[1]);
+    const auto del_suo_ruolo = [&] { return Carica_Filtrata(contesto, 1, chiave, del_ruolo); };
+    if (ruoli_membri != 0 && In_Un_Genere(stato[1], del_suo_ruolo)) {
+      // The trait agrees with the sign's gender, which may have turned.
       Imposta_Qualificativo(stato[2], q, Genere(stato[1]), Numero_Segno(stato[1].nome_file_dato, numero));
+    } else {
+      Carica_Insegna(contesto, 1);
     }
-    if (!trovata) Carica_Insegna(contesto, 1);
     // An emblem's trait is heraldic where the adjectives say which are; else a sign's will do.
     const bool stemmi = !contesto.archivio.File("Aggettivi").Con_Tag(marcatore_stemma).empty();
     Carica_Qualificativo(contesto, 2, 1, {}, stemmi ? marcatore_stemma : marcatore_insegna);

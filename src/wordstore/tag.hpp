@@ -38,6 +38,7 @@ bool Carica_Filtrata_Poi(Contesto& contesto, int valore_posizione_dato, std::str
 // As Carica_Filtrata_Poi (Carica_Filtrata when `ancora` is null), but `accetta` is asked only of the
 // entry drawn; should it refuse it, the draw is made again among the entries it accepts too. As
 // uniform among the entries all accept, and `accetta` walks the list only when it refuses the first.
+// False when none passes all; the slot may then hold the refused entry, for the caller to draw over.
 bool Carica_Filtrata_Accettata(Contesto& contesto, int valore_posizione_dato, std::string_view chiave,
                                const std::function<bool(std::string_view)>& filtro,
                                const std::function<bool(std::string_view)>* ancora,
