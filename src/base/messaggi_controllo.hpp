@@ -227,8 +227,8 @@ inline std::string Attore_Fuori_Posto(std::string_view voce) {
 inline std::string Membri_Fuori_Posto(std::string_view voce, std::string_view tag) {
   return "in " + C(voce) + " " + C(tag) + " non ha effetto: conta solo nei nomi di MasUmani.txt e FemUmani.txt";
 }
-inline std::string Opera_Fuori_Posto(std::string_view voce) {
-  return "in " + C(voce) + " «[opera]» non ha effetto: conta solo negli aggettivi di Aggettivi.txt";
+inline std::string Solo_Negli_Aggettivi(std::string_view voce, std::string_view tag) {
+  return "in " + C(voce) + " " + C(tag) + " non ha effetto: conta solo negli aggettivi di Aggettivi.txt";
 }
 inline std::string Aperto_E_Costruito(std::string_view voce) {
   return "in " + C(voce) + " «[aperto]» e «[costruito]» insieme: conta solo «[costruito]»; tienine uno";

@@ -189,7 +189,9 @@ void Controllore::Controlla_Tag_Di_Uso(const std::string& voce, int riga, const 
   for (const std::string_view tag : {"[stirpe]", "[mestiere]", "[dotto]"}) {
     if (Contiene(voce, tag) && !descrizione.umani) Avviso(riga, m::Membri_Fuori_Posto(voce, tag));
   }
-  if (Contiene(voce, marcatore_opera) && descrizione.tipo != Tipo::aggettivo) Avviso(riga, m::Opera_Fuori_Posto(voce));
+  for (const std::string_view tag : {marcatore_opera, marcatore_differenze}) {
+    if (Contiene(voce, tag) && descrizione.tipo != Tipo::aggettivo) Avviso(riga, m::Solo_Negli_Aggettivi(voce, tag));
+  }
   for (const std::string_view tag : {marcatore_participio, marcatore_aperto, marcatore_alleato, marcatore_folla,
                                      marcatore_stesso, marcatore_schiera, marcatore_regge_a, marcatore_regge_di}) {
     if (Contiene(voce, tag) && descrizione.tipo != Tipo::verbo) Avviso(riga, m::Solo_Nei_Verbi(voce, tag));

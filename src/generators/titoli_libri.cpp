@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <array>
 
 #include "base/messaggi.hpp"
@@ -36,35 +37,38 @@ void Correlato(Contesto& contesto, int slot, std::string_view forma) {
   Controlla_Categoria_e_Carica_Sostantivo_Correlato(contesto, slot);
 }
 
-// Redraws the second person of a comparison among those of the first one's kind, tagged "[stirpe]",
-// "[mestiere]" or "[dotto]" («Profetesse e Indovini», not «Profanatrici e Geomanti»), when the first
-// carries such a tag and someone else does; else among those sharing one of its roles («Brigantesse
-// e Predone», «Squali e Kraken», not «Brigantesse e Mummie», «Squali e Aquile Reali»); else among
-// those sharing "[nemico]" or "[vittima]" («Re e Principesse»).
+// Redraws the second person or beast of a comparison among those most alike the first, never one
+// sharing its word («Cacciatrici di Taglie e Cacciatrici»). People: first those of the first one's
+// kind ("[stirpe]", "[mestiere]" or "[dotto]") who also share one of its roles («Fabbri e Armaioli»,
+// not «Chiromanti e Fabbri»); then those sharing a role («Brigantesse e Predone», not «Brigantesse
+// e Mummie»); then those of its kind; then those sharing "[nemico]" or "[vittima]" («Re e
+// Principesse»). Beasts: those sharing a role («Squali e Kraken», not «Squali e Aquile Reali»).
 void Stesso_Genere_Di_Persone(Contesto& contesto, int slot, const Dato& primo) {
   const std::string& file = contesto[slot].nome_file_dato;
   const bool persone = file.ends_with("Umani");
   if (!persone && !file.ends_with("Animali")) return;
-  const auto per_tag = [&](std::string_view tag) {
-    const auto compagno = [tag](std::string_view voce) {
-      return Contiene(voce, tag) && Contiene(voce, marcatore_attore);
+  const std::string_view nome = primo.valore_dato;
+  const auto altro_nome = [nome](std::string_view voce) { return !Ripete(voce, nome) && !Ripete(nome, voce); };
+  const Categorie ruoli = Ruoli_Di(nome);
+  const auto prova = [&](std::string_view tag, Categorie con_ruoli) {
+    if (!tag.empty() && (!persone || !Contiene(nome, tag))) return false;
+    if (tag.empty() && con_ruoli == 0) return false;
+    const auto compagno = [tag, con_ruoli](std::string_view voce) {
+      return Contiene(voce, marcatore_attore) && (tag.empty() || Contiene(voce, tag)) &&
+             (con_ruoli == 0 || (Ruoli_Di(voce) & con_ruoli) != 0);
     };
-    return persone && Contiene(primo.valore_dato, tag) &&
-           Carica_Filtrata(contesto, slot, "compagno " + std::string(tag), compagno, {primo.valore_dato});
+    return Carica_Filtrata_Accettata(contesto, slot,
+                                     "compagno " + std::string(tag) + " per ruoli " + std::to_string(con_ruoli),
+                                     compagno, nullptr, altro_nome, {nome});
   };
-  for (const std::string_view tag : {"[stirpe]", "[mestiere]", "[dotto]"}) {
-    if (per_tag(tag)) return;
-  }
-  const Categorie ruoli = Ruoli_Di(primo.valore_dato);
-  const auto compagno = [ruoli](std::string_view voce) {
-    return (Ruoli_Di(voce) & ruoli) != 0 && Contiene(voce, marcatore_attore);
-  };
+  constexpr std::array<std::string_view, 3> generi = {"[stirpe]", "[mestiere]", "[dotto]"};
   if (ruoli != 0 &&
-      Carica_Filtrata(contesto, slot, "compagno per ruoli " + std::to_string(ruoli), compagno, {primo.valore_dato})) {
+      std::any_of(generi.begin(), generi.end(), [&](std::string_view tag) { return prova(tag, ruoli); })) {
     return;
   }
-  for (const std::string_view tag : {"[nemico]", "[vittima]"}) {
-    if (per_tag(tag)) return;
+  if (prova("", ruoli)) return;
+  for (const std::string_view tag : {"[stirpe]", "[mestiere]", "[dotto]", "[nemico]", "[vittima]"}) {
+    if (prova(tag, 0)) return;
   }
 }
 
@@ -105,6 +109,12 @@ void Carica_Titolo_Libro_Casuale(Stato& stato) {
       }
       cornice = casuale.Estrai(4);
       stato.Ramo(cornici[static_cast<std::size_t>(cornice - 1)]);
+      // «Le Dotte Differenze» reads wrong where «Un Confronto Dotto» reads well: «Differenze» takes
+      // one of the adjectives made for it, when the file has some.
+      if ((cornice == 2 || cornice == 3) && !Contiene(stato[3].valore_dato, marcatore_differenze)) {
+        Carica_Filtrata(contesto, 3, marcatore_differenze,
+                        [](std::string_view a) { return Contiene(a, marcatore_differenze); });
+      }
       stato[3].forma_dato = forma_cornice[static_cast<std::size_t>(cornice - 1)];
       Controlla_Categoria_e_Carica_Sostantivo_Correlato(contesto, 1);
       Correlato(contesto, 2, "PlurPart");

@@ -68,6 +68,8 @@ inline constexpr std::string_view marcatore_notevole = "[notevole]";
 inline constexpr std::string_view marcatore_spunto = "[spunto]";
 // The tag of the adjectives that suit a written work, for a book title's comparison.
 inline constexpr std::string_view marcatore_opera = "[opera]";
+// The tag of the adjectives that suit «Differenze» in a book title: «Le Sottili Differenze».
+inline constexpr std::string_view marcatore_differenze = "[differenze]";
 // The tag of the nature, rites and ideas fit for a magic item or a god, and of the adjectives and
 // participles that suit such a power: «la Luce Eterna», «le Tempeste Infuriate».
 inline constexpr std::string_view marcatore_magico = "[mag]";
