@@ -30,6 +30,7 @@ struct Descrizione {
   bool umani = false;       // people, where the group members' tags work
   bool cose = false;        // objects, weapons, body parts and places, where "[notevole]" works
   bool modi = false;        // the "Come" phrases, which may say which signs they follow
+  bool corpo = false;       // body parts, which may say who shows them
 };
 
 Descrizione Descrivi(std::string_view nome);

@@ -43,7 +43,9 @@ Descrizione Descrivi(std::string_view nome) {
             false,
             nome.ends_with("Umani") || nome.ends_with("Animali"),
             nome.ends_with("Umani"),
-            nome.ends_with("Oggetti") || nome.ends_with("Armi") || nome.ends_with("Corpo") || nome.ends_with("Luoghi")};
+            nome.ends_with("Oggetti") || nome.ends_with("Armi") || nome.ends_with("Corpo") || nome.ends_with("Luoghi"),
+            false,
+            nome.ends_with("Corpo")};
   }
   return {};  // syllables and English words
 }

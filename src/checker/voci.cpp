@@ -160,7 +160,8 @@ void Controllore::Controlla_Tag_Di_Uso(const std::string& voce, int riga, const 
         tag.tipo->lista == Lista::ruolo
             ? descrizione.attori || (descrizione.cose && !descrizione.luoghi)
             : descrizione.tipo == Tipo::verbo ||
-                  (tag.tipo->lista == Lista::qualificato && (descrizione.tipo == Tipo::aggettivo || descrizione.modi));
+                  (tag.tipo->lista == Lista::qualificato &&
+                   (descrizione.tipo == Tipo::aggettivo || descrizione.modi || descrizione.corpo));
     if (!al_suo_posto) {
       Errore(riga, m::Lista_Fuori_Posto(voce, testo, tag.tipo->voci));
       continue;

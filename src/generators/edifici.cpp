@@ -286,6 +286,24 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
                   Con_Complemento(stato[0].valore_dato));
       if (!Ripete(stato[1].valore_dato, stato[0].valore_dato)) break;
     }
+  } else if (stato[1].nome_file_dato.ends_with("Corpo")) {
+    // A body part is one the sign can have, by its "[per:…]": «Il Lupo con il Cuore di Ghiaccio»,
+    // not «Il Cavallo con la Mano di Ferro»; in the other gender when its own has none.
+    const Categorie insegna = Categoria_Del_File(stato[0].nome_file_dato);
+    const auto sua = [insegna](std::string_view voce) {
+      return (Categorie_Ammesse(voce, Lista::qualificato) & insegna) != 0;
+    };
+    const auto da_insegna = [&sua](std::string_view voce) { return Contiene(voce, marcatore_insegna) && sua(voce); };
+    // Nor one that says the sign again: «Il Leone con il Cuore di Leone».
+    const std::function<bool(std::string_view)> nuova = [&stato](std::string_view voce) {
+      return !Ripete(voce, stato[0].valore_dato) && !Ripete(stato[0].valore_dato, voce);
+    };
+    const auto prova = [&](const std::string& chiave, const std::function<bool(std::string_view)>& filtro) {
+      return In_Un_Genere(stato[1],
+                          [&] { return Carica_Filtrata_Accettata(contesto, 1, chiave, filtro, nullptr, nuova); });
+    };
+    const std::string di = " di " + std::to_string(insegna);
+    if (!prova("insegna" + di, da_insegna) && !prova("corpo" + di, sua)) Carica_Insegna(contesto, 1);
   } else if (!stato[1].nome_file_dato.ends_with("Luoghi") && stato[1].nome_file_dato != "Dove") {
     // What a sign shows «con» or «senza» is worth showing: «con la Lanterna», not «con il Mestolo».
     Carica_Insegna(contesto, 1);

@@ -37,7 +37,9 @@ const std::array<TipoLista, 9> tipi_lista = {{
     {Lista::soggetto, "[sogg:", "[sogg:…]", static_cast<Categorie>(categoria_umani | categoria_animali), verbi,
      codici_categorie},
     {Lista::qualificato, "[per:", "[per:…]", tutte_le_categorie,
-     "gli aggettivi di Aggettivi.txt, i verbi di VerbiPassatoProssimo.txt e le frasi di Come.txt", codici_categorie},
+     "gli aggettivi di Aggettivi.txt, i verbi di VerbiPassatoProssimo.txt, le frasi di Come.txt e le parti "
+     "del corpo di Corpo (Mas e Fem)",
+     codici_categorie},
     {Lista::meta, "[meta:", "[meta:…]", tutte_le_famiglie, verbi, famiglie_mete},
     {Lista::fine, "[fine:", "[fine:…]", tutte_le_famiglie, verbi, famiglie_mete},
     {Lista::ruolo, "[ruolo:", "[ruolo:…]", tutti_i_ruoli,
