@@ -1,6 +1,7 @@
 // Every kind run on the word files the program ships with.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 
@@ -46,7 +47,16 @@ INSTANTIATE_TEST_SUITE_P(OgniTipo, DatabaseDistribuito,
                            return nome;
                          });
 
-// Whether `riga` holds `parola` as a whole word, outside tags and whatever the case.
+// Whether `scritta` is `parola` or its regular plural: «bambino» bars «bambini» too.
+bool Stessa_Parola(std::string_view scritta, std::string_view parola) {
+  if (Uguali_Senza_Maiuscole(scritta, parola)) return true;
+  if (scritta.size() != parola.size() || parola.empty()) return false;
+  const char plurale = parola.back() == 'o' || parola.back() == 'e' ? 'i' : parola.back() == 'a' ? 'e' : '\0';
+  return plurale != '\0' && std::tolower(static_cast<unsigned char>(scritta.back())) == plurale &&
+         Uguali_Senza_Maiuscole(scritta.substr(0, scritta.size() - 1), parola.substr(0, parola.size() - 1));
+}
+
+// Whether `riga` holds `parola` as a whole word, singular or plural, outside tags and whatever the case.
 bool Contiene_Parola(std::string_view riga, std::string_view parola) {
   std::string_view resto = riga;
   bool nel_tag = false;
@@ -54,7 +64,7 @@ bool Contiene_Parola(std::string_view riga, std::string_view parola) {
   for (std::size_t i = 0; i <= resto.size(); ++i) {
     const char c = i < resto.size() ? resto[i] : ' ';
     if (c == '[' || c == ']' || c == ' ' || c == '|' || c == '\'' || c == ',') {
-      if (!nel_tag && Uguali_Senza_Maiuscole(resto.substr(inizio, i - inizio), parola)) return true;
+      if (!nel_tag && Stessa_Parola(resto.substr(inizio, i - inizio), parola)) return true;
       if (c == '[' || c == ']') nel_tag = c == '[';
       inizio = i + 1;
     }
