@@ -238,6 +238,11 @@ inline std::string Luogo_Fuori_Posto(std::string_view voce, std::string_view tag
          " non ha effetto: conta solo nei nomi di MasLuoghi.txt e FemLuoghi.txt, nelle frasi di Dove.txt e nei verbi "
          "di VerbiPassatoProssimo.txt";
 }
+inline std::string Marino_Fuori_Posto(std::string_view voce) {
+  return "in " + C(voce) +
+         " «[marino]» non ha effetto: conta solo nei nomi di MasLuoghi.txt e FemLuoghi.txt e nelle "
+         "frasi di Dove.txt";
+}
 inline std::string Luogo_Senza_Luoghi(std::string_view voce, std::string_view tag) {
   return "in " + C(voce) + " " + C(tag) +
          " non ha effetto: il verbo ha un oggetto e né «[ogg:…]» né «[compl:…]» comprende i luoghi («lu»)";

@@ -224,6 +224,9 @@ void Controllore::Controlla_Tag_Di_Uso(const std::string& voce, int riga, const 
       Avviso(riga, m::Luogo_Fuori_Posto(voce, tag));
     }
   }
+  if (Contiene(voce, marcatore_marino) && !descrizione.luoghi && !descrizione.dove) {
+    Avviso(riga, m::Marino_Fuori_Posto(voce));
+  }
   if (descrizione.tipo == Tipo::verbo) {
     const auto ha = [&](Lista lista) {
       return std::any_of(liste.begin(), liste.end(), [&](const TagLista& t) { return t.tipo->lista == lista; });

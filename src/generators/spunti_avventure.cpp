@@ -35,6 +35,17 @@ Luogo Luogo_Del_Verbo(const Dato& verbo) {
   return Contiene(verbo.valore_dato, marcatore_aperto) ? Luogo::selvaggio : Luogo::qualsiasi;
 }
 
+// Whether the slot holds a beast of the sea, which is met only on or by the sea: «un kraken ha
+// infestato una baia», not «una cripta»; «hanno catturato un kraken al largo», not «nel bosco».
+bool Di_Mare(const Dato& dato) {
+  return dato.nome_file_dato.ends_with("Animali") && (Ruoli_Di(dato.valore_dato) & ruolo_mare) != 0;
+}
+
+// The place the verb asks for, or the sea when the subject is a beast of the sea.
+Luogo Luogo_Per(const Contesto& contesto, const Dato& verbo) {
+  return Di_Mare(contesto[slot_soggetto]) ? Luogo::marino : Luogo_Del_Verbo(verbo);
+}
+
 bool Ogni_Voce(std::string_view /*voce*/) { return true; }
 
 // Draws the person or beast a verb with "[contro:…]" acts on among those holding one of its roles
@@ -130,7 +141,7 @@ void Carica_Partner(Contesto& contesto, int slot, const Dato& verbo, bool posta_
       Carica(contesto, slot);
     }
   } else {
-    Carica_Notevole(contesto, slot, Luogo_Del_Verbo(verbo));
+    Carica_Notevole(contesto, slot, Luogo_Per(contesto, verbo));
   }
 }
 
@@ -457,7 +468,8 @@ void Carica_Spunto_Avventura_Casuale(Stato& stato) {
     Aggettivo_Di(contesto, 3, 0, {1, 13});
   }
   Aggettivo_Di(contesto, 4, 2, {1, 3}, verbo.transitivo_dato);
-  Carica_Luogo(contesto, 6, Luogo_Del_Verbo(verbo));
+  const bool su_una_bestia_di_mare = verbo.transitivo_dato && Di_Mare(stato[2]);
+  Carica_Luogo(contesto, 6, su_una_bestia_di_mare ? Luogo::marino : Luogo_Per(contesto, verbo));
 
   // Set up the purpose clause.
   stato[7].forma_dato = "Infinito";
@@ -474,7 +486,7 @@ void Carica_Spunto_Avventura_Casuale(Stato& stato) {
   Aggettivo_Di(contesto, 9, 8, {7}, false);
   Complemento(contesto, 11, 12, scopo, true, escluse);
   Aggettivo_Di(contesto, 12, 11, {7}, false);
-  Carica_Luogo(contesto, 10, Luogo_Del_Verbo(scopo));
+  Carica_Luogo(contesto, 10, Luogo_Per(contesto, scopo));
 
   const std::string_view ramo_luogo = stato[6].nome_file_dato == "Dove"         ? "luogo: frase di Dove"
                                       : stato[6].forma_dato.ends_with("SingSu") ? "luogo: nome con «su»"

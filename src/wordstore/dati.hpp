@@ -33,6 +33,10 @@ struct Contesto {
     assert(valore_posizione_dato >= 0 && valore_posizione_dato < numero_dati);
     return dati[static_cast<std::size_t>(valore_posizione_dato)];
   }
+  const Dato& operator[](int valore_posizione_dato) const {
+    assert(valore_posizione_dato >= 0 && valore_posizione_dato < numero_dati);
+    return dati[static_cast<std::size_t>(valore_posizione_dato)];
+  }
 };
 
 }  // namespace talewick

@@ -52,6 +52,7 @@ consteval Categorie Famiglie_Di(std::initializer_list<std::string_view> nomi) {
   return Insieme_Di(famiglie_mete, nomi);
 }
 inline constexpr Categorie ruolo_potere = Insieme_Di(ruoli, {"potere"});
+inline constexpr Categorie ruolo_mare = Insieme_Di(ruoli, {"mare"});
 
 enum class Lista { oggetto, complemento, soggetto, qualificato, meta, fine, ruolo, chi, contro };
 

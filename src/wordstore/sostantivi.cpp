@@ -54,9 +54,15 @@ void Carica_Categoria_Sostantivo(Contesto& contesto, int valore_posizione_dato, 
 
 void Carica_Luogo(Contesto& contesto, int valore_posizione_dato, Luogo luogo) {
   Dato& dato = contesto[valore_posizione_dato];
+  const auto marino = [](std::string_view voce) { return Contiene(voce, marcatore_marino); };
   if (contesto.casuale.Estrai(2) == 1) {
     dato.nome_file_dato = "Dove";
     dato.forma_dato = "No";
+    if (luogo == Luogo::marino) {
+      if (!Carica_Filtrata(contesto, valore_posizione_dato, marcatore_marino, marino))
+        Carica(contesto, valore_posizione_dato);
+      return;
+    }
     // A phrase tagged "[costruito]" is among buildings or walls: «nella sala del trono» is no place
     // to gallop, «oltre il mare delle nebbie» none to feast; one tagged "[fortezza]" or
     // "[consacrato]" in a stronghold or a holy place, first for a verb that asks for one.
@@ -122,6 +128,11 @@ void Carica_Notevole(Contesto& contesto, int valore_posizione_dato, Luogo luogo)
   const bool selvaggio = luogo == Luogo::selvaggio;
   if (file.ends_with("Animali") || file.ends_with("Umani")) {
     Carica_Marcata(contesto, valore_posizione_dato, marcatore_attore);
+  } else if (file.ends_with("Luoghi") && luogo == Luogo::marino) {
+    const auto marino = [](std::string_view voce) { return Contiene(voce, marcatore_marino); };
+    if (!Carica_Filtrata(contesto, valore_posizione_dato, marcatore_marino, marino)) {
+      Carica_Notevole(contesto, valore_posizione_dato);
+    }
   } else if (file.ends_with("Luoghi") && (luogo == Luogo::fortezza || luogo == Luogo::consacrato)) {
     const std::string_view tag = luogo == Luogo::fortezza ? marcatore_fortezza : marcatore_consacrato;
     const auto del_tipo = [tag](std::string_view voce) { return Contiene(voce, tag); };

@@ -56,6 +56,8 @@ inline constexpr std::string_view marcatore_aperto = "[aperto]";
 // The tag of a place an army besieges, storms or holds (a castle, a walled city), and of a verb
 // whose places must be such: «per espugnare una rocca», not «una locanda» or «un labirinto».
 inline constexpr std::string_view marcatore_fortezza = "[fortezza]";
+// The tag of the places on or by the sea, where the beasts of the sea are met: «nella baia».
+inline constexpr std::string_view marcatore_marino = "[marino]";
 // The tag of a holy place (a temple, a shrine, a tomb), and of a verb whose places must be such:
 // «ha riconsacrato un santuario», not «un porto».
 inline constexpr std::string_view marcatore_consacrato = "[consacrato]";
@@ -109,12 +111,13 @@ inline constexpr std::array<std::string_view, 2> marcatori_bersaglio = {marcator
 void Carica_Categoria_Sostantivo(Contesto& contesto, int valore_posizione_dato, Categorie ammesse = tutte_le_categorie);
 // Which places a draw admits: any, those made by people ("[costruito]"), the wild ones (without it)
 // the strongholds ("[fortezza]") or the holy places ("[consacrato]").
-enum class Luogo : std::uint8_t { qualsiasi, costruito, selvaggio, fortezza, consacrato };
+enum class Luogo : std::uint8_t { qualsiasi, costruito, selvaggio, fortezza, consacrato, marino };
 
 // Draws a "Dove" phrase (marker "No") or a singular place noun with "in" ("su" for one tagged "[su]");
 // the noun among the notable places of the `luogo` kind, as Carica_Notevole, the phrase among those
 // tagged "[costruito]" for built places and strongholds (first among those tagged "[consacrato]"
-// for holy places), among the others for the wild (among all when none fits).
+// for holy places), among the others for the wild, among those tagged "[marino]" for the sea
+// (among all when none fits).
 void Carica_Luogo(Contesto& contesto, int valore_posizione_dato, Luogo luogo = Luogo::qualsiasi);
 // For a place noun with "in" or "su" (marker ending in "SingIn" or "SingSu"): makes the marker
 // agree with the "[su]" tag of the entry now in the slot.

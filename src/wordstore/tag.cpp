@@ -27,21 +27,21 @@ constexpr std::array<std::string_view, N + categorie_sostantivi.size()> Con_Le_C
 
 }  // namespace
 
-const std::array<std::string_view, 62> tag_vocabolario = Con_Le_Categorie(std::to_array<std::string_view>(
-    {"[f]",          "[fm]",       "[m]",        "[v]",         "[o]",      "[s]",         "[t]",       "[u]",
-     "[+]",          "[-]",        "[1]",        "[2]",         "[3]",      "[4]",         "[5]",       "[6]",
-     "[tr]",         "[intr]",     "[spec]",     "[term]",      "[scopo]",  "[causa]",     "[liq]",     "[col]",
-     "[mag]",        "[su]",       "[np]",       "[meta]",      "[attore]", "[costruito]", "[stirpe]",  "[mestiere]",
-     "[dotto]",      "[opera]",    "[notevole]", "[spunto]",    "[gruppo]", "[insegna]",   "[nemico]",  "[vittima]",
-     "[participio]", "[aperto]",   "[fortezza]", "[alleato]",   "[folla]",  "[stesso]",    "[schiera]", "[consacrato]",
-     "[regge:a]",    "[regge:di]", "[stemma]",   "[differenze]"}));
+const std::array<std::string_view, 63> tag_vocabolario = Con_Le_Categorie(std::to_array<std::string_view>(
+    {"[f]",          "[fm]",       "[m]",        "[v]",          "[o]",      "[s]",         "[t]",       "[u]",
+     "[+]",          "[-]",        "[1]",        "[2]",          "[3]",      "[4]",         "[5]",       "[6]",
+     "[tr]",         "[intr]",     "[spec]",     "[term]",       "[scopo]",  "[causa]",     "[liq]",     "[col]",
+     "[mag]",        "[su]",       "[np]",       "[meta]",       "[attore]", "[costruito]", "[stirpe]",  "[mestiere]",
+     "[dotto]",      "[opera]",    "[notevole]", "[spunto]",     "[gruppo]", "[insegna]",   "[nemico]",  "[vittima]",
+     "[participio]", "[aperto]",   "[fortezza]", "[alleato]",    "[folla]",  "[stesso]",    "[schiera]", "[consacrato]",
+     "[regge:a]",    "[regge:di]", "[stemma]",   "[differenze]", "[marino]"}));
 
-const std::array<std::string_view, 45> tag_categoria = Con_Le_Categorie(std::to_array<std::string_view>(
-    {"[v]",        "[o]",       "[s]",          "[t]",        "[u]",        "[+]",         "[liq]",
-     "[col]",      "[mag]",     "[su]",         "[np]",       "[attore]",   "[costruito]", "[stirpe]",
-     "[mestiere]", "[dotto]",   "[opera]",      "[notevole]", "[spunto]",   "[gruppo]",    "[insegna]",
-     "[nemico]",   "[vittima]", "[participio]", "[aperto]",   "[fortezza]", "[alleato]",   "[folla]",
-     "[stesso]",   "[schiera]", "[consacrato]", "[regge:a]",  "[regge:di]", "[stemma]",    "[differenze]"}));
+const std::array<std::string_view, 46> tag_categoria = Con_Le_Categorie(std::to_array<std::string_view>(
+    {"[v]",        "[o]",        "[s]",          "[t]",      "[u]",         "[+]",       "[liq]",        "[col]",
+     "[mag]",      "[su]",       "[np]",         "[attore]", "[costruito]", "[stirpe]",  "[mestiere]",   "[dotto]",
+     "[opera]",    "[notevole]", "[spunto]",     "[gruppo]", "[insegna]",   "[nemico]",  "[vittima]",    "[participio]",
+     "[aperto]",   "[fortezza]", "[alleato]",    "[folla]",  "[stesso]",    "[schiera]", "[consacrato]", "[regge:a]",
+     "[regge:di]", "[stemma]",   "[differenze]", "[marino]"}));
 
 namespace {
 

@@ -14,9 +14,9 @@ namespace talewick {
 
 // Every tag the engine knows, in the order the full strip removes them; both strips also remove
 // the list tags of wordstore/liste.hpp.
-extern const std::array<std::string_view, 62> tag_vocabolario;
+extern const std::array<std::string_view, 63> tag_vocabolario;
 // The category and use tags, removed before the correction pass.
-extern const std::array<std::string_view, 45> tag_categoria;
+extern const std::array<std::string_view, 46> tag_categoria;
 
 // Draws one entry of `nome_file_dato`, uniformly.
 void Carica(Contesto& contesto, int valore_posizione_dato);

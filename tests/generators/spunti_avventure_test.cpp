@@ -81,6 +81,7 @@ const prova::Regole regole = {
     {"solo_participi", [](const std::vector<std::string>& c) { Grezzo("SoloParticipi", c); }},
     {"luoghi_aperti", [](const std::vector<std::string>& c) { Grezzo("LuoghiAperti", c); }},
     {"fortezze", [](const std::vector<std::string>& c) { Grezzo("Fortezze", c); }},
+    {"bestie_di_mare", [](const std::vector<std::string>& c) { Grezzo("BestieDiMare", c); }},
     {"alleati", [](const std::vector<std::string>& c) { Grezzo("Alleati", c); }},
     {"reggenze", [](const std::vector<std::string>& c) { Grezzo("Reggenze", c); }},
     {"folle", [](const std::vector<std::string>& c) { Grezzo("Folle", c); }},
