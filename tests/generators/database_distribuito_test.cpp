@@ -75,7 +75,7 @@ bool Contiene_Parola(std::string_view riga, std::string_view parola) {
 const prova::Regole escluse = {
     {"esclusa",
      [](const std::vector<std::string>& c) {
-       const auto parola = c.at(0);
+       const auto& parola = c.at(0);
        for (const auto& voce : std::filesystem::directory_iterator(prova::Database_Distribuito())) {
          if (voce.path().extension() != ".txt") continue;
          std::ifstream file(voce.path());
