@@ -305,8 +305,17 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
     const std::string di = " di " + std::to_string(insegna);
     if (!prova("insegna" + di, da_insegna) && !prova("corpo" + di, sua)) Carica_Insegna(contesto, 1);
   } else if (!stato[1].nome_file_dato.ends_with("Luoghi") && stato[1].nome_file_dato != "Dove") {
-    // What a sign shows «con» or «senza» is worth showing: «con la Lanterna», not «con il Mestolo».
-    Carica_Insegna(contesto, 1);
+    // What a sign shows «con» or «senza» is worth showing: «con la Lanterna», not «con il Mestolo»;
+    // and one who has a role shows a thing of that role, in the other gender if need be: «Il Bardo
+    // con il Liuto», not «La Regina delle Fate con le Navi».
+    const auto del_ruolo = [ruoli_insegna](std::string_view voce) {
+      return Contiene(voce, marcatore_insegna) && (Ruoli_Di(voce) & ruoli_insegna) != 0;
+    };
+    const std::string chiave = "insegna per ruoli " + std::to_string(ruoli_insegna);
+    if (ruoli_insegna == 0 ||
+        !In_Un_Genere(stato[1], [&] { return Carica_Filtrata(contesto, 1, chiave, del_ruolo); })) {
+      Carica_Insegna(contesto, 1);
+    }
   }
   Scegli_In_o_Su(stato[1]);
   if (forma_1 != 0) stato.Ramo(Ramo_Seguito(stato[1], forma_1));
