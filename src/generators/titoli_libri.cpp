@@ -117,7 +117,14 @@ void Carica_Titolo_Libro_Casuale(Stato& stato) {
       }
       stato[3].forma_dato = forma_cornice[static_cast<std::size_t>(cornice - 1)];
       Controlla_Categoria_e_Carica_Sostantivo_Correlato(contesto, 1);
-      Correlato(contesto, 2, "PlurPart");
+      // Two of one word compare nothing: «delle Pere Selvatiche e delle Pere».
+      for (int volta = 0; volta < tentativi_senza_ripetere; ++volta) {
+        Correlato(contesto, 2, "PlurPart");
+        if (!Ripete(stato[2].valore_dato, stato[1].valore_dato) &&
+            !Ripete(stato[1].valore_dato, stato[2].valore_dato)) {
+          break;
+        }
+      }
       Stesso_Genere_Di_Persone(contesto, 2, stato[1]);
       ultimo = 3;
       break;

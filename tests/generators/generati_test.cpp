@@ -101,6 +101,7 @@ const prova::Regole generatori = {
     {"TitoliCompagni", Generatore(Carica_Titolo_Libro_Casuale, prova::Voci_Di("TitoliCompagni"), true)},
     {"TitoliComposti", Generatore(Carica_Titolo_Libro_Casuale, prova::Voci_Di("TitoliComposti"), true)},
     {"TitoliSomiglianti", Generatore(Carica_Titolo_Libro_Casuale, prova::Voci_Di("TitoliSomiglianti"), true)},
+    {"TitoliStessaParola", Generatore(Carica_Titolo_Libro_Casuale, prova::Voci_Di("TitoliStessaParola"), true)},
     {"TitoliRuoli", Generatore(Carica_Titolo_Libro_Casuale, prova::Voci_Di("TitoliRuoli"), true)},
     {"TitoliPerCategoria", Generatore(Carica_Titolo_Libro_Casuale, prova::Voci_Di("TitoliPerCategoria"), true)},
     {"TitoliNobili", Generatore(Carica_Titolo_Libro_Casuale, prova::Voci_Di("TitoliNobili"), true)},
