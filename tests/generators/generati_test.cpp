@@ -118,6 +118,7 @@ const prova::Regole generatori = {
     {"Patroni", Generatore(Carica_Dio_Casuale, prova::Voci_Di("Patroni"), true)},
     {"ParticipiGruppi", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("Dominio"))},
     {"IntelligentiComposti", Generatore(Carica_Oggetto_Casuale, prova::Voci_Di("IntelligentiComposti"), true)},
+    {"MagiciStessaParola", Generatore(Carica_Oggetto_Magico_Casuale, prova::Voci_Di("MagiciStessaParola"))},
     {"MagiciRipetuti", Generatore(Carica_Oggetto_Magico_Casuale, prova::Voci_Di("MagiciRipetuti"))},
     {"PerCategoriaOggettiMagici", Generatore(Carica_Oggetto_Magico_Casuale, prova::Voci_Di("AggettiviPerCategoria"))},
     {"PerCategoriaGruppi", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("AggettiviPerCategoria"))},
