@@ -109,6 +109,8 @@ bool Ripete(std::string_view qualificativo, std::string_view altra) {
   return ripete;
 }
 
+bool Ripetono(std::string_view una, std::string_view altra) { return Ripete(una, altra) || Ripete(altra, una); }
+
 namespace {
 
 constexpr std::string_view participio = "Participio";

@@ -45,6 +45,9 @@ void Imposta_Qualificativo(Dato& dato, std::int64_t q, std::string_view genere, 
 // of `altra`: «i peccatori peccatori», «delle proscritte hanno proscritto», «dei segni celesti
 // celesti», «nauseante… nauseabondo», «rossa… rossastri».
 bool Ripete(std::string_view qualificativo, std::string_view altra);
+// Whether either entry repeats the other, as above: «delle Colombe e delle Colombe Bianche», «il
+// Leone con il Cuore di Leone».
+bool Ripetono(std::string_view una, std::string_view altra);
 // Whether the noun is a person or a beast named with more than its head («la Regina delle Fate», «il
 // Cacciatore di Taglie»): a kind of its own, which a qualifier would split or cling to the last word of.
 bool Essere_Composto(const Dato& nome);

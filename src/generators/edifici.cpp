@@ -252,7 +252,7 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
       };
       // Either way round: «delle Colombe e delle Colombe Bianche» says the dove twice too.
       const std::function<bool(std::string_view)> nuova = [&stato](std::string_view voce) {
-        return !Ripete(voce, stato[0].valore_dato) && !Ripete(stato[0].valore_dato, voce);
+        return !Ripetono(voce, stato[0].valore_dato);
       };
       const std::string chiave = std::string(riga->chiave) + " " + std::to_string(ruoli_insegna);
       return Carica_Filtrata_Accettata(contesto, 1, chiave, adatto, nullptr, nuova);
@@ -296,7 +296,7 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
     const auto da_insegna = [&sua](std::string_view voce) { return Contiene(voce, marcatore_insegna) && sua(voce); };
     // Nor one that says the sign again: «Il Leone con il Cuore di Leone».
     const std::function<bool(std::string_view)> nuova = [&stato](std::string_view voce) {
-      return !Ripete(voce, stato[0].valore_dato) && !Ripete(stato[0].valore_dato, voce);
+      return !Ripetono(voce, stato[0].valore_dato);
     };
     const auto prova = [&](const std::string& chiave, const std::function<bool(std::string_view)>& filtro) {
       return In_Un_Genere(stato[1],

@@ -65,10 +65,7 @@ void Carica_Oggetto_Magico_Casuale(Stato& stato) {
   // The object does not say its power's word: «La Freccia Incendiaria dell'Incendio».
   for (int volta = 0; volta < tentativi_senza_ripetere; ++volta) {
     Carica_Senza_Complemento(contesto, 0);
-    if (!Ripete(oggetto.valore_dato, complemento.valore_dato) &&
-        !Ripete(complemento.valore_dato, oggetto.valore_dato)) {
-      break;
-    }
+    if (!Ripetono(oggetto.valore_dato, complemento.valore_dato)) break;
   }
   // Nor may it repeat the object's own word: «Il Rotolo Sigillato del Ruggito Sigillato».
   Carica_Qualificativo(contesto, 2, 1, {0}, marcatore_magico);

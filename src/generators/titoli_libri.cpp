@@ -48,7 +48,7 @@ void Stesso_Genere_Di_Persone(Contesto& contesto, int slot, const Dato& primo) {
   const bool persone = file.ends_with("Umani");
   if (!persone && !file.ends_with("Animali")) return;
   const std::string_view nome = primo.valore_dato;
-  const auto altro_nome = [nome](std::string_view voce) { return !Ripete(voce, nome) && !Ripete(nome, voce); };
+  const auto altro_nome = [nome](std::string_view voce) { return !Ripetono(voce, nome); };
   const Categorie ruoli = Ruoli_Di(nome);
   const auto prova = [&](std::string_view tag, Categorie con_ruoli) {
     if (!tag.empty() && (!persone || !Contiene(nome, tag))) return false;
@@ -120,10 +120,7 @@ void Carica_Titolo_Libro_Casuale(Stato& stato) {
       // Two of one word compare nothing: «delle Pere Selvatiche e delle Pere».
       for (int volta = 0; volta < tentativi_senza_ripetere; ++volta) {
         Correlato(contesto, 2, "PlurPart");
-        if (!Ripete(stato[2].valore_dato, stato[1].valore_dato) &&
-            !Ripete(stato[1].valore_dato, stato[2].valore_dato)) {
-          break;
-        }
+        if (!Ripetono(stato[2].valore_dato, stato[1].valore_dato)) break;
       }
       Stesso_Genere_Di_Persone(contesto, 2, stato[1]);
       ultimo = 3;
