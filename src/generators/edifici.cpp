@@ -34,13 +34,13 @@ constexpr Categorie proprietari = Categorie_Di({"Animali", "Umani"});
 // Who may stand after «del», or after «e» in a pair of beasts, by what the sign is; each test is
 // given the sign's roles. Others as any sign.
 // A thing: a feared magic beast keeps a treasure or what fits it («La Corona del Drago», not «Il
-// Corno da Caccia del Drago» or «L'Arpa della Pantera»).
+// Corno da Caccia del Drago» or «L'Arpa della Pantera»); a thing with no role is neither. A beast
+// keeps no weapon: it could not wield it («La Spada della Chimera»).
 bool Custode(std::string_view voce, Categorie ruoli_insegna) {
   constexpr Categorie arcano = Insieme_Di(ruoli, {"arcano"});
   constexpr Categorie tesoro = Insieme_Di(ruoli, {"arcano", "potere"});
   const Categorie suoi = Ruoli_Di(voce);
-  return Contiene(voce, marcatore_nemico) && (suoi & arcano) != 0 &&
-         (ruoli_insegna == 0 || (ruoli_insegna & (suoi | tesoro)) != 0);
+  return Contiene(voce, marcatore_nemico) && (suoi & arcano) != 0 && (ruoli_insegna & (suoi | tesoro)) != 0;
 }
 // A thing or a beast with a role: someone who shares it, or a ruler («Il Liuto del Bardo», «Il Falco
 // della Regina», not «Lo Scettro del Mugnaio» or «Il Pegaso della Mugnaia»).
@@ -65,7 +65,7 @@ struct Proprietario {
   bool (*adatto)(std::string_view, Categorie);
 };
 constexpr std::array<Proprietario, 4> proprietari_adatti = {{
-    {Categorie_Di({"Oggetti", "Armi"}), Categorie_Di({"Animali"}), "insegna custode", Custode},
+    {Categorie_Di({"Oggetti"}), Categorie_Di({"Animali"}), "insegna custode", Custode},
     {Categorie_Di({"Armi"}), Categorie_Di({"Umani"}), "insegna armata", Armato},
     {Categorie_Di({"Animali", "Oggetti"}), Categorie_Di({"Umani"}), "insegna padrona", Padrone},
     {Categorie_Di({"Animali"}), Categorie_Di({"Animali"}), "insegna compagna", Compagna},
