@@ -66,8 +66,9 @@ void Carica_Dio_Casuale(Stato& stato) {
   Carica_Categoria_Sostantivo(contesto, 0, domini);
   const std::string_view file = dominio.nome_file_dato;
   // A god of people is their patron, and takes no trait («Dea delle Cacciatrici», not «Dea delle
-  // Ciarlatane Avare»); beasts take the adjectives of a story's («Dio dei Lupi Feroci»), the rest
-  // those of a power («Dio delle Tempeste Infuriate»).
+  // Ciarlatane Avare»); beasts and the rest take the adjectives of a power («Dio dei Lupi
+  // Primordiali», «Dio delle Tempeste Infuriate»): a story's read small on a god («Dio dei Cinocefali
+  // Feriti», «delle Coccatrici Sperdute»).
   const bool patrono = file.ends_with("Umani");
   const bool bestie = file.ends_with("Animali");
   // A group named only in the feminine has a goddess or a divinity for patron: «Dea delle Streghe»,
@@ -91,7 +92,7 @@ void Carica_Dio_Casuale(Stato& stato) {
     qualificativo.valore_dato.clear();
   } else {
     Ramo_Qualificativo(stato, q);
-    Carica_Qualificativo(contesto, 1, 0, {}, bestie ? marcatore_spunto : marcatore_magico);
+    Carica_Qualificativo(contesto, 1, 0, {}, marcatore_magico);
   }
 
   Carica_Nome_Proprio(stato, 2);
