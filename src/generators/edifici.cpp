@@ -181,7 +181,7 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
   Casuale& casuale = contesto.casuale;
   const auto p = casuale.Estrai(5);
   stato.Ramo(schemi[static_cast<std::size_t>(p - 1)]);
-  const auto n0 = Numero(casuale.Estrai(2));
+  auto n0 = Numero(casuale.Estrai(2));
 
   std::int64_t forma_1 = 0;
   // What may follow the sign, once its category is known (the pair of pattern 5 takes none of these).
@@ -230,6 +230,17 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
   const auto con_ruolo = [](std::string_view voce) { return Contiene(voce, marcatore_insegna) && Ruoli_Di(voce) != 0; };
   if (p != 5 || !Carica_Filtrata(contesto, 0, "insegna con ruolo", con_ruolo)) Carica_Insegna(contesto, 0);
   const Categorie ruoli_insegna = Ruoli_Di(stato[0].valore_dato);
+  // One alone holds a throne, with the words that agree with it: «Il Re Nero», not «Gli Imperatori
+  // Ridenti» or «I Duchi Vigili».
+  if (n0 == plurale && (ruoli_insegna & ruolo_potere) != 0 &&
+      Categoria_Del_File(stato[0].nome_file_dato) == categoria_umani) {
+    n0 = singolare;
+    for (const int slot : {0, 1}) {
+      std::string& forma = stato[slot].forma_dato;
+      const auto pos = forma.find(plurale);
+      if (pos != std::string::npos) forma.replace(pos, plurale.size(), singolare);
+    }
+  }
   Pulisci_Dato(stato[0]);
   // A sign that takes no adjective («La Regina delle Fate», «I Calici d'Oro») is followed by a
   // phrase, a noun or a place instead, or the same few signs would come back bare.
