@@ -44,7 +44,8 @@ void Carica_Oggetto_Casuale(Stato& stato) {
   stato.Ramo(oggetto.nome_file_dato.ends_with("Armi") ? "oggetto: arma" : "oggetto: oggetto");
   Carica_Oggetto_Parlante(contesto, 0);
   oggetto.forma_dato += "SingDet";
-  Carica_Qualificativo(contesto, 1, 0);
+  // An epithet worth a legend, as a story's things take: «il Calice Sepolcrale», not «la Perla Ocra».
+  Carica_Qualificativo(contesto, 1, 0, {}, marcatore_spunto);
 
   Carica_Nome_Proprio(stato, 2);
 

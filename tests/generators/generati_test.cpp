@@ -94,6 +94,7 @@ const prova::Regole generatori = {
      [](const std::vector<std::string>& c) { EXPECT_EQ(generatori::Ripete(c.at(0), c.at(1)), c.at(2) == "si"); }},
     {"Domini", Generatore(Carica_Dio_Casuale, prova::Voci_Di("Insegne"), true)},
     {"OggettiIntelligenti", Generatore(Carica_Oggetto_Casuale, prova::Voci_Di("OggettiIntelligenti"), true)},
+    {"IntelligentiEpiteti", Generatore(Carica_Oggetto_Casuale, prova::Voci_Di("IntelligentiEpiteti"), true)},
     {"OggettiParlanti", Generatore(Carica_Oggetto_Casuale, prova::Voci_Di("OggettiParlanti"), true)},
     {"TitoliLibri", Generatore(Carica_Titolo_Libro_Casuale, prova::Voci_Di("TitoliLibri"), true)},
     {"TitoliLibriConArticolo",
