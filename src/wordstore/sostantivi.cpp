@@ -15,6 +15,8 @@ namespace {
 constexpr std::string_view maschile = "Mas";
 constexpr std::string_view femminile = "Fem";
 
+bool Marino(std::string_view voce) { return Contiene(voce, marcatore_marino); }
+
 // Indices into `categorie_sostantivi`, in the order the related-noun draw looks for the tags.
 constexpr std::array<std::size_t, 10> ordine_tag = {1, 0, 5, 4, 6, 2, 3, 7, 9, 8};
 
@@ -54,12 +56,11 @@ void Carica_Categoria_Sostantivo(Contesto& contesto, int valore_posizione_dato, 
 
 void Carica_Luogo(Contesto& contesto, int valore_posizione_dato, Luogo luogo) {
   Dato& dato = contesto[valore_posizione_dato];
-  const auto marino = [](std::string_view voce) { return Contiene(voce, marcatore_marino); };
   if (contesto.casuale.Estrai(2) == 1) {
     dato.nome_file_dato = "Dove";
     dato.forma_dato = "No";
     if (luogo == Luogo::marino) {
-      if (!Carica_Filtrata(contesto, valore_posizione_dato, marcatore_marino, marino))
+      if (!Carica_Filtrata(contesto, valore_posizione_dato, marcatore_marino, Marino))
         Carica(contesto, valore_posizione_dato);
       return;
     }
@@ -129,8 +130,7 @@ void Carica_Notevole(Contesto& contesto, int valore_posizione_dato, Luogo luogo)
   if (file.ends_with("Animali") || file.ends_with("Umani")) {
     Carica_Marcata(contesto, valore_posizione_dato, marcatore_attore);
   } else if (file.ends_with("Luoghi") && luogo == Luogo::marino) {
-    const auto marino = [](std::string_view voce) { return Contiene(voce, marcatore_marino); };
-    if (!Carica_Filtrata(contesto, valore_posizione_dato, marcatore_marino, marino)) {
+    if (!Carica_Filtrata(contesto, valore_posizione_dato, marcatore_marino, Marino)) {
       Carica_Notevole(contesto, valore_posizione_dato);
     }
   } else if (file.ends_with("Luoghi") && (luogo == Luogo::fortezza || luogo == Luogo::consacrato)) {
