@@ -45,6 +45,12 @@ void Cambia_Genere(Dato& dato) {
 
 }  // namespace
 
+void In_Singolare(Dato& dato) {
+  std::string& forma = dato.forma_dato;
+  const auto pos = forma.find(plurale);
+  if (pos != std::string::npos) forma.replace(pos, plurale.size(), singolare);
+}
+
 bool In_Un_Genere(Dato& dato, const std::function<bool()>& carica) {
   if (carica()) return true;
   Cambia_Genere(dato);

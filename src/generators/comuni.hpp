@@ -33,6 +33,9 @@ inline std::string_view Genere(const Dato& dato) {
 // gender as it was, when neither draws.
 bool In_Un_Genere(Dato& dato, const std::function<bool()>& carica);
 
+// Turns the number in the slot's marker to the singular: "MasPlurIndet" to "MasSingIndet".
+void In_Singolare(Dato& dato);
+
 // `destinazione` becomes the pieces joined, reusing its storage.
 void Componi(std::string& destinazione, std::initializer_list<std::string_view> pezzi);
 // Appends the pieces to `destinazione`.

@@ -235,11 +235,8 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
   if (n0 == plurale && (ruoli_insegna & ruolo_potere) != 0 &&
       Categoria_Del_File(stato[0].nome_file_dato) == categoria_umani) {
     n0 = singolare;
-    for (const int slot : {0, 1}) {
-      std::string& forma = stato[slot].forma_dato;
-      const auto pos = forma.find(plurale);
-      if (pos != std::string::npos) forma.replace(pos, plurale.size(), singolare);
-    }
+    In_Singolare(stato[0]);
+    In_Singolare(stato[1]);
   }
   Pulisci_Dato(stato[0]);
   // A sign that takes no adjective («La Regina delle Fate», «I Calici d'Oro») is followed by a
@@ -248,6 +245,11 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
     forma_1 = 4;
     Seguito_Con(contesto, ammessi.con, n0);
   }
+  // What follows the sign never says it again, either way round: «delle Colombe e delle Colombe
+  // Bianche», «Il Leone con il Cuore di Leone».
+  const std::function<bool(std::string_view)> nuova = [&stato](std::string_view voce) {
+    return !Ripetono(voce, stato[0].valore_dato);
+  };
   if (forma_1 <= 2) {
     const Categorie cosa = Categoria_Del_File(stato[0].nome_file_dato);
     const Categorie chi = Categoria_Del_File(stato[1].nome_file_dato);
@@ -260,10 +262,6 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
       if (riga == proprietari_adatti.end()) return false;
       const auto adatto = [riga, ruoli_insegna](std::string_view voce) {
         return Contiene(voce, marcatore_insegna) && riga->adatto(voce, ruoli_insegna);
-      };
-      // Either way round: «delle Colombe e delle Colombe Bianche» says the dove twice too.
-      const std::function<bool(std::string_view)> nuova = [&stato](std::string_view voce) {
-        return !Ripetono(voce, stato[0].valore_dato);
       };
       const std::string chiave = std::string(riga->chiave) + " " + std::to_string(ruoli_insegna);
       return Carica_Filtrata_Accettata(contesto, 1, chiave, adatto, nullptr, nuova);
@@ -305,10 +303,6 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
       return (Categorie_Ammesse(voce, Lista::qualificato) & insegna) != 0;
     };
     const auto da_insegna = [&sua](std::string_view voce) { return Contiene(voce, marcatore_insegna) && sua(voce); };
-    // Nor one that says the sign again: «Il Leone con il Cuore di Leone».
-    const std::function<bool(std::string_view)> nuova = [&stato](std::string_view voce) {
-      return !Ripetono(voce, stato[0].valore_dato);
-    };
     const auto prova = [&](const std::string& chiave, const std::function<bool(std::string_view)>& filtro) {
       return In_Un_Genere(stato[1],
                           [&] { return Carica_Filtrata_Accettata(contesto, 1, chiave, filtro, nullptr, nuova); });

@@ -7,6 +7,7 @@
 #include "generators/generatori.hpp"
 #include "grammar/ordine.hpp"
 #include "grammar/verbi.hpp"
+#include "wordstore/archivio.hpp"
 #include "wordstore/casuale.hpp"
 #include "wordstore/liste.hpp"
 #include "wordstore/sostantivi.hpp"
@@ -36,14 +37,19 @@ Luogo Luogo_Del_Verbo(const Dato& verbo) {
 }
 
 // Whether the slot holds a beast of the sea, which is met only on or by the sea: «un kraken ha
-// infestato una baia», not «una cripta»; «hanno catturato un kraken al largo», not «nel bosco».
-bool Di_Mare(const Dato& dato) {
-  return dato.nome_file_dato.ends_with("Animali") && (Ruoli_Di(dato.valore_dato) & ruolo_mare) != 0;
+// infestato una baia», not «una cripta»; «hanno catturato un kraken al largo», not «nel bosco». Word
+// files with no place so tagged send it where the verb asks, as any other.
+bool Di_Mare(const Contesto& contesto, const Dato& dato) {
+  if (!dato.nome_file_dato.ends_with("Animali") || (Ruoli_Di(dato.valore_dato) & ruolo_mare) == 0) return false;
+  constexpr std::array<std::string_view, 3> con_luoghi = {"Dove", "MasLuoghi", "FemLuoghi"};
+  return std::any_of(con_luoghi.begin(), con_luoghi.end(), [&contesto](std::string_view file) {
+    return !contesto.archivio.File(file).Con_Tag(marcatore_marino).empty();
+  });
 }
 
 // The place the verb asks for, or the sea when the subject is a beast of the sea.
 Luogo Luogo_Per(const Contesto& contesto, const Dato& verbo) {
-  return Di_Mare(contesto[slot_soggetto]) ? Luogo::marino : Luogo_Del_Verbo(verbo);
+  return Di_Mare(contesto, contesto[slot_soggetto]) ? Luogo::marino : Luogo_Del_Verbo(verbo);
 }
 
 bool Ogni_Voce(std::string_view /*voce*/) { return true; }
@@ -86,11 +92,7 @@ void Uno_Solo(const Dato& nome, bool posta_in_gioco, std::initializer_list<Dato*
   const bool cosa = file.ends_with("Luoghi") || file.ends_with("Oggetti") || file.ends_with("Armi") ||
                     (posta_in_gioco && !file.ends_with("Umani") && !file.ends_with("Animali"));
   if (!cosa && (Ruoli_Di(nome.valore_dato) & ruolo_potere) == 0) return;
-  for (Dato* dato : concordati) {
-    std::string& forma = dato->forma_dato;
-    const auto pos = forma.find(plurale);
-    if (pos != std::string::npos) forma.replace(pos, plurale.size(), singolare);
-  }
+  for (Dato* dato : concordati) In_Singolare(*dato);
 }
 
 // Draws the noun set up in the slot: a thing or a place among the notable ones («hanno rubato un
@@ -468,7 +470,7 @@ void Carica_Spunto_Avventura_Casuale(Stato& stato) {
     Aggettivo_Di(contesto, 3, 0, {1, 13});
   }
   Aggettivo_Di(contesto, 4, 2, {1, 3}, verbo.transitivo_dato);
-  const bool su_una_bestia_di_mare = verbo.transitivo_dato && Di_Mare(stato[2]);
+  const bool su_una_bestia_di_mare = verbo.transitivo_dato && Di_Mare(contesto, stato[2]);
   Carica_Luogo(contesto, 6, su_una_bestia_di_mare ? Luogo::marino : Luogo_Per(contesto, verbo));
 
   // Set up the purpose clause.

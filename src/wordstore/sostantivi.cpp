@@ -1,5 +1,7 @@
 #include "wordstore/sostantivi.hpp"
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -15,7 +17,23 @@ namespace {
 constexpr std::string_view maschile = "Mas";
 constexpr std::string_view femminile = "Fem";
 
-bool Marino(std::string_view voce) { return Contiene(voce, marcatore_marino); }
+// A kind of place with a tag of its own, and the kind drawn when no place carries it.
+struct LuogoConTag {
+  Luogo luogo;
+  std::string_view tag;
+  Luogo ripiego;
+};
+constexpr std::array<LuogoConTag, 3> luoghi_con_tag = {{
+    {Luogo::fortezza, marcatore_fortezza, Luogo::costruito},
+    {Luogo::consacrato, marcatore_consacrato, Luogo::costruito},
+    {Luogo::marino, marcatore_marino, Luogo::qualsiasi},
+}};
+
+const LuogoConTag* Con_Tag_Proprio(Luogo luogo) {
+  const auto* const riga = std::find_if(luoghi_con_tag.begin(), luoghi_con_tag.end(),
+                                        [luogo](const LuogoConTag& candidato) { return candidato.luogo == luogo; });
+  return riga == luoghi_con_tag.end() ? nullptr : riga;
+}
 
 // Indices into `categorie_sostantivi`, in the order the related-noun draw looks for the tags.
 constexpr std::array<std::size_t, 10> ordine_tag = {1, 0, 5, 4, 6, 2, 3, 7, 9, 8};
@@ -59,24 +77,21 @@ void Carica_Luogo(Contesto& contesto, int valore_posizione_dato, Luogo luogo) {
   if (contesto.casuale.Estrai(2) == 1) {
     dato.nome_file_dato = "Dove";
     dato.forma_dato = "No";
-    if (luogo == Luogo::marino) {
-      if (!Carica_Filtrata(contesto, valore_posizione_dato, marcatore_marino, Marino))
-        Carica(contesto, valore_posizione_dato);
-      return;
-    }
     // A phrase tagged "[costruito]" is among buildings or walls: «nella sala del trono» is no place
-    // to gallop, «oltre il mare delle nebbie» none to feast; one tagged "[fortezza]" or
-    // "[consacrato]" in a stronghold or a holy place, first for a verb that asks for one.
-    const bool costruito = luogo != Luogo::qualsiasi && luogo != Luogo::selvaggio;
+    // to gallop, «oltre il mare delle nebbie» none to feast; one tagged "[fortezza]", "[consacrato]"
+    // or "[marino]" in a stronghold, a holy place or by the sea, first for a verb that asks for one.
+    const LuogoConTag* proprio = Con_Tag_Proprio(luogo);
+    const Luogo generale = proprio != nullptr ? proprio->ripiego : luogo;
+    const bool costruito = generale == Luogo::costruito;
     const auto del_tipo = [costruito](std::string_view frase) {
       return Contiene(frase, marcatore_costruito) == costruito;
     };
-    const bool speciale = luogo == Luogo::fortezza || luogo == Luogo::consacrato;
-    const std::string_view tag = luogo == Luogo::fortezza ? marcatore_fortezza : marcatore_consacrato;
+    const std::string_view tag = proprio != nullptr ? proprio->tag : std::string_view{};
     const auto del_suo_tipo = [tag](std::string_view frase) { return Contiene(frase, tag); };
     const bool trovata =
-        luogo != Luogo::qualsiasi &&
-        ((speciale && Carica_Filtrata(contesto, valore_posizione_dato, "frase " + std::string(tag), del_suo_tipo)) ||
+        (proprio != nullptr &&
+         Carica_Filtrata(contesto, valore_posizione_dato, "frase " + std::string(tag), del_suo_tipo)) ||
+        (generale != Luogo::qualsiasi &&
          Carica_Filtrata(contesto, valore_posizione_dato, costruito ? "frase costruita" : "frase selvaggia", del_tipo));
     if (!trovata) Carica(contesto, valore_posizione_dato);
   } else {
@@ -129,15 +144,10 @@ void Carica_Notevole(Contesto& contesto, int valore_posizione_dato, Luogo luogo)
   const bool selvaggio = luogo == Luogo::selvaggio;
   if (file.ends_with("Animali") || file.ends_with("Umani")) {
     Carica_Marcata(contesto, valore_posizione_dato, marcatore_attore);
-  } else if (file.ends_with("Luoghi") && luogo == Luogo::marino) {
-    if (!Carica_Filtrata(contesto, valore_posizione_dato, marcatore_marino, Marino)) {
-      Carica_Notevole(contesto, valore_posizione_dato);
-    }
-  } else if (file.ends_with("Luoghi") && (luogo == Luogo::fortezza || luogo == Luogo::consacrato)) {
-    const std::string_view tag = luogo == Luogo::fortezza ? marcatore_fortezza : marcatore_consacrato;
-    const auto del_tipo = [tag](std::string_view voce) { return Contiene(voce, tag); };
-    if (!Carica_Filtrata(contesto, valore_posizione_dato, tag, del_tipo)) {
-      Carica_Notevole(contesto, valore_posizione_dato, Luogo::costruito);
+  } else if (const LuogoConTag* proprio = Con_Tag_Proprio(luogo); file.ends_with("Luoghi") && proprio != nullptr) {
+    const auto del_tipo = [tag = proprio->tag](std::string_view voce) { return Contiene(voce, tag); };
+    if (!Carica_Filtrata(contesto, valore_posizione_dato, proprio->tag, del_tipo)) {
+      Carica_Notevole(contesto, valore_posizione_dato, proprio->ripiego);
     }
   } else if (file.ends_with("Luoghi") && luogo != Luogo::qualsiasi) {
     const auto del_tipo = [selvaggio](std::string_view voce) {

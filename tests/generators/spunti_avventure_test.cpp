@@ -82,6 +82,7 @@ const prova::Regole regole = {
     {"luoghi_aperti", [](const std::vector<std::string>& c) { Grezzo("LuoghiAperti", c); }},
     {"fortezze", [](const std::vector<std::string>& c) { Grezzo("Fortezze", c); }},
     {"bestie_di_mare", [](const std::vector<std::string>& c) { Grezzo("BestieDiMare", c); }},
+    {"bestie_senza_mare", [](const std::vector<std::string>& c) { Grezzo("BestieSenzaMare", c); }},
     {"alleati", [](const std::vector<std::string>& c) { Grezzo("Alleati", c); }},
     {"reggenze", [](const std::vector<std::string>& c) { Grezzo("Reggenze", c); }},
     {"folle", [](const std::vector<std::string>& c) { Grezzo("Folle", c); }},
