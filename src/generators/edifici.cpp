@@ -272,8 +272,9 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
       // role: «dei Cigni e dei Pavoni» rather than «dei Cigni e delle Pantere».
       if (p == 5) return In_Un_Genere(stato[1], nel_suo_file);
       if (nel_suo_file()) return true;
-      if (chi == Categorie_Di({"Animali"}) && riga_di(chi) != proprietari_adatti.end()) {
-        // A thing no feared beast would keep goes to a person: «Il Corno da Caccia del Cacciatore».
+      if (chi == Categorie_Di({"Animali"})) {
+        // A thing no feared beast would keep, and any weapon, goes to a person: «Il Corno da Caccia del
+        // Cacciatore», «Le Scuri del Boscaiolo», not «del Pellicano».
         std::string& file = stato[1].nome_file_dato;
         const std::string animale = file;
         Componi(file, {Genere(stato[1]), "Umani"});
