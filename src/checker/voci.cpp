@@ -154,6 +154,7 @@ void Controllore::Controlla_Tag(const std::string& voce, int riga) {
 void Controllore::Controlla_Tag_Di_Uso(const std::string& voce, int riga, const Descrizione& descrizione) {
   const auto liste = Leggi_Tag_Lista(voce);
   std::set<const TipoLista*> viste;
+  const bool oggetti_e_armi = descrizione.cose && !descrizione.luoghi && !descrizione.corpo;
   for (const auto& tag : liste) {
     const std::string testo = voce.substr(tag.inizio, tag.lunghezza);
     const bool al_suo_posto =
@@ -161,7 +162,8 @@ void Controllore::Controlla_Tag_Di_Uso(const std::string& voce, int riga, const 
             ? descrizione.attori || (descrizione.cose && !descrizione.luoghi)
             : descrizione.tipo == Tipo::verbo ||
                   (tag.tipo->lista == Lista::qualificato &&
-                   (descrizione.tipo == Tipo::aggettivo || descrizione.modi || descrizione.corpo));
+                   (descrizione.tipo == Tipo::aggettivo || descrizione.modi || descrizione.corpo)) ||
+                  (tag.tipo->lista == Lista::materia && oggetti_e_armi);
     if (!al_suo_posto) {
       Errore(riga, m::Lista_Fuori_Posto(voce, testo, tag.tipo->voci));
       continue;

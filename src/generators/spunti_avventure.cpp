@@ -2,6 +2,7 @@
 #include <array>
 #include <functional>
 #include <initializer_list>
+#include <string>
 
 #include "generators/comuni.hpp"
 #include "generators/generatori.hpp"
@@ -66,6 +67,24 @@ bool Carica_Per_Ruolo(Contesto& contesto, int slot, const Dato& verbo, const std
   };
   return Carica_Filtrata(contesto, slot, "bersaglio per ruoli " + std::string(tag) + std::to_string(contro), adatto,
                          ripetuti);
+}
+
+// Draws a thing the verb can work when it names materials ("[mat:…]"): one sharing a material with
+// it, a notable one first, in either gender («ha affilato una scure», not «un martello»; «ha
+// bruciato uno stendardo», not «un anello d'argento»). False, drawing nothing, when none does.
+bool Carica_Per_Materia(Contesto& contesto, int slot, const Dato& verbo) {
+  Dato& dato = contesto[slot];
+  const std::string& file = dato.nome_file_dato;
+  if ((!file.ends_with("Oggetti") && !file.ends_with("Armi")) ||
+      !Contiene(verbo.valore_dato, Tipo_Lista(Lista::materia).apertura)) {
+    return false;
+  }
+  const Categorie materie = Categorie_Ammesse(verbo.valore_dato, Lista::materia);
+  const std::string chiave = "materia " + std::to_string(materie);
+  const auto adatta = [materie](std::string_view cosa) { return (Materie_Di(cosa) & materie) != 0; };
+  const auto notevole = [&adatta](std::string_view cosa) { return adatta(cosa) && Contiene(cosa, marcatore_notevole); };
+  return In_Un_Genere(dato, [&] { return Carica_Filtrata(contesto, slot, chiave + " notevole", notevole); }) ||
+         In_Un_Genere(dato, [&] { return Carica_Filtrata(contesto, slot, chiave, adatta); });
 }
 
 // Draws the number of a noun: 1 gives the plural, 2 the singular.
@@ -142,7 +161,7 @@ void Carica_Partner(Contesto& contesto, int slot, const Dato& verbo, bool posta_
     } else if (!Carica_Filtrata(contesto, slot, "ogni voce", Ogni_Voce, ripetuto)) {
       Carica(contesto, slot);
     }
-  } else {
+  } else if (!oggetto || !Carica_Per_Materia(contesto, slot, verbo)) {
     Carica_Notevole(contesto, slot, Luogo_Per(contesto, verbo));
   }
 }
@@ -162,13 +181,14 @@ void Oggetto_Indeterminato(Contesto& contesto, int slot, int slot_aggettivo, con
   Carica_Genere_Sostantivo(contesto, slot);
   Dato& dato = contesto[slot];
   Dato& aggettivo = contesto[slot_aggettivo];
-  Componi(aggettivo.forma_dato, {"Agg", Genere(dato)});
   const bool molti = Su_Molti(verbo);
-  const auto numero = Numero_Spunto(contesto.casuale);
-  Accoda(dato.forma_dato, {molti ? plurale : numero, "Indet"});
-  aggettivo.forma_dato += molti ? plurale : numero;
+  const auto estratto = Numero_Spunto(contesto.casuale);
+  const auto numero = molti ? plurale : estratto;
+  Accoda(dato.forma_dato, {numero, "Indet"});
   Carica_Categoria_Sostantivo(contesto, slot, Categorie_Del_Verbo(verbo, Lista::oggetto, escluse));
   Carica_Partner(contesto, slot, verbo, posta_in_gioco, true);
+  // The partner's draw may have turned the noun to the other gender.
+  Componi(aggettivo.forma_dato, {"Agg", Genere(dato), numero});
   if (!molti) Uno_Solo(dato, posta_in_gioco, {&dato, &aggettivo});
 }
 

@@ -31,7 +31,7 @@ const TipoLista* Tag_A(std::string_view voce, std::size_t inizio, std::size_t& f
 
 constexpr std::string_view verbi = "i verbi di VerbiPassatoProssimo.txt";
 
-const std::array<TipoLista, 9> tipi_lista = {{
+const std::array<TipoLista, 10> tipi_lista = {{
     {Lista::oggetto, "[ogg:", "[ogg:…]", tutte_le_categorie, verbi, codici_categorie},
     {Lista::complemento, "[compl:", "[compl:…]", tutte_le_categorie, verbi, codici_categorie},
     {Lista::soggetto, "[sogg:", "[sogg:…]", static_cast<Categorie>(categoria_umani | categoria_animali), verbi,
@@ -46,6 +46,8 @@ const std::array<TipoLista, 9> tipi_lista = {{
      "le persone, gli animali e le cose di Umani, Animali, Oggetti, Armi e Corpo (Mas e Fem)", ruoli},
     {Lista::chi, "[chi:", "[chi:…]", tutti_i_ruoli, verbi, ruoli},
     {Lista::contro, "[contro:", "[contro:…]", tutti_i_ruoli, verbi, ruoli},
+    {Lista::materia, "[mat:", "[mat:…]", tutte_le_materie,
+     "le cose di Oggetti e Armi (Mas e Fem) e i verbi di VerbiPassatoProssimo.txt", materie},
 }};
 
 const TipoLista& Tipo_Lista(Lista lista) { return tipi_lista[static_cast<std::size_t>(lista)]; }
@@ -119,6 +121,11 @@ Categorie Ruoli_Di(std::string_view persona) {
 bool Ruolo_Adatto(std::string_view verbo, Categorie ruoli_soggetto) {
   if (verbo.find(Tipo_Lista(Lista::chi).apertura) == std::string_view::npos) return true;
   return (Categorie_Ammesse(verbo, Lista::chi) & ruoli_soggetto) != 0;
+}
+
+Categorie Materie_Di(std::string_view cosa) {
+  if (cosa.find(Tipo_Lista(Lista::materia).apertura) == std::string_view::npos) return 0;
+  return Categorie_Ammesse(cosa, Lista::materia);
 }
 
 void Cancella_Tag_Lista(std::string& testo) {

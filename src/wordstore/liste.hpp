@@ -6,7 +6,8 @@
 // name goal families instead of categories: "[meta:bottino]" the families of an adventure goal,
 // "[fine:lotta/intrigo]" those the action before a purpose clause can serve. A person names its
 // roles with "[ruolo:armi/potere]" (a beast too), a verb with "[chi:potere]" the roles of whoever
-// can do it and with "[contro:ombra]" those of the person or beast it acts on.
+// can do it and with "[contro:ombra]" those of the person or beast it acts on. A weapon or an object
+// names what it is made of with "[mat:metallo/lama]", a verb with the same tag what it can work.
 // This is the one parser of them; drawing, stripping and the checker all read entries through it.
 #include <array>
 #include <cstddef>
@@ -51,10 +52,15 @@ consteval Categorie Insieme_Di(const std::array<std::string_view, N>& codici,
 consteval Categorie Famiglie_Di(std::initializer_list<std::string_view> nomi) {
   return Insieme_Di(famiglie_mete, nomi);
 }
+// What a weapon or an object is made of, one bit per index ("lama": it has an edge to sharpen).
+inline constexpr std::array<std::string_view, 9> materie = {"metallo", "lama",   "legno", "pietra", "vetro",
+                                                            "osso",    "stoffa", "cuoio", "carta"};
+inline constexpr Categorie tutte_le_materie = (1U << materie.size()) - 1U;
+
 inline constexpr Categorie ruolo_potere = Insieme_Di(ruoli, {"potere"});
 inline constexpr Categorie ruolo_mare = Insieme_Di(ruoli, {"mare"});
 
-enum class Lista { oggetto, complemento, soggetto, qualificato, meta, fine, ruolo, chi, contro };
+enum class Lista { oggetto, complemento, soggetto, qualificato, meta, fine, ruolo, chi, contro, materia };
 
 // The code of "[per:-]", alone in its tag.
 inline constexpr std::string_view nessuna_categoria = "-";
@@ -68,7 +74,7 @@ struct TipoLista {
   std::span<const std::string_view> codici;  // the code of every bit, in order
 };
 
-extern const std::array<TipoLista, 9> tipi_lista;
+extern const std::array<TipoLista, 10> tipi_lista;
 const TipoLista& Tipo_Lista(Lista lista);
 
 // The bit of `codice` among the codes of this kind, 0 for an unknown code.
@@ -98,6 +104,9 @@ Categorie Categorie_Ammesse(std::string_view voce, Lista lista);
 
 // The roles a person's or a beast's "[ruolo:…]" names; none without the tag.
 Categorie Ruoli_Di(std::string_view persona);
+
+// The materials a thing's "[mat:…]" names; none without the tag.
+Categorie Materie_Di(std::string_view cosa);
 
 // Whether whoever has `ruoli_soggetto` can do the verb: it has no "[chi:…]", or the two share a role.
 bool Ruolo_Adatto(std::string_view verbo, Categorie ruoli_soggetto);

@@ -83,6 +83,7 @@ const prova::Regole regole = {
     {"fortezze", [](const std::vector<std::string>& c) { Grezzo("Fortezze", c); }},
     {"bestie_di_mare", [](const std::vector<std::string>& c) { Grezzo("BestieDiMare", c); }},
     {"bestie_senza_mare", [](const std::vector<std::string>& c) { Grezzo("BestieSenzaMare", c); }},
+    {"materie", [](const std::vector<std::string>& c) { Grezzo("Materie", c); }},
     {"alleati", [](const std::vector<std::string>& c) { Grezzo("Alleati", c); }},
     {"reggenze", [](const std::vector<std::string>& c) { Grezzo("Reggenze", c); }},
     {"folle", [](const std::vector<std::string>& c) { Grezzo("Folle", c); }},
