@@ -297,6 +297,13 @@ inline std::string Inglese_In_Due_File(std::string_view voce, std::string_view a
   return C(voce) + " è anche in " + std::string(altro_file) + " alla riga " + std::to_string(riga) +
          ": tienila in un solo file";
 }
+inline std::string Materie_Senza_Cose(std::string_view voce, std::string_view tag, std::string_view categoria) {
+  return "in " + C(voce) + " nessuna voce di " + std::string(categoria) + " (Mas e Fem) ha un codice di " + C(tag) +
+         ": quando l'oggetto è di quella categoria si sceglie fra tutte";
+}
+inline std::string Materie_Senza_Oggetto(std::string_view voce, std::string_view tag) {
+  return "in " + C(voce) + " il tag " + C(tag) + " non ha effetto: il verbo non prende per oggetto armi né oggetti";
+}
 inline std::string Modello_Senza_Articolo(std::string_view voce, std::string_view letto) {
   return "il modello " + C(voce) + " ha «[1]» ma non comincia con l'articolo: nei confronti si legge " + C(letto) +
          "; scrivilo con il suo articolo, per esempio «La Tassonomia[1][an]»";

@@ -72,11 +72,12 @@ class Controllore {
   void Controlla_File(std::string_view nome);
   void Controlla_Tag_Di_Uso(const std::string& voce, int riga, const Descrizione& descrizione);
   // The findings that compare files: a noun in two noun files, a category out of balance, an
-  // English word in both English files.
+  // English word in both English files, a verb's materials that no thing it takes holds.
   void Controlla_Tra_File();
   void Nomi_In_Due_File();
   void Equilibrio_Categorie();
   void Inglese_In_Due_File();
+  void Materie_Senza_Cose();
   void Controlla_Voce(const std::string& voce, int riga, const Descrizione& descrizione);
   void Controlla_Tag(const std::string& voce, int riga);
   void Controlla_Sostantivo(const std::string& voce, int riga, const Descrizione& descrizione);

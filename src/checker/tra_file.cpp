@@ -1,8 +1,10 @@
 #include <algorithm>
+#include <array>
 #include <map>
 
 #include "base/messaggi_controllo.hpp"
 #include "checker/controllore.hpp"
+#include "wordstore/liste.hpp"
 #include "wordstore/sostantivi.hpp"
 #include "wordstore/testo.hpp"
 
@@ -15,6 +17,10 @@ namespace m = messaggi::controllo;
 // the other way round, is out of balance.
 constexpr double equilibrio_minimo = 0.8;
 
+std::size_t Indice_Di(std::string_view nome) {
+  return static_cast<std::size_t>(std::find(nome_file.begin(), nome_file.end(), nome) - nome_file.begin());
+}
+
 // A noun as two noun files could both hold it: no tags, no plural, no article, lower case.
 std::string Nome_Nudo(std::string_view voce) {
   return In_Minuscolo(Senza_Articolo(Senza_Tag(voce.substr(0, voce.find('|')))));
@@ -26,6 +32,7 @@ void Controllore::Controlla_Tra_File() {
   Nomi_In_Due_File();
   Equilibrio_Categorie();
   Inglese_In_Due_File();
+  Materie_Senza_Cose();
 }
 
 void Controllore::Nomi_In_Due_File() {
@@ -69,11 +76,8 @@ void Controllore::Equilibrio_Categorie() {
 }
 
 void Controllore::Inglese_In_Due_File() {
-  const auto indice = [](std::string_view nome) {
-    return static_cast<std::size_t>(std::find(nome_file.begin(), nome_file.end(), nome) - nome_file.begin());
-  };
-  const std::size_t vocaboli = indice("IngleseVocaboli");
-  const std::size_t soggetti = indice("IngleseSoggetti");
+  const std::size_t vocaboli = Indice_Di("IngleseVocaboli");
+  const std::size_t soggetti = Indice_Di("IngleseSoggetti");
   if (!letti_[vocaboli] || !letti_[soggetti]) return;
   std::map<std::string, int, std::less<>> parole;
   const FileParole& primo = *letti_[vocaboli];
@@ -85,6 +89,42 @@ void Controllore::Inglese_In_Due_File() {
     const auto trovata = parole.find(In_Minuscolo(Senza_Tag(secondo.voci[v])));
     if (trovata == parole.end() || trovata->first.empty()) continue;
     Avviso(secondo.righe[v], m::Inglese_In_Due_File(secondo.voci[v], Mostrato(vocaboli), trovata->second));
+  }
+}
+
+void Controllore::Materie_Senza_Cose() {
+  const std::size_t verbi = Indice_Di("VerbiPassatoProssimo");
+  if (!letti_[verbi]) return;
+  // The materials the things of each category hold, both genders together.
+  std::array<Categorie, categorie_sostantivi.size()> materie{};
+  std::array<bool, categorie_sostantivi.size()> di_cose{};
+  for (std::size_t i = 0; i < categorie_sostantivi.size(); ++i) {
+    const auto& categoria = categorie_sostantivi[i];
+    di_cose[i] = categoria.nome == "Oggetti" || categoria.nome == "Armi";
+    for (const std::size_t f : {categoria.indice_maschile, categoria.indice_maschile + 1}) {
+      if (!di_cose[i] || !letti_[f]) continue;
+      for (const auto& voce : letti_[f]->voci) materie[i] |= Materie_Di(voce);
+    }
+  }
+  const FileParole& file = *letti_[verbi];
+  indice_ = verbi;
+  const std::string_view apertura = Tipo_Lista(Lista::materia).apertura;
+  for (std::size_t v = 0; v < file.voci.size(); ++v) {
+    const std::string& voce = file.voci[v];
+    const auto inizio = voce.find(apertura);
+    if (inizio == std::string::npos) continue;
+    const std::string tag = voce.substr(inizio, voce.find(']', inizio) + 1 - inizio);
+    const Categorie codici = Categorie_Ammesse(voce, Lista::materia);
+    const Categorie oggetti = E_Transitivo(voce) ? Categorie_Ammesse(voce, Lista::oggetto) : Categorie{0};
+    bool su_cose = false;
+    for (std::size_t i = 0; i < categorie_sostantivi.size(); ++i) {
+      if (!di_cose[i] || (oggetti & (1U << i)) == 0) continue;
+      su_cose = true;
+      if ((materie[i] & codici) == 0) {
+        Avviso(file.righe[v], m::Materie_Senza_Cose(voce, tag, categorie_sostantivi[i].nome));
+      }
+    }
+    if (!su_cose) Avviso(file.righe[v], m::Materie_Senza_Oggetto(voce, tag));
   }
 }
 
