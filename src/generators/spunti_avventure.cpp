@@ -48,9 +48,16 @@ bool Di_Mare(const Contesto& contesto, const Dato& dato) {
   });
 }
 
-// The place the verb asks for, or the sea when the subject is a beast of the sea.
+// The place the verb asks for, or the sea when the subject is a beast of the sea; a beast the verb
+// sends nowhere in particular stays in the wild («dei leoni … nella savana», not «nel mausoleo»)
+// unless it is magic or lurks in the shadows («una strige … nella cripta»).
 Luogo Luogo_Per(const Contesto& contesto, const Dato& verbo) {
-  return Di_Mare(contesto, contesto[slot_soggetto]) ? Luogo::marino : Luogo_Del_Verbo(verbo);
+  const Dato& soggetto = contesto[slot_soggetto];
+  if (Di_Mare(contesto, soggetto)) return Luogo::marino;
+  const Luogo luogo = Luogo_Del_Verbo(verbo);
+  const bool selvatico =
+      soggetto.nome_file_dato.ends_with("Animali") && (Ruoli_Di(soggetto.valore_dato) & ruoli_occulti) == 0;
+  return luogo == Luogo::qualsiasi && selvatico ? Luogo::selvaggio : luogo;
 }
 
 bool Ogni_Voce(std::string_view /*voce*/) { return true; }

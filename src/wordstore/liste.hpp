@@ -59,6 +59,7 @@ inline constexpr Categorie tutte_le_materie = (1U << materie.size()) - 1U;
 
 inline constexpr Categorie ruolo_potere = Insieme_Di(ruoli, {"potere"});
 inline constexpr Categorie ruolo_mare = Insieme_Di(ruoli, {"mare"});
+inline constexpr Categorie ruoli_occulti = Insieme_Di(ruoli, {"arcano", "ombra"});
 
 enum class Lista { oggetto, complemento, soggetto, qualificato, meta, fine, ruolo, chi, contro, materia };
 
