@@ -84,6 +84,22 @@ const prova::Regole escluse = {
          }
        }
      }},
+    {"nel_nome",
+     [](const std::vector<std::string>& c) {
+       const auto& parola = c.at(0);
+       for (const auto& voce : std::filesystem::directory_iterator(prova::Database_Distribuito())) {
+         if (!voce.path().filename().string().starts_with("Sillabe")) continue;
+         std::ifstream file(voce.path());
+         std::vector<std::string> sillabe;
+         for (std::string riga; std::getline(file, riga);) sillabe.push_back(In_Minuscolo(riga));
+         for (const auto& prima : sillabe) {
+           for (const auto& seconda : sillabe) {
+             EXPECT_EQ((prima + seconda).find(parola), std::string::npos)
+                 << voce.path().filename().string() << ": " << prima << " " << seconda;
+           }
+         }
+       }
+     }},
 };
 
 RIGHE_DATI(ParoleEscluse, TALEWICK_DATI, escluse);
