@@ -45,6 +45,22 @@ void Cambia_Genere(Dato& dato) {
 
 }  // namespace
 
+bool Custode(std::string_view voce, Categorie ruoli_cosa) {
+  constexpr Categorie arcano = Insieme_Di(ruoli, {"arcano"});
+  constexpr Categorie tesoro = Insieme_Di(ruoli, {"arcano", "potere"});
+  const Categorie suoi = Ruoli_Di(voce);
+  return Contiene(voce, marcatore_nemico) && (suoi & arcano) != 0 && (ruoli_cosa & (suoi | tesoro)) != 0;
+}
+
+bool Padrone(std::string_view voce, Categorie ruoli_cosa) {
+  return ruoli_cosa == 0 || (Ruoli_Di(voce) & (ruoli_cosa | ruolo_potere)) != 0;
+}
+
+bool Armato(std::string_view voce, Categorie ruoli_cosa) {
+  constexpr Categorie portatori_d_armi = Insieme_Di(ruoli, {"armi", "potere", "selva", "mare", "ombra"});
+  return (Ruoli_Di(voce) & portatori_d_armi) != 0 && Padrone(voce, ruoli_cosa);
+}
+
 void In_Singolare(Dato& dato) {
   std::string& forma = dato.forma_dato;
   const auto pos = forma.find(plurale);

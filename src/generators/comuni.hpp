@@ -9,6 +9,7 @@
 
 #include "core/stato.hpp"
 #include "grammar/correzione.hpp"
+#include "wordstore/liste.hpp"
 
 namespace talewick::generatori {
 
@@ -32,6 +33,19 @@ inline std::string_view Genere(const Dato& dato) {
 // marker to the other gender ("MasAnimali" to "FemAnimali") and calls it again. False, with the
 // gender as it was, when neither draws.
 bool In_Un_Genere(Dato& dato, const std::function<bool()>& carica);
+
+// Who may own a thing after «del» or «di», given the thing's roles: on a building's sign («La Corona
+// del Drago») and in a hook («una spada di un capitano»).
+// A thing: a feared magic beast keeps a treasure or what fits it («La Corona del Drago», not «Il
+// Corno da Caccia del Drago» or «L'Arpa della Pantera»); a thing with no role is neither. A beast
+// keeps no weapon: it could not wield it («La Spada della Chimera»).
+bool Custode(std::string_view voce, Categorie ruoli_cosa);
+// A thing or a beast with a role: someone who shares it, or a ruler («Il Liuto del Bardo», «Il Falco
+// della Regina», not «Lo Scettro del Mugnaio» or «Il Pegaso della Mugnaia»).
+bool Padrone(std::string_view voce, Categorie ruoli_cosa);
+// A weapon: as a thing, and only someone who bears arms, rules, hunts, sails or robs («Il Tridente
+// del Corsaro», not «I Martelli da Guerra del Pastore»).
+bool Armato(std::string_view voce, Categorie ruoli_cosa);
 
 // Turns the number in the slot's marker to the singular: "MasPlurIndet" to "MasSingIndet".
 void In_Singolare(Dato& dato);

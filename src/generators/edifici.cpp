@@ -33,26 +33,7 @@ constexpr Categorie insegne = Categorie_Di({"Animali", "Umani", "Oggetti", "Armi
 constexpr Categorie proprietari = Categorie_Di({"Animali", "Umani"});
 // Who may stand after «del», or after «e» in a pair of beasts, by what the sign is; each test is
 // given the sign's roles. Others as any sign.
-// A thing: a feared magic beast keeps a treasure or what fits it («La Corona del Drago», not «Il
-// Corno da Caccia del Drago» or «L'Arpa della Pantera»); a thing with no role is neither. A beast
-// keeps no weapon: it could not wield it («La Spada della Chimera»).
-bool Custode(std::string_view voce, Categorie ruoli_insegna) {
-  constexpr Categorie arcano = Insieme_Di(ruoli, {"arcano"});
-  constexpr Categorie tesoro = Insieme_Di(ruoli, {"arcano", "potere"});
-  const Categorie suoi = Ruoli_Di(voce);
-  return Contiene(voce, marcatore_nemico) && (suoi & arcano) != 0 && (ruoli_insegna & (suoi | tesoro)) != 0;
-}
-// A thing or a beast with a role: someone who shares it, or a ruler («Il Liuto del Bardo», «Il Falco
-// della Regina», not «Lo Scettro del Mugnaio» or «Il Pegaso della Mugnaia»).
-bool Padrone(std::string_view voce, Categorie ruoli_insegna) {
-  return ruoli_insegna == 0 || (Ruoli_Di(voce) & (ruoli_insegna | ruolo_potere)) != 0;
-}
-// A weapon: as a thing, and only someone who bears arms, rules, hunts, sails or robs («Il Tridente
-// del Corsaro», not «I Martelli da Guerra del Pastore»).
-bool Armato(std::string_view voce, Categorie ruoli_insegna) {
-  constexpr Categorie portatori_d_armi = Insieme_Di(ruoli, {"armi", "potere", "selva", "mare", "ombra"});
-  return (Ruoli_Di(voce) & portatori_d_armi) != 0 && Padrone(voce, ruoli_insegna);
-}
+// A thing, a weapon or a beast: owners as in `Custode`, `Padrone` and `Armato`.
 // The second beast of a pair: one that shares a role, as in a fable («del Lupo e dell'Orsa», not
 // «della Sfinge e della Balena»).
 bool Compagna(std::string_view voce, Categorie ruoli_insegna) {

@@ -24,6 +24,7 @@ namespace {
 constexpr int slot_soggetto = 0;
 constexpr int slot_oggetto = 2;
 constexpr int slot_complemento = 5;
+constexpr int slot_oggetto_scopo = 8;
 constexpr auto esseri = static_cast<Categorie>(categoria_umani | categoria_animali);
 
 // A verb tagged "[fortezza]" acts only on strongholds («ha espugnato una rocca»), one tagged
@@ -62,18 +63,41 @@ Luogo Luogo_Per(const Contesto& contesto, const Dato& verbo) {
 
 bool Ogni_Voce(std::string_view /*voce*/) { return true; }
 
+using Filtro = std::function<bool(std::string_view)>;
+
 // Draws the person or beast a verb with "[contro:…]" acts on among those holding one of its roles
-// and, when `bersaglio` names the verb's tag, that tag too; false, drawing nothing, when none does.
+// and, when `bersaglio` names the verb's tag, that tag too, and that `ancora` accepts when given;
+// false, drawing nothing, when none does.
 bool Carica_Per_Ruolo(Contesto& contesto, int slot, const Dato& verbo, const std::string_view* bersaglio,
-                      std::initializer_list<std::string_view> ripetuti) {
+                      std::initializer_list<std::string_view> ripetuti, const Filtro* ancora = nullptr) {
   if (!Contiene(verbo.valore_dato, Tipo_Lista(Lista::contro).apertura)) return false;
   const Categorie contro = Categorie_Ammesse(verbo.valore_dato, Lista::contro);
   const std::string_view tag = bersaglio != marcatori_bersaglio.end() ? *bersaglio : std::string_view{};
   const auto adatto = [contro, tag](std::string_view voce) {
     return (Ruoli_Di(voce) & contro) != 0 && (tag.empty() || Contiene(voce, tag));
   };
-  return Carica_Filtrata(contesto, slot, "bersaglio per ruoli " + std::string(tag) + std::to_string(contro), adatto,
-                         ripetuti);
+  const std::string chiave = "bersaglio per ruoli " + std::string(tag) + std::to_string(contro);
+  return ancora != nullptr ? Carica_Filtrata_Poi(contesto, slot, chiave, adatto, *ancora, ripetuti)
+                           : Carica_Filtrata(contesto, slot, chiave, adatto, ripetuti);
+}
+
+// The thing whose owner the complement in `slot` names («ha rubato una spada di un capitano»), or
+// null: the complement after «di» of a verb with an object that is a weapon or an object.
+const Dato* Posseduto(const Contesto& contesto, int slot, const Dato& verbo) {
+  if (!verbo.transitivo_dato || !verbo.ha_spec_dato) return nullptr;
+  const Dato& cosa = contesto[slot == slot_complemento ? slot_oggetto : slot_oggetto_scopo];
+  const std::string& file = cosa.nome_file_dato;
+  return file.ends_with("Armi") || file.ends_with("Oggetti") ? &cosa : nullptr;
+}
+
+// Whether `voce`, a person or a beast of `file`, may own the thing `cosa`, as on a building's sign:
+// a weapon one who bears arms («una scure di un boia», not «di una chiromante»), a thing with a role
+// one who shares it or rules («un liuto di un bardo»), a thing a beast only when it guards a hoard.
+bool Puo_Possedere(const Dato& cosa, std::string_view file, std::string_view voce) {
+  const Categorie ruoli_cosa = Ruoli_Di(cosa.valore_dato);
+  const bool bestia = file.ends_with("Animali");
+  if (cosa.nome_file_dato.ends_with("Armi")) return !bestia && Armato(voce, ruoli_cosa);
+  return bestia ? Custode(voce, ruoli_cosa) : Padrone(voce, ruoli_cosa);
 }
 
 // Draws a thing the verb can work when it names materials ("[mat:…]"): one sharing a material with
@@ -150,7 +174,18 @@ void Carica_Partner(Contesto& contesto, int slot, const Dato& verbo, bool posta_
     // («ha rubato una spada di un re»).
     const bool colpito =
         oggetto || !verbo.transitivo_dato || (Categorie_Ammesse(verbo.valore_dato, Lista::oggetto) & esseri) == 0;
-    if (colpito && Carica_Per_Ruolo(contesto, slot, verbo, oggetto ? bersaglio : marcatori_bersaglio.end(), ripetuto)) {
+    const auto* const suo_bersaglio = oggetto ? bersaglio : marcatori_bersaglio.end();
+    // An owner fit for the thing first, among those the rest of the rules allow.
+    const Dato* const cosa = oggetto ? nullptr : Posseduto(contesto, slot, verbo);
+    const Filtro proprietario = [cosa, &file](std::string_view voce) { return Puo_Possedere(*cosa, file, voce); };
+    if (colpito && cosa != nullptr && Carica_Per_Ruolo(contesto, slot, verbo, suo_bersaglio, ripetuto, &proprietario)) {
+      return;
+    }
+    if (colpito && Carica_Per_Ruolo(contesto, slot, verbo, suo_bersaglio, ripetuto)) return;
+    const auto attore = [](std::string_view voce) { return Contiene(voce, marcatore_attore); };
+    if (cosa != nullptr &&
+        Carica_Filtrata_Poi(contesto, slot, posta_in_gioco ? marcatore_attore : "ogni voce",
+                            posta_in_gioco ? Filtro(attore) : Filtro(Ogni_Voce), proprietario, ripetuto)) {
       return;
     }
     if (oggetto && bersaglio != marcatori_bersaglio.end()) {

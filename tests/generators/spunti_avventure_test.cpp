@@ -85,6 +85,7 @@ const prova::Regole regole = {
     {"bestie_senza_mare", [](const std::vector<std::string>& c) { Grezzo("BestieSenzaMare", c); }},
     {"materie", [](const std::vector<std::string>& c) { Grezzo("Materie", c); }},
     {"bestie_selvatiche", [](const std::vector<std::string>& c) { Grezzo("BestieSelvatiche", c); }},
+    {"possessori", [](const std::vector<std::string>& c) { Grezzo("PossessoriSpunti", c); }},
     {"alleati", [](const std::vector<std::string>& c) { Grezzo("Alleati", c); }},
     {"reggenze", [](const std::vector<std::string>& c) { Grezzo("Reggenze", c); }},
     {"folle", [](const std::vector<std::string>& c) { Grezzo("Folle", c); }},
