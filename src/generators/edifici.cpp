@@ -5,6 +5,7 @@
 #include "generators/comuni.hpp"
 #include "generators/generatori.hpp"
 #include "grammar/ordine.hpp"
+#include "wordstore/archivio.hpp"
 #include "wordstore/casuale.hpp"
 #include "wordstore/liste.hpp"
 #include "wordstore/sostantivi.hpp"
@@ -39,6 +40,12 @@ constexpr Categorie proprietari = Categorie_Di({"Animali", "Umani"});
 bool Compagna(std::string_view voce, Categorie ruoli_insegna) {
   return ruoli_insegna == 0 || (Ruoli_Di(voce) & ruoli_insegna) != 0;
 }
+// Better, one that has the very same roles: «dell'Idra e del Drago», not «dei Gufi e delle Idre».
+bool Gemella(std::string_view voce, Categorie ruoli_insegna) {
+  return ruoli_insegna != 0 && Ruoli_Di(voce) == ruoli_insegna;
+}
+// The fewest beasts with the same roles, both genders together, that a pair is drawn among.
+constexpr std::size_t gemelle_minime = 10;
 struct Proprietario {
   Categorie cosa;
   Categorie chi;
@@ -239,19 +246,39 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
         return (candidato.cosa & cosa) != 0 && candidato.chi == di_chi;
       });
     };
-    const auto prova = [&](const Proprietario* riga) {
-      if (riga == proprietari_adatti.end()) return false;
-      const auto adatto = [riga, ruoli_insegna](std::string_view voce) {
-        return Contiene(voce, marcatore_insegna) && riga->adatto(voce, ruoli_insegna);
+    using Adatto = bool (*)(std::string_view, Categorie);
+    const auto filtro = [ruoli_insegna](Adatto adatto_a) -> std::function<bool(std::string_view)> {
+      return [adatto_a, ruoli_insegna](std::string_view voce) {
+        return Contiene(voce, marcatore_insegna) && adatto_a(voce, ruoli_insegna);
       };
-      const std::string chiave = std::string(riga->chiave) + " " + std::to_string(ruoli_insegna);
-      return Carica_Filtrata_Accettata(contesto, 1, chiave, adatto, nullptr, nuova);
+    };
+    const auto chiave = [ruoli_insegna](std::string_view chiave_riga) {
+      return std::string(chiave_riga) + " " + std::to_string(ruoli_insegna);
+    };
+    const auto prova_con = [&](std::string_view chiave_riga, Adatto adatto_a) {
+      return Carica_Filtrata_Accettata(contesto, 1, chiave(chiave_riga), filtro(adatto_a), nullptr, nuova);
+    };
+    const auto prova = [&](const Proprietario* riga) {
+      return riga != proprietari_adatti.end() && prova_con(riga->chiave, riga->adatto);
     };
     const auto filtrata = [&] {
       const auto nel_suo_file = [&] { return prova(riga_di(chi)); };
       // The second beast of a pair comes in the other gender when its own has none other to share the
-      // role: «dei Cigni e dei Pavoni» rather than «dei Cigni e delle Pantere».
-      if (p == 5) return In_Un_Genere(stato[1], nel_suo_file);
+      // role: «dei Cigni e dei Pavoni» rather than «dei Cigni e delle Pantere». First comes one with
+      // the same roles, in either gender, when a few have them: two owls alone would meet on every
+      // other sign.
+      if (p == 5) {
+        const std::string gemella = chiave("insegna gemella");
+        const auto filtro_gemella = filtro(Gemella);
+        std::size_t gemelle = 0;
+        for (const std::string_view genere : {maschile, femminile}) {
+          const std::string file = std::string(genere) + "Animali";
+          gemelle += contesto.archivio.File(file).Filtrate(gemella, filtro_gemella).size();
+        }
+        return (gemelle >= gemelle_minime &&
+                In_Un_Genere(stato[1], [&] { return prova_con("insegna gemella", Gemella); })) ||
+               In_Un_Genere(stato[1], nel_suo_file);
+      }
       if (nel_suo_file()) return true;
       if (chi == Categorie_Di({"Animali"})) {
         // A thing no feared beast would keep, and any weapon, goes to a person: «Il Corno da Caccia del

@@ -59,6 +59,7 @@ const prova::Regole generatori = {
     {"ProprietariEdifici", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("Proprietari"))},
     {"ProprietariArmi", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("ProprietariArmi"))},
     {"CoppieEdifici", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("Coppie"))},
+    {"CoppieGemelleEdifici", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("CoppieGemelle"))},
     {"CustodiEdifici", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("Custodi"))},
     {"PadroniEdifici", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("Padroni"))},
     {"PadroniCoseEdifici", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("PadroniCose"))},
