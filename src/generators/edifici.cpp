@@ -218,6 +218,13 @@ void Carica_Nome_Locanda_Casuale(Stato& stato) {
   const auto con_ruolo = [](std::string_view voce) { return Contiene(voce, marcatore_insegna) && Ruoli_Di(voce) != 0; };
   if (p != 5 || !Carica_Filtrata(contesto, 0, "insegna con ruolo", con_ruolo)) Carica_Insegna(contesto, 0);
   const Categorie ruoli_insegna = Ruoli_Di(stato[0].valore_dato);
+  // A sign of the sea stands by the sea, the place drawn again among those: «Le Corsare nella Baia
+  // dei Relitti», not «nella Valle dei Morti».
+  const std::string& dove = stato[1].nome_file_dato;
+  if ((dove == "Dove" || dove.ends_with("Luoghi")) && (ruoli_insegna & ruolo_mare) != 0 &&
+      !Contiene(stato[1].valore_dato, marcatore_marino) && Ha_Il_Mare(contesto)) {
+    Carica_Luogo(contesto, 1, Luogo::marino);
+  }
   // One alone holds a throne, with the words that agree with it: «Il Re Nero», not «Gli Imperatori
   // Ridenti» or «I Duchi Vigili».
   if (n0 == plurale && (ruoli_insegna & ruolo_potere) != 0 &&

@@ -42,11 +42,8 @@ Luogo Luogo_Del_Verbo(const Dato& verbo) {
 // infestato una baia», not «una cripta»; «hanno catturato un kraken al largo», not «nel bosco». Word
 // files with no place so tagged send it where the verb asks, as any other.
 bool Di_Mare(const Contesto& contesto, const Dato& dato) {
-  if (!dato.nome_file_dato.ends_with("Animali") || (Ruoli_Di(dato.valore_dato) & ruolo_mare) == 0) return false;
-  constexpr std::array<std::string_view, 3> con_luoghi = {"Dove", "MasLuoghi", "FemLuoghi"};
-  return std::any_of(con_luoghi.begin(), con_luoghi.end(), [&contesto](std::string_view file) {
-    return !contesto.archivio.File(file).Con_Tag(marcatore_marino).empty();
-  });
+  return dato.nome_file_dato.ends_with("Animali") && (Ruoli_Di(dato.valore_dato) & ruolo_mare) != 0 &&
+         Ha_Il_Mare(contesto);
 }
 
 // The place the verb asks for, or the sea when the subject is a beast of the sea; a beast the verb

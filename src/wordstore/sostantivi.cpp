@@ -109,6 +109,13 @@ void Scegli_In_o_Su(Dato& dato) {
   forma.replace(forma.size() - 2, 2, dato.valore_dato.find("[su]") != std::string::npos ? "Su" : "In");
 }
 
+bool Ha_Il_Mare(const Contesto& contesto) {
+  constexpr std::array<std::string_view, 3> con_luoghi = {"Dove", "MasLuoghi", "FemLuoghi"};
+  return std::any_of(con_luoghi.begin(), con_luoghi.end(), [&contesto](std::string_view file) {
+    return !contesto.archivio.File(file).Con_Tag(marcatore_marino).empty();
+  });
+}
+
 void Carica_Categoria_SulNel(Contesto& contesto, int valore_posizione_dato, Categorie ammesse) {
   Casuale& casuale = contesto.casuale;
   const auto a = casuale.Estrai(3);

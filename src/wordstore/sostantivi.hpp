@@ -125,6 +125,9 @@ void Scegli_In_o_Su(Dato& dato);
 // Sets up a "Come" phrase, a noun with "con"/"senza" (among the `ammesse` categories; with none, a
 // "Come" phrase in its place and in the place's), or draws a wild place; the caller draws next.
 void Carica_Categoria_SulNel(Contesto& contesto, int valore_posizione_dato, Categorie ammesse = tutte_le_categorie);
+// Whether some place, noun or "Dove" phrase, is tagged "[marino]": word files without one send
+// beasts and people of the sea where they would send any other.
+bool Ha_Il_Mare(const Contesto& contesto);
 // Draws the slot's noun; a person or a beast among those tagged "[attore]", an object, a weapon, a
 // body part or a place among those tagged "[notevole]", when there are any; a place of the `luogo`
 // kind only, among all of that kind when none is notable (any place when none is of that kind; a

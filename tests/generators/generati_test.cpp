@@ -60,6 +60,7 @@ const prova::Regole generatori = {
     {"ProprietariArmi", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("ProprietariArmi"))},
     {"CoppieEdifici", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("Coppie"))},
     {"CoppieGemelleEdifici", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("CoppieGemelle"))},
+    {"MareEdifici", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("BestieDiMare"))},
     {"CustodiEdifici", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("Custodi"))},
     {"PadroniEdifici", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("Padroni"))},
     {"PadroniCoseEdifici", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("PadroniCose"))},
