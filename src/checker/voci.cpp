@@ -163,7 +163,8 @@ void Controllore::Controlla_Tag_Di_Uso(const std::string& voce, int riga, const 
             : descrizione.tipo == Tipo::verbo ||
                   (tag.tipo->lista == Lista::qualificato &&
                    (descrizione.tipo == Tipo::aggettivo || descrizione.modi || descrizione.corpo)) ||
-                  (tag.tipo->lista == Lista::materia && oggetti_e_armi);
+                  (tag.tipo->lista == Lista::materia && oggetti_e_armi) ||
+                  (tag.tipo->lista == Lista::chi && descrizione.tipo == Tipo::aggettivo);
     if (!al_suo_posto) {
       Errore(riga, m::Lista_Fuori_Posto(voce, testo, tag.tipo->voci));
       continue;

@@ -6,7 +6,8 @@
 // name goal families instead of categories: "[meta:bottino]" the families of an adventure goal,
 // "[fine:lotta/intrigo]" those the action before a purpose clause can serve. A person names its
 // roles with "[ruolo:armi/potere]" (a beast too), a verb with "[chi:potere]" the roles of whoever
-// can do it and with "[contro:ombra]" those of the person or beast it acts on. A weapon or an object
+// can do it (an adjective those of whoever it can qualify) and with "[contro:ombra]" those of the
+// person or beast it acts on. A weapon or an object
 // names what it is made of with "[mat:metallo/lama]", a verb with the same tag what it can work.
 // This is the one parser of them; drawing, stripping and the checker all read entries through it.
 #include <array>

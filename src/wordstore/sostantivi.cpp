@@ -290,23 +290,30 @@ void Carica_Participio(Contesto& contesto, int valore_posizione_dato, Categorie 
 }
 
 bool Carica_Aggettivo_Marcato(Contesto& contesto, int valore_posizione_dato, Categorie categoria,
-                              std::string_view marcatore) {
-  const std::string chiave = "aggettivo per " + std::to_string(categoria) + std::string(marcatore);
-  const auto adatto = [categoria, marcatore](std::string_view aggettivo) {
-    return Contiene(aggettivo, marcatore) && (Categorie_Ammesse(aggettivo, Lista::qualificato) & categoria) != 0;
+                              std::string_view marcatore, Categorie ruoli) {
+  const std::string chiave =
+      "aggettivo per " + std::to_string(categoria) + std::string(marcatore) + " ruoli " + std::to_string(ruoli);
+  const auto adatto = [categoria, marcatore, ruoli](std::string_view aggettivo) {
+    return Contiene(aggettivo, marcatore) && (Categorie_Ammesse(aggettivo, Lista::qualificato) & categoria) != 0 &&
+           Ruolo_Adatto(aggettivo, ruoli);
   };
   return Carica_Filtrata(contesto, valore_posizione_dato, chiave, adatto);
 }
 
-void Carica_Aggettivo(Contesto& contesto, int valore_posizione_dato, Categorie categoria, std::string_view marcatore) {
-  if (!marcatore.empty() && Carica_Aggettivo_Marcato(contesto, valore_posizione_dato, categoria, marcatore)) return;
-  if (categoria != tutte_le_categorie) {
-    const std::string chiave = "aggettivo per " + std::to_string(categoria);
-    const auto adatto = [categoria](std::string_view aggettivo) {
-      return (Categorie_Ammesse(aggettivo, Lista::qualificato) & categoria) != 0;
-    };
-    if (Carica_Filtrata(contesto, valore_posizione_dato, chiave, adatto)) return;
+void Carica_Aggettivo(Contesto& contesto, int valore_posizione_dato, Categorie categoria, std::string_view marcatore,
+                      Categorie ruoli) {
+  if (!marcatore.empty() && Carica_Aggettivo_Marcato(contesto, valore_posizione_dato, categoria, marcatore, ruoli)) {
+    return;
   }
+  const auto adatto_a = [&](Categorie suoi_ruoli) {
+    const std::string chiave = "aggettivo per " + std::to_string(categoria) + " ruoli " + std::to_string(suoi_ruoli);
+    const auto adatto = [categoria, suoi_ruoli](std::string_view aggettivo) {
+      return (Categorie_Ammesse(aggettivo, Lista::qualificato) & categoria) != 0 && Ruolo_Adatto(aggettivo, suoi_ruoli);
+    };
+    return Carica_Filtrata(contesto, valore_posizione_dato, chiave, adatto);
+  };
+  if (ruoli != tutti_i_ruoli && adatto_a(ruoli)) return;
+  if (categoria != tutte_le_categorie && adatto_a(tutti_i_ruoli)) return;
   Carica(contesto, valore_posizione_dato);
 }
 

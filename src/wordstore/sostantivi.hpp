@@ -168,11 +168,12 @@ void Carica_Participio(Contesto& contesto, int valore_posizione_dato, Categorie 
 // Draws an adjective holding `marcatore` whose "[per:…]" admits `categoria`; false, drawing
 // nothing, when none does.
 bool Carica_Aggettivo_Marcato(Contesto& contesto, int valore_posizione_dato, Categorie categoria,
-                              std::string_view marcatore);
+                              std::string_view marcatore, Categorie ruoli = tutti_i_ruoli);
 // Draws an adjective among those whose "[per:…]" admits `categoria` (an adjective without the tag
 // admits every noun), and among these those holding `marcatore` when one is given and some do;
-// any adjective when none admits it.
+// any adjective when none admits it. Only those whose "[chi:…]", if any, names one of `ruoli`, the
+// roles of the person or beast qualified: «un cavaliere ardito», not «un castellano girovago».
 void Carica_Aggettivo(Contesto& contesto, int valore_posizione_dato, Categorie categoria,
-                      std::string_view marcatore = {});
+                      std::string_view marcatore = {}, Categorie ruoli = tutti_i_ruoli);
 
 }  // namespace talewick

@@ -86,6 +86,7 @@ const prova::Regole regole = {
     {"materie", [](const std::vector<std::string>& c) { Grezzo("Materie", c); }},
     {"bestie_selvatiche", [](const std::vector<std::string>& c) { Grezzo("BestieSelvatiche", c); }},
     {"possessori", [](const std::vector<std::string>& c) { Grezzo("PossessoriSpunti", c); }},
+    {"aggettivi_ruoli", [](const std::vector<std::string>& c) { Grezzo("AggettiviRuoli", c); }},
     {"alleati", [](const std::vector<std::string>& c) { Grezzo("Alleati", c); }},
     {"reggenze", [](const std::vector<std::string>& c) { Grezzo("Reggenze", c); }},
     {"folle", [](const std::vector<std::string>& c) { Grezzo("Folle", c); }},
