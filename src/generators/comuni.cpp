@@ -174,14 +174,14 @@ void Carica_Qualificativo(Contesto& contesto, int valore_posizione_dato, int qua
   // A participle holding the tag, or else an adjective holding it: the tag weighs more than the form.
   const auto marcato = [&] {
     return !marcatore.empty() &&
-           (Carica_Participio_Marcato(contesto, valore_posizione_dato, categoria, naturale, marcatore) ||
+           (Carica_Participio_Marcato(contesto, valore_posizione_dato, categoria, naturale, marcatore, ruoli) ||
             Carica_Aggettivo_Al_Posto(contesto, valore_posizione_dato, categoria, marcatore, ruoli));
   };
   for (int volta = 0; volta < tentativi_senza_ripetere; ++volta) {
     if (dato.forma_dato.starts_with(participio)) {
       if (categoria == tutte_le_categorie) {
         Carica_Participio(contesto, valore_posizione_dato);
-      } else if (!marcato() && !Carica_Participio_Adatto(contesto, valore_posizione_dato, categoria, naturale)) {
+      } else if (!marcato() && !Carica_Participio_Adatto(contesto, valore_posizione_dato, categoria, naturale, ruoli)) {
         // No participle fits the noun («Empietà Assassinate»): an adjective fit for it takes its place.
         In_Aggettivo(dato);
         Carica_Aggettivo(contesto, valore_posizione_dato, categoria, marcatore, ruoli);

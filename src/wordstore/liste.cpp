@@ -124,6 +124,11 @@ bool Ruolo_Adatto(std::string_view verbo, Categorie ruoli_soggetto) {
   return (Categorie_Ammesse(verbo, Lista::chi) & ruoli_soggetto) != 0;
 }
 
+bool Ruolo_Colpito(std::string_view verbo, Categorie ruoli) {
+  if (verbo.find(Tipo_Lista(Lista::contro).apertura) == std::string_view::npos) return true;
+  return (Categorie_Ammesse(verbo, Lista::contro) & ruoli) != 0;
+}
+
 Categorie Materie_Di(std::string_view cosa) {
   if (cosa.find(Tipo_Lista(Lista::materia).apertura) == std::string_view::npos) return 0;
   return Categorie_Ammesse(cosa, Lista::materia);

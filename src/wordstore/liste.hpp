@@ -113,6 +113,10 @@ Categorie Materie_Di(std::string_view cosa);
 // Whether whoever has `ruoli_soggetto` can do the verb: it has no "[chi:…]", or the two share a role.
 bool Ruolo_Adatto(std::string_view verbo, Categorie ruoli_soggetto);
 
+// Whether the verb can fall on whoever has `ruoli`: it has no "[contro:…]", or the two share a role.
+// So its participle qualifies them: «le spie smascherate», not «i fabbri smascherati».
+bool Ruolo_Colpito(std::string_view verbo, Categorie ruoli);
+
 // Removes every list tag.
 void Cancella_Tag_Lista(std::string& testo);
 

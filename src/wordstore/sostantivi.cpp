@@ -260,7 +260,16 @@ std::string Chiave_Participi(Categorie categoria, bool naturale) {
 
 }  // namespace
 
-bool Carica_Participio_Adatto(Contesto& contesto, int valore_posizione_dato, Categorie categoria, bool naturale) {
+bool Carica_Participio_Adatto(Contesto& contesto, int valore_posizione_dato, Categorie categoria, bool naturale,
+                              Categorie ruoli) {
+  const auto colpito = [categoria, naturale, ruoli](std::string_view verbo) {
+    return Participio_Per(verbo, categoria, naturale) && Ruolo_Colpito(verbo, ruoli);
+  };
+  if (ruoli != tutti_i_ruoli &&
+      Carica_Filtrata(contesto, valore_posizione_dato,
+                      Chiave_Participi(categoria, naturale) + " ruoli " + std::to_string(ruoli), colpito)) {
+    return true;
+  }
   const auto adatto = [categoria, naturale](std::string_view verbo) {
     return Participio_Per(verbo, categoria, naturale);
   };
@@ -271,12 +280,13 @@ bool Carica_Participio_Adatto(Contesto& contesto, int valore_posizione_dato, Cat
 }
 
 bool Carica_Participio_Marcato(Contesto& contesto, int valore_posizione_dato, Categorie categoria, bool naturale,
-                               std::string_view marcatore) {
-  const auto marcato = [categoria, naturale, marcatore](std::string_view verbo) {
-    return Contiene(verbo, marcatore) && Participio_Per(verbo, categoria, naturale);
+                               std::string_view marcatore, Categorie ruoli) {
+  const auto marcato = [categoria, naturale, marcatore, ruoli](std::string_view verbo) {
+    return Contiene(verbo, marcatore) && Participio_Per(verbo, categoria, naturale) && Ruolo_Colpito(verbo, ruoli);
   };
-  return Carica_Filtrata(contesto, valore_posizione_dato,
-                         Chiave_Participi(categoria, naturale) + std::string(marcatore), marcato);
+  return Carica_Filtrata(
+      contesto, valore_posizione_dato,
+      Chiave_Participi(categoria, naturale) + std::string(marcatore) + " ruoli " + std::to_string(ruoli), marcato);
 }
 
 void Carica_Participio(Contesto& contesto, int valore_posizione_dato, Categorie categoria, bool naturale) {

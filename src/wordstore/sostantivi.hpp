@@ -155,11 +155,13 @@ bool Participio_Adatto(std::string_view verbo, Categorie categoria);
 // Draws into the slot a verb whose participle fits a noun of `categoria` (for a `naturale` place,
 // none tagged "[costruito]"); false, drawing nothing, when none fits; throws naming the file when
 // no verb at all has a participle that qualifies nouns.
-bool Carica_Participio_Adatto(Contesto& contesto, int valore_posizione_dato, Categorie categoria, bool naturale);
-// As Carica_Participio_Adatto among the verbs holding `marcatore` only; false, drawing nothing,
-// when none of them fits.
+// Beside a person or a beast of `ruoli`, first among the verbs that can fall on them (Ruolo_Colpito).
+bool Carica_Participio_Adatto(Contesto& contesto, int valore_posizione_dato, Categorie categoria, bool naturale,
+                              Categorie ruoli = tutti_i_ruoli);
+// As Carica_Participio_Adatto among the verbs holding `marcatore` only, and only those that can
+// fall on `ruoli`; false, drawing nothing, when none of them fits.
 bool Carica_Participio_Marcato(Contesto& contesto, int valore_posizione_dato, Categorie categoria, bool naturale,
-                               std::string_view marcatore);
+                               std::string_view marcatore, Categorie ruoli = tutti_i_ruoli);
 // Draws into the slot a verb of `nome_file_dato` whose participle can qualify a noun, among those
 // fit for a noun of `categoria` when there are any (for a `naturale` place, none tagged
 // "[costruito]": no «Vallate Barricate»); throws naming the file when there is none.

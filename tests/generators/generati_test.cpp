@@ -61,6 +61,7 @@ const prova::Regole generatori = {
     {"CoppieEdifici", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("Coppie"))},
     {"CoppieGemelleEdifici", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("CoppieGemelle"))},
     {"MareEdifici", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("BestieDiMare"))},
+    {"ParticipiRuoliGruppi", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("ParticipiRuoli"))},
     {"CustodiEdifici", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("Custodi"))},
     {"PadroniEdifici", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("Padroni"))},
     {"PadroniCoseEdifici", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("PadroniCose"))},
