@@ -147,12 +147,12 @@ void In_Aggettivo(Dato& dato) {
 // it was, when none fits. No tagged participle fits the noun, but the tag weighs more than the
 // form: «Lo Scudo del Giuramento Eterno», not a participle of all («Le Trasfigurazioni Maledette»).
 bool Carica_Aggettivo_Al_Posto(Contesto& contesto, int valore_posizione_dato, Categorie categoria,
-                               std::string_view marcatore, Categorie ruoli) {
+                               std::string_view marcatore, Categorie ruoli_nome) {
   Dato& dato = contesto[valore_posizione_dato];
   std::string file = dato.nome_file_dato;
   std::string forma = dato.forma_dato;
   In_Aggettivo(dato);
-  if (Carica_Aggettivo_Marcato(contesto, valore_posizione_dato, categoria, marcatore, ruoli)) return true;
+  if (Carica_Aggettivo_Marcato(contesto, valore_posizione_dato, categoria, marcatore, ruoli_nome)) return true;
   dato.nome_file_dato = std::move(file);
   dato.forma_dato = std::move(forma);
   return false;
@@ -165,7 +165,7 @@ void Carica_Qualificativo(Contesto& contesto, int valore_posizione_dato, int qua
   const Categorie categoria = Categoria_Del_File(contesto[qualificato].nome_file_dato);
   // A person's or a beast's adjective suits its roles: «un cavaliere ardito», not «un castellano girovago».
   const bool essere = categoria == categoria_umani || categoria == categoria_animali;
-  const Categorie ruoli = essere ? Ruoli_Di(contesto[qualificato].valore_dato) : tutti_i_ruoli;
+  const Categorie ruoli_nome = essere ? Ruoli_Di(contesto[qualificato].valore_dato) : tutti_i_ruoli;
   // A place not made by people takes no participle of a verb that acts on those only.
   const bool naturale =
       categoria == Categorie_Di({"Luoghi"}) && !Contiene(contesto[qualificato].valore_dato, marcatore_costruito);
@@ -174,20 +174,21 @@ void Carica_Qualificativo(Contesto& contesto, int valore_posizione_dato, int qua
   // A participle holding the tag, or else an adjective holding it: the tag weighs more than the form.
   const auto marcato = [&] {
     return !marcatore.empty() &&
-           (Carica_Participio_Marcato(contesto, valore_posizione_dato, categoria, naturale, marcatore, ruoli) ||
-            Carica_Aggettivo_Al_Posto(contesto, valore_posizione_dato, categoria, marcatore, ruoli));
+           (Carica_Participio_Marcato(contesto, valore_posizione_dato, categoria, naturale, marcatore, ruoli_nome) ||
+            Carica_Aggettivo_Al_Posto(contesto, valore_posizione_dato, categoria, marcatore, ruoli_nome));
   };
   for (int volta = 0; volta < tentativi_senza_ripetere; ++volta) {
     if (dato.forma_dato.starts_with(participio)) {
       if (categoria == tutte_le_categorie) {
         Carica_Participio(contesto, valore_posizione_dato);
-      } else if (!marcato() && !Carica_Participio_Adatto(contesto, valore_posizione_dato, categoria, naturale, ruoli)) {
+      } else if (!marcato() &&
+                 !Carica_Participio_Adatto(contesto, valore_posizione_dato, categoria, naturale, ruoli_nome)) {
         // No participle fits the noun («Empietà Assassinate»): an adjective fit for it takes its place.
         In_Aggettivo(dato);
-        Carica_Aggettivo(contesto, valore_posizione_dato, categoria, marcatore, ruoli);
+        Carica_Aggettivo(contesto, valore_posizione_dato, categoria, marcatore, ruoli_nome);
       }
     } else {
-      Carica_Aggettivo(contesto, valore_posizione_dato, categoria, marcatore, ruoli);
+      Carica_Aggettivo(contesto, valore_posizione_dato, categoria, marcatore, ruoli_nome);
     }
     if (!Ripete(tratto, contesto[qualificato].valore_dato) && std::none_of(altri.begin(), altri.end(), [&](int altro) {
           return Ripete(tratto, contesto[altro].valore_dato);

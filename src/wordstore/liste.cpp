@@ -124,9 +124,9 @@ bool Ruolo_Adatto(std::string_view verbo, Categorie ruoli_soggetto) {
   return (Categorie_Ammesse(verbo, Lista::chi) & ruoli_soggetto) != 0;
 }
 
-bool Ruolo_Colpito(std::string_view verbo, Categorie ruoli) {
+bool Ruolo_Colpito(std::string_view verbo, Categorie ruoli_colpito) {
   if (verbo.find(Tipo_Lista(Lista::contro).apertura) == std::string_view::npos) return true;
-  return (Categorie_Ammesse(verbo, Lista::contro) & ruoli) != 0;
+  return (Categorie_Ammesse(verbo, Lista::contro) & ruoli_colpito) != 0;
 }
 
 Categorie Materie_Di(std::string_view cosa) {

@@ -113,9 +113,9 @@ Categorie Materie_Di(std::string_view cosa);
 // Whether whoever has `ruoli_soggetto` can do the verb: it has no "[chi:…]", or the two share a role.
 bool Ruolo_Adatto(std::string_view verbo, Categorie ruoli_soggetto);
 
-// Whether the verb can fall on whoever has `ruoli`: it has no "[contro:…]", or the two share a role.
-// So its participle qualifies them: «le spie smascherate», not «i fabbri smascherati».
-bool Ruolo_Colpito(std::string_view verbo, Categorie ruoli);
+// Whether the verb can fall on whoever has `ruoli_colpito`: it has no "[contro:…]", or the two share
+// a role. So its participle qualifies them: «le spie smascherate», not «i fabbri smascherati».
+bool Ruolo_Colpito(std::string_view verbo, Categorie ruoli_colpito);
 
 // Removes every list tag.
 void Cancella_Tag_Lista(std::string& testo);

@@ -261,13 +261,13 @@ std::string Chiave_Participi(Categorie categoria, bool naturale) {
 }  // namespace
 
 bool Carica_Participio_Adatto(Contesto& contesto, int valore_posizione_dato, Categorie categoria, bool naturale,
-                              Categorie ruoli) {
-  const auto colpito = [categoria, naturale, ruoli](std::string_view verbo) {
-    return Participio_Per(verbo, categoria, naturale) && Ruolo_Colpito(verbo, ruoli);
+                              Categorie ruoli_nome) {
+  const auto colpito = [categoria, naturale, ruoli_nome](std::string_view verbo) {
+    return Participio_Per(verbo, categoria, naturale) && Ruolo_Colpito(verbo, ruoli_nome);
   };
-  if (ruoli != tutti_i_ruoli &&
+  if (ruoli_nome != tutti_i_ruoli &&
       Carica_Filtrata(contesto, valore_posizione_dato,
-                      Chiave_Participi(categoria, naturale) + " ruoli " + std::to_string(ruoli), colpito)) {
+                      Chiave_Participi(categoria, naturale) + " ruoli " + std::to_string(ruoli_nome), colpito)) {
     return true;
   }
   const auto adatto = [categoria, naturale](std::string_view verbo) {
@@ -280,13 +280,13 @@ bool Carica_Participio_Adatto(Contesto& contesto, int valore_posizione_dato, Cat
 }
 
 bool Carica_Participio_Marcato(Contesto& contesto, int valore_posizione_dato, Categorie categoria, bool naturale,
-                               std::string_view marcatore, Categorie ruoli) {
-  const auto marcato = [categoria, naturale, marcatore, ruoli](std::string_view verbo) {
-    return Contiene(verbo, marcatore) && Participio_Per(verbo, categoria, naturale) && Ruolo_Colpito(verbo, ruoli);
+                               std::string_view marcatore, Categorie ruoli_nome) {
+  const auto marcato = [categoria, naturale, marcatore, ruoli_nome](std::string_view verbo) {
+    return Contiene(verbo, marcatore) && Participio_Per(verbo, categoria, naturale) && Ruolo_Colpito(verbo, ruoli_nome);
   };
   return Carica_Filtrata(
       contesto, valore_posizione_dato,
-      Chiave_Participi(categoria, naturale) + std::string(marcatore) + " ruoli " + std::to_string(ruoli), marcato);
+      Chiave_Participi(categoria, naturale) + std::string(marcatore) + " ruoli " + std::to_string(ruoli_nome), marcato);
 }
 
 void Carica_Participio(Contesto& contesto, int valore_posizione_dato, Categorie categoria, bool naturale) {
@@ -300,19 +300,20 @@ void Carica_Participio(Contesto& contesto, int valore_posizione_dato, Categorie 
 }
 
 bool Carica_Aggettivo_Marcato(Contesto& contesto, int valore_posizione_dato, Categorie categoria,
-                              std::string_view marcatore, Categorie ruoli) {
+                              std::string_view marcatore, Categorie ruoli_nome) {
   const std::string chiave =
-      "aggettivo per " + std::to_string(categoria) + std::string(marcatore) + " ruoli " + std::to_string(ruoli);
-  const auto adatto = [categoria, marcatore, ruoli](std::string_view aggettivo) {
+      "aggettivo per " + std::to_string(categoria) + std::string(marcatore) + " ruoli " + std::to_string(ruoli_nome);
+  const auto adatto = [categoria, marcatore, ruoli_nome](std::string_view aggettivo) {
     return Contiene(aggettivo, marcatore) && (Categorie_Ammesse(aggettivo, Lista::qualificato) & categoria) != 0 &&
-           Ruolo_Adatto(aggettivo, ruoli);
+           Ruolo_Adatto(aggettivo, ruoli_nome);
   };
   return Carica_Filtrata(contesto, valore_posizione_dato, chiave, adatto);
 }
 
 void Carica_Aggettivo(Contesto& contesto, int valore_posizione_dato, Categorie categoria, std::string_view marcatore,
-                      Categorie ruoli) {
-  if (!marcatore.empty() && Carica_Aggettivo_Marcato(contesto, valore_posizione_dato, categoria, marcatore, ruoli)) {
+                      Categorie ruoli_nome) {
+  if (!marcatore.empty() &&
+      Carica_Aggettivo_Marcato(contesto, valore_posizione_dato, categoria, marcatore, ruoli_nome)) {
     return;
   }
   const auto adatto_a = [&](Categorie suoi_ruoli) {
@@ -322,7 +323,7 @@ void Carica_Aggettivo(Contesto& contesto, int valore_posizione_dato, Categorie c
     };
     return Carica_Filtrata(contesto, valore_posizione_dato, chiave, adatto);
   };
-  if (ruoli != tutti_i_ruoli && adatto_a(ruoli)) return;
+  if (ruoli_nome != tutti_i_ruoli && adatto_a(ruoli_nome)) return;
   if (categoria != tutte_le_categorie && adatto_a(tutti_i_ruoli)) return;
   Carica(contesto, valore_posizione_dato);
 }

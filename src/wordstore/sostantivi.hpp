@@ -155,13 +155,13 @@ bool Participio_Adatto(std::string_view verbo, Categorie categoria);
 // Draws into the slot a verb whose participle fits a noun of `categoria` (for a `naturale` place,
 // none tagged "[costruito]"); false, drawing nothing, when none fits; throws naming the file when
 // no verb at all has a participle that qualifies nouns.
-// Beside a person or a beast of `ruoli`, first among the verbs that can fall on them (Ruolo_Colpito).
+// Beside a person or a beast of `ruoli_nome`, first among the verbs that can fall on them (Ruolo_Colpito).
 bool Carica_Participio_Adatto(Contesto& contesto, int valore_posizione_dato, Categorie categoria, bool naturale,
-                              Categorie ruoli = tutti_i_ruoli);
+                              Categorie ruoli_nome = tutti_i_ruoli);
 // As Carica_Participio_Adatto among the verbs holding `marcatore` only, and only those that can
-// fall on `ruoli`; false, drawing nothing, when none of them fits.
+// fall on `ruoli_nome`; false, drawing nothing, when none of them fits.
 bool Carica_Participio_Marcato(Contesto& contesto, int valore_posizione_dato, Categorie categoria, bool naturale,
-                               std::string_view marcatore, Categorie ruoli = tutti_i_ruoli);
+                               std::string_view marcatore, Categorie ruoli_nome = tutti_i_ruoli);
 // Draws into the slot a verb of `nome_file_dato` whose participle can qualify a noun, among those
 // fit for a noun of `categoria` when there are any (for a `naturale` place, none tagged
 // "[costruito]": no «Vallate Barricate»); throws naming the file when there is none.
@@ -170,12 +170,12 @@ void Carica_Participio(Contesto& contesto, int valore_posizione_dato, Categorie 
 // Draws an adjective holding `marcatore` whose "[per:…]" admits `categoria`; false, drawing
 // nothing, when none does.
 bool Carica_Aggettivo_Marcato(Contesto& contesto, int valore_posizione_dato, Categorie categoria,
-                              std::string_view marcatore, Categorie ruoli = tutti_i_ruoli);
+                              std::string_view marcatore, Categorie ruoli_nome = tutti_i_ruoli);
 // Draws an adjective among those whose "[per:…]" admits `categoria` (an adjective without the tag
 // admits every noun), and among these those holding `marcatore` when one is given and some do;
-// any adjective when none admits it. Only those whose "[chi:…]", if any, names one of `ruoli`, the
+// any adjective when none admits it. Only those whose "[chi:…]", if any, names one of `ruoli_nome`, the
 // roles of the person or beast qualified: «un cavaliere ardito», not «un castellano girovago».
 void Carica_Aggettivo(Contesto& contesto, int valore_posizione_dato, Categorie categoria,
-                      std::string_view marcatore = {}, Categorie ruoli = tutti_i_ruoli);
+                      std::string_view marcatore = {}, Categorie ruoli_nome = tutti_i_ruoli);
 
 }  // namespace talewick
