@@ -243,6 +243,8 @@ bool Participio_Adatto(std::string_view verbo, Categorie categoria) {
 namespace {
 
 constexpr std::string_view chiave_participi = "participio aggettivo";
+// The fewest tagged participles fit for a person's roles that are drawn among.
+constexpr std::size_t participi_marcati_minimi = 3;
 
 [[noreturn]] void Nessun_Participio(Contesto& contesto, int valore_posizione_dato) {
   const auto& nome = contesto[valore_posizione_dato].nome_file_dato;
@@ -281,12 +283,26 @@ bool Carica_Participio_Adatto(Contesto& contesto, int valore_posizione_dato, Cat
 
 bool Carica_Participio_Marcato(Contesto& contesto, int valore_posizione_dato, Categorie categoria, bool naturale,
                                std::string_view marcatore, Categorie ruoli_nome) {
-  const auto marcato = [categoria, naturale, marcatore, ruoli_nome](std::string_view verbo) {
-    return Contiene(verbo, marcatore) && Participio_Per(verbo, categoria, naturale) && Ruolo_Colpito(verbo, ruoli_nome);
+  const auto marcato_e_basta = [categoria, naturale, marcatore](std::string_view verbo) {
+    return Contiene(verbo, marcatore) && Participio_Per(verbo, categoria, naturale);
   };
-  return Carica_Filtrata(
-      contesto, valore_posizione_dato,
-      Chiave_Participi(categoria, naturale) + std::string(marcatore) + " ruoli " + std::to_string(ruoli_nome), marcato);
+  const auto marcato = [&marcato_e_basta, ruoli_nome](std::string_view verbo) {
+    return marcato_e_basta(verbo) && Ruolo_Colpito(verbo, ruoli_nome);
+  };
+  const std::string chiave =
+      Chiave_Participi(categoria, naturale) + std::string(marcatore) + " ruoli " + std::to_string(ruoli_nome);
+  // When its roles leave only one or two of many tagged participles, these would come back on most
+  // of its results («Clan delle Nereidi Maledette»): none is drawn, and the caller turns to adjectives.
+  if (ruoli_nome != tutti_i_ruoli) {
+    const auto& file = contesto.archivio.File(contesto[valore_posizione_dato].nome_file_dato);
+    const std::size_t adatti = file.Filtrate(chiave, marcato).size();
+    if (adatti < participi_marcati_minimi &&
+        adatti <
+            file.Filtrate(Chiave_Participi(categoria, naturale) + std::string(marcatore), marcato_e_basta).size()) {
+      return false;
+    }
+  }
+  return Carica_Filtrata(contesto, valore_posizione_dato, chiave, marcato);
 }
 
 void Carica_Participio(Contesto& contesto, int valore_posizione_dato, Categorie categoria, bool naturale) {

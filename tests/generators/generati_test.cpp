@@ -62,6 +62,7 @@ const prova::Regole generatori = {
     {"CoppieGemelleEdifici", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("CoppieGemelle"))},
     {"MareEdifici", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("BestieDiMare"))},
     {"ParticipiRuoliGruppi", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("ParticipiRuoli"))},
+    {"ParticipiScarsiGruppi", Generatore(Carica_Gruppo_Casuale, prova::Voci_Di("ParticipiScarsi"))},
     {"CustodiEdifici", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("Custodi"))},
     {"PadroniEdifici", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("Padroni"))},
     {"PadroniCoseEdifici", Generatore(Carica_Nome_Locanda_Casuale, prova::Voci_Di("PadroniCose"))},
