@@ -108,12 +108,13 @@ void Controllore::Materie_Senza_Cose() {
   }
   const FileParole& file = *letti_[verbi];
   indice_ = verbi;
-  const std::string_view apertura = Tipo_Lista(Lista::materia).apertura;
   for (std::size_t v = 0; v < file.voci.size(); ++v) {
     const std::string& voce = file.voci[v];
-    const auto inizio = voce.find(apertura);
-    if (inizio == std::string::npos) continue;
-    const std::string tag = voce.substr(inizio, voce.find(']', inizio) + 1 - inizio);
+    const auto liste = Leggi_Tag_Lista(voce);
+    const auto del_verbo =
+        std::find_if(liste.begin(), liste.end(), [](const TagLista& t) { return t.tipo->lista == Lista::materia; });
+    if (del_verbo == liste.end()) continue;
+    const std::string tag = voce.substr(del_verbo->inizio, del_verbo->lunghezza);
     const Categorie codici = Categorie_Ammesse(voce, Lista::materia);
     const Categorie oggetti = E_Transitivo(voce) ? Categorie_Ammesse(voce, Lista::oggetto) : Categorie{0};
     bool su_cose = false;

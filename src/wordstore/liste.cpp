@@ -114,25 +114,33 @@ Categorie Categorie_Ammesse(std::string_view voce, Lista lista) {
   return categorie != 0 ? categorie : tipo.ammesse;
 }
 
-Categorie Ruoli_Di(std::string_view persona) {
-  if (persona.find(Tipo_Lista(Lista::ruolo).apertura) == std::string_view::npos) return 0;
-  return Categorie_Ammesse(persona, Lista::ruolo);
+namespace {
+
+// The codes of the entry's first tag of this kind; none without one.
+Categorie Codici_Del_Tag(std::string_view voce, Lista lista) {
+  if (voce.find(Tipo_Lista(lista).apertura) == std::string_view::npos) return 0;
+  return Categorie_Ammesse(voce, lista);
 }
 
+// Whether the entry has no tag of this kind, or its codes share one with `codici`.
+bool Ammette(std::string_view voce, Lista lista, Categorie codici) {
+  return voce.find(Tipo_Lista(lista).apertura) == std::string_view::npos ||
+         (Categorie_Ammesse(voce, lista) & codici) != 0;
+}
+
+}  // namespace
+
+Categorie Ruoli_Di(std::string_view persona) { return Codici_Del_Tag(persona, Lista::ruolo); }
+
 bool Ruolo_Adatto(std::string_view verbo, Categorie ruoli_soggetto) {
-  if (verbo.find(Tipo_Lista(Lista::chi).apertura) == std::string_view::npos) return true;
-  return (Categorie_Ammesse(verbo, Lista::chi) & ruoli_soggetto) != 0;
+  return Ammette(verbo, Lista::chi, ruoli_soggetto);
 }
 
 bool Ruolo_Colpito(std::string_view verbo, Categorie ruoli_colpito) {
-  if (verbo.find(Tipo_Lista(Lista::contro).apertura) == std::string_view::npos) return true;
-  return (Categorie_Ammesse(verbo, Lista::contro) & ruoli_colpito) != 0;
+  return Ammette(verbo, Lista::contro, ruoli_colpito);
 }
 
-Categorie Materie_Di(std::string_view cosa) {
-  if (cosa.find(Tipo_Lista(Lista::materia).apertura) == std::string_view::npos) return 0;
-  return Categorie_Ammesse(cosa, Lista::materia);
-}
+Categorie Materie_Di(std::string_view cosa) { return Codici_Del_Tag(cosa, Lista::materia); }
 
 void Cancella_Tag_Lista(std::string& testo) {
   if (testo.find(':') == std::string::npos) return;
